@@ -9,7 +9,7 @@ int CNBClientSocketBase::Connect(const wchar_t* address, HWND window, unsigned m
         return -1;
     // The new hold on the library is kept only when the connection is under way;
     // dropping it on a failure stops the library again.
-    TRef<CNBWSAInit> library = m_library;
+    CRefPtr<CNBWSAInit> library = m_library;
     if (!library) {
         library = new CNBWSAInit;
         if (library->Startup() < 0)

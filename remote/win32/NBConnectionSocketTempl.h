@@ -16,10 +16,10 @@ public:
         const unsigned event = static_cast<unsigned>(lParam) & 0xFFFF;
         const int error = static_cast<int>((static_cast<uint32_t>(lParam) >> 16) & 0xFFFF);
         Buffer& buffer = *this;
-        const uint32_t freeSpace = buffer.capacity - buffer.length;
+        const uint32_t freeSpace = buffer.FreeSpace();
         buffer.RestoreTerminators();
         uint32_t count = 0;
-        const int result = Socket::OnSocketEvent(event, error, buffer.data + buffer.length, freeSpace, count);
+        const int result = Socket::OnSocketEvent(event, error, buffer.Data() + buffer.Length(), freeSpace, count);
         if (result == 1 && count > 0)
             return buffer.AppendReceived(count) ? 1 : 0;
         return result;

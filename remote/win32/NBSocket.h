@@ -49,7 +49,7 @@ protected:
     // Keeps the error of a failed call, logs it and closes the socket; -1.
     int FailAndClose(const wchar_t* what, int error);
 
-    TRef<CNBWSAInit> m_library;
+    CRefPtr<CNBWSAInit> m_library;
     SOCKET m_handle = INVALID_SOCKET;
     sockaddr_in m_address{};
     bool m_open = false;

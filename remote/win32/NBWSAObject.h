@@ -7,6 +7,10 @@
 class CNBWSAObject : public CRefCount, public TFriendlyLogObject
 {
 public:
+    // Both bases count references; the sockets are held through CRefCount's.
+    using CRefCount::AddRef;
+    using CRefCount::Release;
+
     int GetLastSocketError() const { return m_lastError; }
 
 protected:
