@@ -178,7 +178,7 @@ void CConnectionManagerBase::SetConnectionState(int state)
     Notify(ChangeBits::Everything);
 }
 
-int CConnectionManagerBase::ChannelKind() const
+int CConnectionManagerBase::ActiveChannelKind() const
 {
     return m_connection ? m_connection->GetKind() : 0;
 }
@@ -241,13 +241,20 @@ int CConnectionManagerBase::HandleChannelEvent(std::intptr_t lParam)
     // free the channel (and the buffer being read) under our feet.
     const CRefPtr<CConnectionWrapper> channel = m_connection;
     const int result = channel->OnEvent(lParam);
-    if (result <= 0 || m_connectionState == 0)
+    if (result < 0 || m_connectionState == 0)
         return result;
+    // A connection that completed at once is reported by no connect event, so
+    // any later event that finds it connected moves on.
     if (m_connectionState == 1) {
         if (!channel->IsConnected())
             return 0;
         SetConnectionState(3);
-        return m_connectionState == 3 || m_connectionState == 4 ? SendConnectRequest() : 0;
+        return SendConnectRequest();
+    }
+    if (result == 0) {
+        if (IsReadingLines())
+            EndLineScan(channel->GetRxBuffer(), false);
+        return 0;
     }
     if (m_connectionState < 6) {
         const int lines = RunRelayLines();
@@ -255,6 +262,11 @@ int CConnectionManagerBase::HandleChannelEvent(std::intptr_t lParam)
             return lines;
     }
     return OnData();
+}
+
+bool CConnectionManagerBase::IsReadingLines() const
+{
+    return m_connectionState >= 2 && m_connectionState <= 5;
 }
 
 int CConnectionManagerBase::RunRelayLines()

@@ -70,12 +70,14 @@ protected:
     virtual void GetNextDeadline(int64_t& time);
     virtual int OnTimer();
     virtual int OnData();
+    // The channel's input is read as lines (not as sensor bytes) in the current state.
+    virtual bool IsReadingLines() const;
 
     void SetConnectionState(int state);
     void SetDeviceName(const std::wstring& name) { m_deviceName = name; }
     CConnectionWrapper* Connection() const { return m_connection.Get(); }
     // The active channel's kind, 0 without one.
-    int ChannelKind() const;
+    int ActiveChannelKind() const;
 
     int SendConnectRequest();
     int ClassifyServerLine(CRxBuffer& buffer);

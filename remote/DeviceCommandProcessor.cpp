@@ -65,7 +65,7 @@ bool CDeviceCommandProcessor::TakeTraceText(std::wstring& text)
 void CDeviceCommandProcessor::StartSessionTimer(int32_t ms)
 {
     if (ms <= 0)
-        ms = ChannelKind() == ChannelKind::Relay ? kRelayResponseMs : kSerialResponseMs;
+        ms = ActiveChannelKind() == ChannelKind::Relay ? kRelayResponseMs : kSerialResponseMs;
     SetPhaseTimer(ms);
 }
 
@@ -282,5 +282,5 @@ int CDeviceCommandProcessor::OnPhaseTimer()
 
 int32_t CDeviceCommandProcessor::PhaseRetryMs() const
 {
-    return ChannelKind() == ChannelKind::Relay ? kRelayRetryMs : kSerialRetryMs;
+    return ActiveChannelKind() == ChannelKind::Relay ? kRelayRetryMs : kSerialRetryMs;
 }

@@ -171,6 +171,12 @@ int CV10CommandProcessor::OnData()
     return 1;
 }
 
+bool CV10CommandProcessor::IsReadingLines() const
+{
+    return CConnectionManagerBase::IsReadingLines() ||
+           (GetConnectionState() >= 6 && m_channelMode == ChannelMode::Command);
+}
+
 int CV10CommandProcessor::ReadCommandLines(CRxBuffer& buffer)
 {
     bool handled = false;

@@ -85,6 +85,7 @@ protected:
     void GetNextDeadline(int64_t& time) override;
     int OnTimer() override;
     int OnData() override;
+    bool IsReadingLines() const override;
 
     // The last pending request completed, or the oldest timed out (still pending).
     virtual int OnRequestsDone();
