@@ -4,6 +4,7 @@
 #include "protocol/KivraProcessor.h"
 #include "remote/ChangeBits.h"
 #include "remote/ConnectionTexts.h"
+#include "remote/RxBuffer.h"
 #include "runtime/ProcessClock.h"
 #include "runtime/TempLogger.h"
 

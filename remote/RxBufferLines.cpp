@@ -3,7 +3,7 @@
 
 bool EndLineScan(CASCIIBuffer& buffer, bool linesHandled)
 {
-    if (linesHandled) {
+    if (linesHandled || buffer.FreeSpace() == 0) {
         buffer.RestoreTerminators();
         buffer.Compact();
     }

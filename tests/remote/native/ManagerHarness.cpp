@@ -181,8 +181,14 @@ void CManagerRig::FireTimer()
 
 void CManagerRig::Receive(const std::string& bytes)
 {
+    // Input that did not fit is offered again, as the channels do, for as long
+    // as the manager makes room for it.
     channel().Stage(bytes);
-    Event(kReadEvent);
+    std::size_t left = bytes.size() + 1;
+    while (m_manager->GetConnectionState() != 0 && channel().Staged() != 0 && channel().Staged() < left) {
+        left = channel().Staged();
+        Event(kReadEvent);
+    }
 }
 
 void CManagerRig::ConnectRelay(uint32_t terminalId)

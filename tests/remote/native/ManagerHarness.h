@@ -61,6 +61,7 @@ public:
     // Everything written so far, and cleared.
     std::string TakeSent();
     void Stage(const std::string& bytes) { m_staged += bytes; }
+    std::size_t Staged() const { return m_staged.size(); }
     // How many bytes a Write accepts from now on; 0 = would block, -1 = failure.
     void SetWriteLimit(int limit) { m_writeLimit = limit; }
 
