@@ -1,13 +1,13 @@
 // Interface of a protocol that runs over the connection manager's transparent channel.
 #pragma once
 
+#include "runtime/RefCount.h"
+
 // The manager drives the protocol through these; all run on the interface thread.
 // Results follow the protocol convention: > 0 done, 0 nothing to do, < 0 failure.
-class CTransparentProcessor
+class CTransparentProcessor : public CRefCount
 {
 public:
-    virtual ~CTransparentProcessor() = default;
-
     // Forget everything learned from the device; posts nothing.
     virtual void Reset() = 0;
     // The channel to the device is open: begin talking.
