@@ -180,7 +180,7 @@ void CConnectionManagerBase::SetConnectionState(int state)
 
 int CConnectionManagerBase::ActiveChannelKind() const
 {
-    return m_connection ? m_connection->GetKind() : 0;
+    return m_connection ? m_connection->Kind() : 0;
 }
 
 int CConnectionManagerBase::SendConnectRequest()
@@ -240,7 +240,7 @@ int CConnectionManagerBase::HandleChannelEvent(std::intptr_t lParam)
     // Held here so that a disconnect decided while the event is handled cannot
     // free the channel (and the buffer being read) under our feet.
     const CRefPtr<CConnectionWrapper> channel = m_connection;
-    const int result = channel->OnEvent(lParam);
+    const int result = channel->OnEvent(static_cast<int>(lParam));
     if (result < 0 || m_connectionState == 0)
         return result;
     // A connection that completed at once is reported by no connect event, so

@@ -151,7 +151,7 @@ TEST_F(Sockets, UnknownEventIsIgnoredAndEventErrorsClose)
 TEST_F(Sockets, RelayChannelKeepsBlockedBytesQueuedUntilTheWriteEvent)
 {
     CRefPtr<CTCPIPConnection> channel(new CTCPIPConnection);
-    EXPECT_EQ(channel->GetKind(), ChannelKind::Relay);
+    EXPECT_EQ(channel->Kind(), CConnectionWrapper::kRelay);
     ASSERT_EQ(channel->Connect(peer.Address().c_str(), window.Handle(), CEventWindow::kMessage, kAllEvents), 1);
     ASSERT_TRUE(peer.Accept());
     std::intptr_t lParam = 0;
