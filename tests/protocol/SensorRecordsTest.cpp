@@ -4,7 +4,6 @@
 #include "PayloadBuilder.h"
 #include "SettingsFixture.h"
 
-#include "runtime/ResourceText.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +25,7 @@ TEST(SensorRecords, StartsInTheResetState)
     EXPECT_EQ(r.identificationTexts.model, L"");
     EXPECT_EQ(r.identificationTexts.firmwareVersion, L"");
     EXPECT_FALSE(r.identificationTexts.supportedModel);
-    EXPECT_EQ(r.identificationTexts.outputOneLabel, LoadResourceText(kDiscreteOutputOneLabelId));
+    EXPECT_EQ(r.identificationTexts.outputOneLabel, L"Discrete output 1:");
     EXPECT_EQ(r.settingsTexts.networkAddress, L"");
     EXPECT_EQ(r.displayTexts.outputState[0], -1);
     EXPECT_EQ(r.displayTexts.magnetState[1], 1);
@@ -87,7 +86,7 @@ TEST(SensorRecords, OutputOneIsAFrequencyOutputOnlyWhenAllConditionsHold)
         ASSERT_TRUE(r.TakeSettings(payload.data(), payload.size(), changed));
         EXPECT_EQ(r.identificationTexts.outputOneFrequency, c.expected);
         EXPECT_EQ(r.identificationTexts.outputOneLabel,
-                  LoadResourceText(c.expected ? kFrequencyOutputOneLabelId : kDiscreteOutputOneLabelId));
+                  c.expected ? L"Frequency output 1:" : L"Discrete output 1:");
     }
 }
 
