@@ -3,6 +3,7 @@
 
 #include "remote/ChangeBits.h"
 #include "runtime/ResourceLanguage.h"
+#include "runtime/TRegKey1.h"
 
 #include <gtest/gtest.h>
 
@@ -279,5 +280,79 @@ TEST_F(ConnectionManager, WithoutAChannelTheSessionCannotSend)
     const uint8_t frame[] = {0x01};
     EXPECT_LT(rig.manager().SendData(frame, 1), 0);
     EXPECT_EQ(rig.manager().GetSessionRxBuffer(), nullptr);
+}
+}
+
+namespace
+{
+const wchar_t* const kSettingsKey = L"SOFTWARE\\KivraTests\\ConnectionSettings";
+
+class ConnectionSettings : public ::testing::Test
+{
+protected:
+    ConnectionSettings()
+    {
+        OsRegDeleteTree(reg::kCurrentUser, kSettingsKey);
+        key.Create(reg::kReadWrite);
+    }
+    ~ConnectionSettings() override
+    {
+        key.Close();
+        OsRegDeleteTree(reg::kCurrentUser, kSettingsKey);
+    }
+
+    TRegKey1 root{reg::kCurrentUser};
+    TRegKey1 key{root, kSettingsKey};
+    CManagerRig rig;
+};
+
+TEST_F(ConnectionSettings, RoundTripThePortAndTheServerOnly)
+{
+    auto& manager = rig.manager();
+    manager.SetComPort(L"COM12");
+    manager.SetServerAddress(L"relay.example:6000");
+    manager.SetBaudRate(9600);
+    manager.SaveSettings(key);
+
+    CManagerRig other;
+    EXPECT_TRUE(other.manager().LoadSettings(key));
+    EXPECT_EQ(other.manager().GetComPort(), L"COM12");
+    EXPECT_EQ(other.manager().GetServerAddress(), L"relay.example:6000");
+    EXPECT_EQ(other.manager().GetBaudRate(), 19200u); // not stored
+}
+
+TEST_F(ConnectionSettings, MissingOrOverlongValuesKeepTheCurrentOnes)
+{
+    struct Case
+    {
+        const wchar_t* port;    // null: not stored
+        const wchar_t* address; // null: not stored
+        bool loaded;
+        std::wstring expectPort;
+        std::wstring expectAddress;
+    };
+    const std::wstring port63(63, L'P');
+    const std::wstring address127(127, L'a');
+    const Case cases[] = {
+        {nullptr, nullptr, false, L"COM1", L"localhost:50010"},
+        {nullptr, L"h:1", false, L"COM1", L"h:1"},
+        {L"COM3", nullptr, true, L"COM3", L"localhost:50010"},
+        {port63.c_str(), address127.c_str(), true, port63, address127}, // the longest that fit
+        {(port63 + L"P").c_str(), (address127 + L"a").c_str(), false, L"COM1", L"localhost:50010"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expectPort);
+        key.Close();
+        OsRegDeleteTree(reg::kCurrentUser, kSettingsKey);
+        ASSERT_TRUE(key.Create(reg::kReadWrite));
+        if (c.port != nullptr)
+            key.SetString(L"COM Port", c.port);
+        if (c.address != nullptr)
+            key.SetString(L"IP Address", c.address);
+        CManagerRig local;
+        EXPECT_EQ(local.manager().LoadSettings(key), c.loaded);
+        EXPECT_EQ(local.manager().GetComPort(), c.expectPort);
+        EXPECT_EQ(local.manager().GetServerAddress(), c.expectAddress);
+    }
 }
 }
