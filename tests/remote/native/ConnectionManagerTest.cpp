@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace
 {
 const std::wstring kSensor = L"\u0414\u0430\u0442\u0447\u0438\u043A";
@@ -325,8 +327,8 @@ TEST_F(ConnectionSettings, MissingOrOverlongValuesKeepTheCurrentOnes)
 {
     struct Case
     {
-        const wchar_t* port;    // null: not stored
-        const wchar_t* address; // null: not stored
+        std::optional<std::wstring> port;
+        std::optional<std::wstring> address;
         bool loaded;
         std::wstring expectPort;
         std::wstring expectAddress;
@@ -334,21 +336,21 @@ TEST_F(ConnectionSettings, MissingOrOverlongValuesKeepTheCurrentOnes)
     const std::wstring port63(63, L'P');
     const std::wstring address127(127, L'a');
     const Case cases[] = {
-        {nullptr, nullptr, false, L"COM1", L"localhost:50010"},
-        {nullptr, L"h:1", false, L"COM1", L"h:1"},
-        {L"COM3", nullptr, true, L"COM3", L"localhost:50010"},
-        {port63.c_str(), address127.c_str(), true, port63, address127}, // the longest that fit
-        {(port63 + L"P").c_str(), (address127 + L"a").c_str(), false, L"COM1", L"localhost:50010"},
+        {std::nullopt, std::nullopt, false, L"COM1", L"localhost:50010"},
+        {std::nullopt, L"h:1", false, L"COM1", L"h:1"},
+        {L"COM3", std::nullopt, true, L"COM3", L"localhost:50010"},
+        {port63, address127, true, port63, address127}, // the longest that fit
+        {port63 + L"P", address127 + L"a", false, L"COM1", L"localhost:50010"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expectPort);
         key.Close();
         OsRegDeleteTree(reg::kCurrentUser, kSettingsKey);
         ASSERT_TRUE(key.Create(reg::kReadWrite));
-        if (c.port != nullptr)
-            key.SetString(L"COM Port", c.port);
-        if (c.address != nullptr)
-            key.SetString(L"IP Address", c.address);
+        if (c.port)
+            key.SetString(L"COM Port", c.port->c_str());
+        if (c.address)
+            key.SetString(L"IP Address", c.address->c_str());
         CManagerRig local;
         EXPECT_EQ(local.manager().LoadSettings(key), c.loaded);
         EXPECT_EQ(local.manager().GetComPort(), c.expectPort);
