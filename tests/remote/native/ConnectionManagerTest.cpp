@@ -358,3 +358,35 @@ TEST_F(ConnectionSettings, MissingOrOverlongValuesKeepTheCurrentOnes)
     }
 }
 }
+
+namespace
+{
+TEST(SensorSessionHosting, DirectLinkStartsTheSensorSessionInTheOpen)
+{
+    CFakeWindow window;
+    CScriptedChannels channels;
+    TSettableClockSource clock{static_cast<uint64_t>(13000000000000) * 10000};
+    ProcessClock().UseSource(&clock);
+    {
+        CRefPtr<CDeviceCommandProcessor> manager(new CDeviceCommandProcessor);
+        manager->SetNotifyTarget(static_cast<TNativeWindow*>(&window), kTimerId, kChannelMessage, kUpdateMessage);
+        manager->SetChannelFactory(channels);
+        ASSERT_NE(manager->GetSession(), nullptr);
+        ASSERT_EQ(manager->Open(), 1);
+        EXPECT_EQ(manager->GetPhase(), TerminalPhase::Session);
+        // The session's first request went out through the channel and into the trace.
+        const std::string sent = channels.last->TakeSent();
+        EXPECT_FALSE(sent.empty());
+        std::wstring trace;
+        ASSERT_TRUE(manager->TakeTraceText(trace));
+        EXPECT_EQ(trace.rfind(L"Tx;", 0), 0u);
+        // Everything the open changed, the session's bits included, came in one post.
+        const std::vector<uint32_t> posts = window.TakePosts();
+        ASSERT_EQ(posts.size(), 1u);
+        EXPECT_EQ(posts[0] & (ChangeBits::State | ChangeBits::ChannelOpened | ChangeBits::Trace),
+                  ChangeBits::State | ChangeBits::ChannelOpened | ChangeBits::Trace);
+        manager->Disconnect();
+    }
+    ProcessClock().UseSource(nullptr);
+}
+}
