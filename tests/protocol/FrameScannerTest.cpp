@@ -4,7 +4,7 @@
 #include "protocol/FrameScannerOwner.h"
 #include "remote/RxBuffer.h"
 
-#include "FrameBytes.h"
+#include "tests/common/FrameBytes.h"
 
 #include <gtest/gtest.h>
 
