@@ -43,7 +43,7 @@ std::string Unread(CRxBuffer& rx)
 
 class CommConnectionTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(peer.Start(42)); }
+    void SetUp() override { ASSERT_TRUE(peer.Start(142)); }
 
     int Open(CCommConnection& c, DWORD baud = 19200)
     {
@@ -88,9 +88,9 @@ TEST_F(CommConnectionTest, MissingPortFailsAndLeavesNoThread)
 {
     CapturedLog log("channel-missing", 1);
     CRefPtr<CCommConnection> channel(new CCommConnection);
-    EXPECT_EQ(channel->Open(L"COM49", 19200, window.Handle(), window.Message()), -1);
+    EXPECT_EQ(channel->Open(L"COM199", 19200, window.Handle(), window.Message()), -1);
     EXPECT_FALSE(channel->IsConnected());
-    EXPECT_TRUE(log.HasLine("ERROR;COM49;CreateFile 2"));
+    EXPECT_TRUE(log.HasLine("ERROR;COM199;CreateFile 2"));
     ASSERT_EQ(Open(*channel), 1);
     EXPECT_TRUE(channel->IsConnected());
 }
@@ -195,7 +195,7 @@ TEST_F(CommConnectionTest, EmptyReadsKeepTheInputCycleGoing)
 TEST_F(CommConnectionTest, PeerClosingItsEndLeaksNothingAndTheNextOpenWorks)
 {
     SerialPeer spare;
-    ASSERT_TRUE(spare.Start(43));
+    ASSERT_TRUE(spare.Start(143));
     CRefPtr<CCommConnection> channel(new CCommConnection);
     // One round first, so that one-time allocations of the process do not count.
     ASSERT_EQ(channel->Open(spare.PortName().c_str(), 19200, window.Handle(), window.Message()), 1);

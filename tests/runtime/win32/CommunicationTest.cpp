@@ -21,7 +21,7 @@ class CommunicationTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(peer.Start(41));
+        ASSERT_TRUE(peer.Start(141));
         event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     }
     void TearDown() override { CloseHandle(event); }
@@ -47,11 +47,11 @@ TEST_F(CommunicationTest, OpensAndLogsPropertiesSettingsAndTimeouts)
     ASSERT_TRUE(port.Create()) << log.Text();
     EXPECT_TRUE(port.IsCreated());
     EXPECT_TRUE(port.Create());
-    EXPECT_EQ(log.CountLines("TRACE;COM41;Create OK"), 1);
-    EXPECT_EQ(log.CountLines("TRACE;COM41;COMMPROP:"), 12);
-    EXPECT_EQ(log.CountLines("TRACE;COM41;DCB:"), 14);
-    EXPECT_EQ(log.CountLines("TRACE;COM41;COMMTIMEOUTS:"), 5);
-    EXPECT_TRUE(log.HasLine("TRACE;COM41;DCB:Flags=1"));
+    EXPECT_EQ(log.CountLines("TRACE;COM141;Create OK"), 1);
+    EXPECT_EQ(log.CountLines("TRACE;COM141;COMMPROP:"), 12);
+    EXPECT_EQ(log.CountLines("TRACE;COM141;DCB:"), 14);
+    EXPECT_EQ(log.CountLines("TRACE;COM141;COMMTIMEOUTS:"), 5);
+    EXPECT_TRUE(log.HasLine("TRACE;COM141;DCB:Flags=1"));
     // The working copies start as the settings read from the port.
     EXPECT_EQ(port.WorkingSettings().BaudRate, port.CurrentSettings().BaudRate);
     EXPECT_TRUE(port.Destroy());
@@ -64,12 +64,12 @@ TEST_F(CommunicationTest, BelowTraceOnlyErrorsAreLogged)
     CapturedLog log("port-quiet", 1);
     TCommunication port(peer.PortName().c_str(), 1024, 1024, kAllAccess);
     ASSERT_TRUE(port.Create());
-    TCommunication missing(L"COM49:", 1024, 1024, kAllAccess);
+    TCommunication missing(L"COM199:", 1024, 1024, kAllAccess);
     EXPECT_FALSE(missing.Create());
     EXPECT_EQ(missing.GetError(), 2u);
     EXPECT_FALSE(missing.IsCreated());
     // The prefix drops the colon; the device path keeps it.
-    EXPECT_EQ(log.Text(), "ERROR;COM49;CreateFile 2\r\n");
+    EXPECT_EQ(log.Text(), "ERROR;COM199;CreateFile 2\r\n");
 }
 
 TEST_F(CommunicationTest, ReadsAndWritesOneOperationEachAtATime)
@@ -87,7 +87,7 @@ TEST_F(CommunicationTest, ReadsAndWritesOneOperationEachAtATime)
     std::vector<unsigned char> other(16);
     EXPECT_FALSE(port.ReadBegin({16, other.data()}, event));
     EXPECT_EQ(port.GetError(), errc::kAlreadyActive);
-    EXPECT_TRUE(log.HasLine("ERROR;COM41;ARead_Begin KO(active)"));
+    EXPECT_TRUE(log.HasLine("ERROR;COM141;ARead_Begin KO(active)"));
 
     // The active read is unaffected and gets the peer's bytes.
     ASSERT_TRUE(peer.Send({0x01, 0xA0, 0xFF}));
@@ -134,6 +134,13 @@ TEST_F(CommunicationTest, ReadsEndingByTheirTimeoutAreEmptyCompletions)
         ASSERT_TRUE(ok);
     }
     EXPECT_EQ(got, (std::vector<unsigned char>{'o', 'k'}));
+
+    // Bytes already waiting may complete the read at once; the event fires all the same.
+    ASSERT_TRUE(peer.Send({'g', 'o'}));
+    Sleep(100);
+    bool ok = false;
+    EXPECT_EQ(ReadOnce(port, ok), (std::vector<unsigned char>{'g', 'o'}));
+    EXPECT_TRUE(ok);
 }
 
 TEST_F(CommunicationTest, AccessFlagsDenyOperations)
@@ -147,8 +154,8 @@ TEST_F(CommunicationTest, AccessFlagsDenyOperations)
     TCommReport report{};
     EXPECT_FALSE(readOnly.WriteEnd(report));
     EXPECT_EQ(readOnly.GetError(), errc::kAccessDenied);
-    EXPECT_TRUE(log.HasLine("ERROR;COM41;AWrite_Begin KO(denied)"));
-    EXPECT_TRUE(log.HasLine("ERROR;COM41;AWrite_End KO(denied)"));
+    EXPECT_TRUE(log.HasLine("ERROR;COM141;AWrite_Begin KO(denied)"));
+    EXPECT_TRUE(log.HasLine("ERROR;COM141;AWrite_End KO(denied)"));
 }
 
 TEST_F(CommunicationTest, ClosingAbortsAnActiveRead)
