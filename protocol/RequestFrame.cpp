@@ -2,17 +2,12 @@
 #include "protocol/RequestFrame.h"
 
 #include "protocol/CrcEngine.h"
+#include "protocol/LittleEndian.h"
 #include "protocol/SensorCodes.h"
 
 #include <cstring>
 
 namespace {
-
-void PutU32(uint8_t* p, uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<uint8_t>(value >> (8 * i));
-}
 
 uint8_t Code(ERequestCode code) { return static_cast<uint8_t>(code); }
 
@@ -83,11 +78,10 @@ bool CRequestFrame::BuildReadSettings(uint8_t address)
     return Build(address, Code(ERequestCode::ReadSettings), &all, 1);
 }
 
-bool CRequestFrame::BuildWriteSettings(uint8_t address, const uint8_t (&block)[SettingsBlockSize])
+bool CRequestFrame::BuildWriteSettings(uint8_t address, const SettingsBlock& block)
 {
-    uint8_t payload[2 + SettingsBlockSize] = {0xFF, 0x02};
-    std::memcpy(payload + 2, block, SettingsBlockSize);
-    return Build(address, Code(ERequestCode::WriteSettings), payload, sizeof payload);
+    const SettingsPayload payload = MakeSettingsWritePayload(block);
+    return Build(address, Code(ERequestCode::WriteSettings), payload.data(), static_cast<unsigned>(payload.size()));
 }
 
 bool CRequestFrame::BuildTestCommand(uint8_t address, uint8_t value)

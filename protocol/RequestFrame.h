@@ -1,6 +1,8 @@
 // A request frame from the tool to the sensor, built for one of the protocol's request codes.
 #pragma once
 
+#include "protocol/SettingsBlock.h"
+
 #include <cstdint>
 
 // Prefix, payload length N, address, code, N payload bytes and the checksum: N + 5 bytes.
@@ -11,7 +13,6 @@ public:
     static constexpr unsigned MaxPayload = 255;
     static constexpr unsigned MaxLength = MaxPayload + 5;
     static constexpr unsigned MaxFirmwareBlock = MaxPayload - 12;
-    static constexpr unsigned SettingsBlockSize = 96;
 
     // The one routine behind all requests; false when the payload exceeds 255 bytes.
     bool Build(uint8_t address, uint8_t code, const uint8_t* payload, unsigned payloadLength);
@@ -26,7 +27,7 @@ public:
     // Subcodes 2 to 7 exist; others are refused.
     bool BuildReadData(uint8_t address, uint8_t subcode);
     bool BuildReadSettings(uint8_t address);
-    bool BuildWriteSettings(uint8_t address, const uint8_t (&block)[SettingsBlockSize]);
+    bool BuildWriteSettings(uint8_t address, const SettingsBlock& block);
     bool BuildTestCommand(uint8_t address, uint8_t value);
 
     const uint8_t* Data() const { return m_bytes; }

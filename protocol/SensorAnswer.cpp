@@ -1,13 +1,13 @@
 // Minimum lengths and marker bytes of the answers the tool interprets.
 #include "protocol/SensorAnswer.h"
 
+#include "protocol/IdentificationRecord.h"
+#include "protocol/LittleEndian.h"
+#include "protocol/SettingsBlock.h"
+
 namespace {
 
-constexpr unsigned RecordSize = 32;
-constexpr unsigned SettingsSize = 96;
 constexpr unsigned LlsDataLength = 9;
-
-uint16_t GetU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 
 } // namespace
 
@@ -26,7 +26,7 @@ bool InterpretAnswer(const uint8_t* frame, unsigned length, CSensorAnswer& answe
         return true;
     case EAnswerCode::Identification:
     case EAnswerCode::ReadDownloadStatus:
-        return n >= RecordSize;
+        return n >= kIdentificationRecordSize; // the download-status record has the same size
     case EAnswerCode::ReadData:
         if (n < 2 || payload[1] != 0x01)
             return false;
@@ -35,10 +35,10 @@ bool InterpretAnswer(const uint8_t* frame, unsigned length, CSensorAnswer& answe
         answer.recordLength = n - 2;
         return true;
     case EAnswerCode::ReadSettings:
-        if (n < 2 + SettingsSize || payload[0] != 0xFF || payload[1] != 0x02)
+        if (n < kSettingsPayloadSize || payload[0] != kSettingsMarker0 || payload[1] != kSettingsMarker1)
             return false;
         answer.record = payload + 2;
-        answer.recordLength = SettingsSize;
+        answer.recordLength = kSettingsBlockSize;
         return true;
     }
     return false;

@@ -31,11 +31,11 @@ TEST(RequestFrame, ProtocolExamples)
 
 TEST(RequestFrame, EveryRequestCarriesItsCodeAndPayload)
 {
-    uint8_t block[96];
-    for (int i = 0; i < 96; ++i)
+    SettingsBlock block;
+    for (size_t i = 0; i < block.size(); ++i)
         block[i] = static_cast<uint8_t>(i);
     Bytes settings{0x41, 98, 17, 0x2C, 0xFF, 0x02};
-    settings.insert(settings.end(), block, block + 96);
+    settings.insert(settings.end(), block.begin(), block.end());
     const uint8_t firmware[3] = {0xAA, 0xBB, 0xCC};
 
     struct Case {

@@ -216,11 +216,11 @@ TEST(ASCIIBufferMatch, AnEntryWithoutSeparatorsOrFieldsMatchesItsKeyword)
 TEST(ASCIIBufferMatch, WithoutTheLineFlagTheRecordIsAllTheDataAndNeedsEveryField)
 {
     CRxBuffer buffer;
-    Receive(buffer, "@A 1;2\r\n3");
+    Receive(buffer, "@A 1; 2\r\n3 ");
     const CKeywordEntry two{"@A", ";", 2, 2, false};
     ASSERT_EQ(buffer.MatchRecord(two), 1);
     EXPECT_STREQ(buffer.FieldText(0), "1");
-    EXPECT_STREQ(buffer.FieldText(1), "2\r\n3"); // the last field runs untrimmed to the end
+    EXPECT_STREQ(buffer.FieldText(1), " 2\r\n3 "); // the last field runs untrimmed to the end
     const CKeywordEntry three{"@A", ";", 2, 3, false};
     EXPECT_EQ(buffer.MatchRecord(three), 0);
 }
