@@ -14,10 +14,10 @@ namespace
 {
 Bytes DownloadStatus(uint32_t received, uint32_t limit, const Bytes& header)
 {
-    Bytes payload(8);
+    Bytes payload(32);
     PutU32(payload.data(), received);
     PutU32(payload.data() + 4, limit);
-    payload.insert(payload.end(), header.begin(), header.begin() + 24);
+    std::copy(header.begin(), header.begin() + 24, payload.begin() + 8);
     return payload;
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -35,9 +36,9 @@ inline Bytes ImageHeader(uint32_t size, uint32_t check, uint32_t version = 9, ui
 // The identification record; the installed image header, when given, brings its own version and type.
 inline Bytes IdentificationPayload(uint32_t version, uint32_t type, const Bytes& installed = {})
 {
-    Bytes payload(8, 0);
+    Bytes payload(32, 0);
     const Bytes header = installed.empty() ? ImageHeader(1000, 0xABCD, version, type) : installed;
-    payload.insert(payload.end(), header.begin(), header.begin() + 24);
+    std::copy(header.begin(), header.begin() + 24, payload.begin() + 8);
     return payload;
 }
 
@@ -58,8 +59,10 @@ inline SettingsBlock ValidSettings(uint32_t serial = kTestSerial, uint8_t addres
 
 inline Bytes SettingsAnswer(const SettingsBlock& block)
 {
-    Bytes payload{0xFF, 0x02};
-    payload.insert(payload.end(), block.begin(), block.end());
+    Bytes payload(2 + block.size());
+    payload[0] = 0xFF;
+    payload[1] = 0x02;
+    std::copy(block.begin(), block.end(), payload.begin() + 2);
     return payload;
 }
 
@@ -73,7 +76,8 @@ inline void PutFloat(Bytes& b, float v)
 {
     uint8_t raw[4];
     PutF32(raw, v);
-    b.insert(b.end(), raw, raw + 4);
+    for (uint8_t byte : raw)
+        b.push_back(byte);
 }
 
 // A data answer payload: subcode, marker, then the 16-bit values and floats given.
