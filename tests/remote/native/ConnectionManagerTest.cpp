@@ -145,10 +145,12 @@ TEST_F(ConnectionManager, TerminalIdChangesOnlyWhileUnconnected)
         SCOPED_TRACE(testing::Message() << c.connected << " " << c.stored << " " << c.asked);
         CManagerRig local;
         auto& manager = local.manager();
-        if (c.stored != 0)
+        if (c.stored != 0) {
             ASSERT_EQ(manager.SetTerminalId(c.stored), 1);
-        if (c.connected)
+        }
+        if (c.connected) {
             ASSERT_EQ(manager.Open(), 1);
+        }
         EXPECT_EQ(manager.SetTerminalId(c.asked), c.result);
         EXPECT_EQ(manager.GetTerminalId(), c.after);
     }
