@@ -113,8 +113,9 @@ TEST_F(CommConnectionTest, LongMessageLeavesInPiecesOfTheStagingBuffer)
     ASSERT_TRUE(window.PumpUntil(*channel, [&] { return window.Count(CConnectionWrapper::kOutputSide, 1) == 3; }));
     EXPECT_EQ(channel->QueuedLength(), 0u);
     for (const NotifyWindow::Notice& n : window.Notices()) {
-        if (n.side == CConnectionWrapper::kOutputSide)
+        if (n.side == CConnectionWrapper::kOutputSide) {
             EXPECT_EQ(n.result, 0);
+        }
     }
     EXPECT_EQ(peer.Receive(3000, 5000), message);
     EXPECT_EQ(log.CountLines("DEBUG;;Tx[1024]:"), 2);
