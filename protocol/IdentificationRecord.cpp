@@ -1,0 +1,14 @@
+// The identification record a sensor answers with: firmware version and device type.
+#include "protocol/IdentificationRecord.h"
+
+#include "protocol/LittleEndian.h"
+
+bool ParseIdentification(const std::uint8_t* payload, std::size_t length, SensorIdentification& out)
+{
+    if (payload == nullptr || length < kIdentificationRecordSize)
+        return false;
+    const std::uint8_t* header = payload + kInstalledImageHeaderOffset;
+    out.firmwareVersion = GetU32(header + 12);
+    out.deviceType = GetU32(header + 16);
+    return true;
+}

@@ -1,0 +1,50 @@
+// Everything known about the connected sensor, as records and as the texts the windows show.
+#pragma once
+
+#include "protocol/DisplayTexts.h"
+#include "protocol/IdentificationRecord.h"
+#include "protocol/IdentificationTexts.h"
+#include "protocol/LiveData.h"
+#include "protocol/SettingsBlock.h"
+#include "protocol/SettingsTexts.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// Each Take* gets an answer's payload bytes and keeps records and texts in
+// step; a short or malformed answer changes nothing and returns false (0).
+struct SensorRecords {
+    SensorRecords();
+
+    // Forget everything: records zeroed, texts back to their empty state.
+    void Reset();
+
+    bool TakeIdentification(const std::uint8_t* payload, std::size_t length);
+
+    // The received block replaces the held one; changed tells whether it differed.
+    bool TakeSettings(const std::uint8_t* payload, std::size_t length, bool& changed);
+
+    // Returns the subcode taken (2..7), or 0.
+    int TakeData(const std::uint8_t* payload, std::size_t length);
+
+    void TakeLlsData(std::int8_t temperature, std::uint16_t parameter1, std::uint16_t parameter2);
+
+    // A block made here (the zero-angle setup) becomes the held one, texts rebuilt.
+    void HoldSettings(const SettingsBlock& block);
+
+    // The settings texts parsed over the held block and validated.
+    bool BuildEditedSettings(SettingsBlock& result) const;
+    SettingsVerdict EvaluateSettings() const;
+
+    void NormaliseRangeTexts();
+
+    SensorIdentification identification;
+    SettingsBlock settings{};
+    LiveData live;
+    IdentificationTexts identificationTexts;
+    SettingsTexts settingsTexts;
+    DisplayTexts displayTexts;
+
+private:
+    void RebuildSettingsTexts();
+};
