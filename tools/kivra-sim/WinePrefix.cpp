@@ -61,13 +61,16 @@ bool RegisterWinePort(const std::string& prefix, unsigned com, const std::string
 }
 
 bool UnregisterWinePort(const std::string& prefix, unsigned com, const std::string& device, std::string& error) {
-  std::string link = LinkPath(prefix, com);
-  char target[PATH_MAX] = {};
-  if (readlink(link.c_str(), target, sizeof target - 1) > 0 && device == target) unlink(link.c_str());
   // The device map entry may already be gone with its session; that is no failure.
   std::string ignored;
   RunReg(prefix, {"delete", kSerialCommKey, "/v", DeviceName(com), "/f"}, ignored);
-  return RunReg(prefix, {"delete", kPortsKey, "/v", PortName(com), "/f"}, error);
+  bool removed = RunReg(prefix, {"delete", kPortsKey, "/v", PortName(com), "/f"}, error);
+  // Last, because a Wine session starting while the port map still holds the
+  // port puts the link back.
+  std::string link = LinkPath(prefix, com);
+  char target[PATH_MAX] = {};
+  if (readlink(link.c_str(), target, sizeof target - 1) > 0 && device == target) unlink(link.c_str());
+  return removed;
 }
 
 }  // namespace sim
