@@ -11,25 +11,26 @@
 #include <cstddef>
 #include <cstdint>
 
-// Each Take* gets an answer's payload bytes and keeps records and texts in
-// step; a short or malformed answer changes nothing and returns false (0).
+// Each Take* gets the record of an interpreted answer (the bytes behind the
+// answer's marker bytes) and keeps records and texts in step; a record too
+// short for its kind changes nothing and returns false.
 struct SensorRecords {
     SensorRecords();
 
     // Forget everything: records zeroed, texts back to their empty state.
     void Reset();
 
-    bool TakeIdentification(const std::uint8_t* payload, std::size_t length);
+    bool TakeIdentification(const std::uint8_t* record, std::size_t length);
 
     // The received block replaces the held one; changed tells whether it differed.
-    bool TakeSettings(const std::uint8_t* payload, std::size_t length, bool& changed);
+    bool TakeSettings(const std::uint8_t* block, std::size_t length, bool& changed);
 
-    // Returns the subcode taken (2..7), or 0.
-    int TakeData(const std::uint8_t* payload, std::size_t length);
+    bool TakeData(std::uint8_t subcode, const std::uint8_t* record, std::size_t length);
 
     void TakeLlsData(std::int8_t temperature, std::uint16_t parameter1, std::uint16_t parameter2);
 
-    // A block made here (the zero-angle setup) becomes the held one, texts rebuilt.
+    // The block becomes the held one and the identification and settings
+    // texts are rebuilt from it (a received block, the zero-angle setup).
     void HoldSettings(const SettingsBlock& block);
 
     // The settings texts parsed over the held block and validated.

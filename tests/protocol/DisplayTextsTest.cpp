@@ -90,14 +90,6 @@ TEST(DisplayTexts, OnlyTheNamedGroupsAreRebuilt)
     EXPECT_EQ(t.magnetState[0], 0);
 }
 
-TEST(DisplayTexts, GroupsOfEachAnswer)
-{
-    EXPECT_EQ(DataAnswerTextGroups(2), kTextTemperature | kTextAngle | kTextVector);
-    EXPECT_EQ(DataAnswerTextGroups(5), kTextTemperature | kTextAngle | kTextLls | kTextVector | kTextAuxiliary);
-    EXPECT_EQ(DataAnswerTextGroups(7) & ~DataAnswerTextGroups(6), static_cast<unsigned>(kTextMagnets));
-    EXPECT_EQ(DataAnswerTextGroups(8), 0u);
-}
-
 TEST(DisplayTexts, ExtraValuesNameTheirCodeAndEmptyTheRest)
 {
     LiveData live;

@@ -1,7 +1,7 @@
 // Tests of the three frame recognisers on complete, incomplete and damaged frames.
 #include "protocol/FrameRecognisers.h"
 
-#include "FrameBytes.h"
+#include "tests/common/FrameBytes.h"
 
 #include <gtest/gtest.h>
 

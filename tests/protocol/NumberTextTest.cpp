@@ -108,6 +108,7 @@ TEST(NumberScan, VectorNeedsExactlyThreeCommaSeparatedNumbers)
         {L"1,2,3 and more", true, 1, 2, 3},
         {L"1,2", false, 0, 0, 0},
         {L"1 ,2,3", false, 0, 0, 0},
+        {L"1 2 3", false, 0, 0, 0},
         {L"1;2;3", false, 0, 0, 0},
         {L"", false, 0, 0, 0},
         {L"x,2,3", false, 0, 0, 0},
@@ -135,6 +136,17 @@ TEST(NumberScan, FormattedVectorReadsBack)
     EXPECT_EQ(back[0], v[0]);
     EXPECT_EQ(back[1], v[1]);
     EXPECT_EQ(back[2], v[2]);
+}
+
+TEST(NumberScan, HugeComponentsAreFormattedInFull)
+{
+    const float v[3] = {3.0e38f, -3.0e38f, 1.0f};
+    const std::wstring text = FormatVector(v);
+    EXPECT_GT(text.size(), 80u);
+    EXPECT_EQ(text.substr(text.size() - 10), L", 1.000000");
+    float back[3];
+    ASSERT_TRUE(ScanVector(text, back));
+    EXPECT_EQ(back[1], v[1]);
 }
 
 } // namespace

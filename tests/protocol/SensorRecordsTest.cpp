@@ -4,7 +4,6 @@
 #include "PayloadBuilder.h"
 #include "SettingsFixture.h"
 
-#include "runtime/ResourceText.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +17,6 @@ std::vector<std::uint8_t> IdentificationPayload(std::uint32_t version, std::uint
     return b.Bytes();
 }
 
-std::vector<std::uint8_t> SettingsPayload(const SensorSettings& s)
-{
-    const SettingsBlock block = EncodeSettings(s);
-    std::vector<std::uint8_t> payload = {0xFF, 0x02};
-    payload.insert(payload.end(), block.begin(), block.end());
-    return payload;
-}
-
 TEST(SensorRecords, StartsInTheResetState)
 {
     const SensorRecords r;
@@ -34,7 +25,7 @@ TEST(SensorRecords, StartsInTheResetState)
     EXPECT_EQ(r.identificationTexts.model, L"");
     EXPECT_EQ(r.identificationTexts.firmwareVersion, L"");
     EXPECT_FALSE(r.identificationTexts.supportedModel);
-    EXPECT_EQ(r.identificationTexts.outputOneLabel, LoadResourceText(kDiscreteOutputOneLabelId));
+    EXPECT_EQ(r.identificationTexts.outputOneLabel, L"Discrete output 1:");
     EXPECT_EQ(r.settingsTexts.networkAddress, L"");
     EXPECT_EQ(r.displayTexts.outputState[0], -1);
     EXPECT_EQ(r.displayTexts.magnetState[1], 1);
@@ -90,19 +81,19 @@ TEST(SensorRecords, OutputOneIsAFrequencyOutputOnlyWhenAllConditionsHold)
         SensorSettings s = ValidSettings();
         s.outputs[0].frequencyMode = c.frequency;
         s.outputs[0].valueCode = c.code;
-        const auto payload = SettingsPayload(s);
+        const SettingsBlock payload = EncodeSettings(s);
         bool changed = false;
         ASSERT_TRUE(r.TakeSettings(payload.data(), payload.size(), changed));
         EXPECT_EQ(r.identificationTexts.outputOneFrequency, c.expected);
         EXPECT_EQ(r.identificationTexts.outputOneLabel,
-                  LoadResourceText(c.expected ? kFrequencyOutputOneLabelId : kDiscreteOutputOneLabelId));
+                  c.expected ? L"Frequency output 1:" : L"Discrete output 1:");
     }
 }
 
 TEST(SensorRecords, SettingsAnswerReportsWhetherTheBlockChanged)
 {
     SensorRecords r;
-    const auto payload = SettingsPayload(ValidSettings());
+    const SettingsBlock payload = EncodeSettings(ValidSettings());
     bool changed = false;
     ASSERT_TRUE(r.TakeSettings(payload.data(), payload.size(), changed));
     EXPECT_TRUE(changed);
@@ -111,7 +102,7 @@ TEST(SensorRecords, SettingsAnswerReportsWhetherTheBlockChanged)
     EXPECT_FALSE(changed);
 
     changed = true;
-    EXPECT_FALSE(r.TakeSettings(payload.data(), 97, changed));
+    EXPECT_FALSE(r.TakeSettings(payload.data(), 95, changed));
     EXPECT_TRUE(changed);  // untouched by a refused answer
 }
 
@@ -122,7 +113,7 @@ TEST(SensorRecords, EditingAndEditingBackChangesTheVerdict)
     ASSERT_TRUE(r.TakeIdentification(id.data(), id.size()));
     SensorSettings s = ValidSettings();
     s.zeroReference[1] = 1.0f / 3.0f;
-    const auto payload = SettingsPayload(s);
+    const SettingsBlock payload = EncodeSettings(s);
     bool changed;
     ASSERT_TRUE(r.TakeSettings(payload.data(), payload.size(), changed));
     EXPECT_EQ(r.EvaluateSettings(), kSettingsUnchanged);
@@ -149,7 +140,7 @@ TEST(SensorRecords, EditingAndEditingBackChangesTheVerdict)
 TEST(SensorRecords, ZeroSetupBlockRebuildsTheTexts)
 {
     SensorRecords r;
-    const auto payload = SettingsPayload(ValidSettings());
+    const SettingsBlock payload = EncodeSettings(ValidSettings());
     bool changed;
     ASSERT_TRUE(r.TakeSettings(payload.data(), payload.size(), changed));
     r.HoldSettings(TakeZeroReference(r.settings, {0.0f, 0.0f, 1.0f}));
@@ -161,9 +152,9 @@ TEST(SensorRecords, DataAnswersRebuildTheirTextsAndResetClearsThem)
 {
     SensorRecords r;
     PayloadBuilder b;
-    b.U8(6).U8(1).S16s({2500, 1000, 1, 2, 0, 5}).U32(1u << 25).S16(-32768);
-    const auto payload = b.Bytes();
-    ASSERT_EQ(r.TakeData(payload.data(), payload.size()), 6);
+    b.S16s({2500, 1000, 1, 2, 0, 5}).U32(1u << 25).S16(-32768);
+    const auto record = b.Bytes();
+    ASSERT_TRUE(r.TakeData(6, record.data(), record.size()));
     EXPECT_EQ(r.displayTexts.temperature, L" 25.0");
     EXPECT_EQ(r.displayTexts.outputState[0], 0);
     ASSERT_EQ(r.displayTexts.extraCount, 1u);
@@ -171,7 +162,7 @@ TEST(SensorRecords, DataAnswersRebuildTheirTextsAndResetClearsThem)
     EXPECT_EQ(r.displayTexts.extraValue[0], L"");
     EXPECT_EQ(r.displayTexts.vector, L"");  // subcode 6 carries no vector
 
-    EXPECT_EQ(r.TakeData(payload.data(), payload.size() - 1), 0);
+    EXPECT_FALSE(r.TakeData(6, record.data(), record.size() - 1));
 
     r.TakeLlsData(-5, 7, 8);
     EXPECT_EQ(r.displayTexts.temperature, L" -5.0");

@@ -78,29 +78,6 @@ TEST(SettingsBlock, DecodesSignedBoundsAndFloatBits)
     EXPECT_TRUE(std::signbit(back.zeroReference[2]));
 }
 
-TEST(SettingsBlock, AnswerNeedsBothMarkersAndTheWholeBlock)
-{
-    const SettingsBlock expected = EncodeSettings(ValidSettings());
-    std::vector<std::uint8_t> payload = {0xFF, 0x02};
-    payload.insert(payload.end(), expected.begin(), expected.end());
-    payload.push_back(0x77);  // a longer answer is fine
-
-    SettingsBlock block{};
-    EXPECT_TRUE(ParseSettingsAnswer(payload.data(), payload.size(), block));
-    EXPECT_EQ(block, expected);
-
-    const SettingsBlock untouched{};
-    block = untouched;
-    EXPECT_FALSE(ParseSettingsAnswer(payload.data(), 97, block));
-    EXPECT_FALSE(ParseSettingsAnswer(nullptr, 98, block));
-    payload[0] = 0xFE;
-    EXPECT_FALSE(ParseSettingsAnswer(payload.data(), payload.size(), block));
-    payload[0] = 0xFF;
-    payload[1] = 0x01;
-    EXPECT_FALSE(ParseSettingsAnswer(payload.data(), payload.size(), block));
-    EXPECT_EQ(block, untouched);
-}
-
 TEST(SettingsBlock, WritePayloadIsMarkersThenBlock)
 {
     const SettingsBlock block = EncodeSettings(ValidSettings());
