@@ -145,9 +145,10 @@ SensorOutcome SimSensor::Handle(const Request& req, double t) {
       return {Answer(EAnswerCode::ReadSettings, r), "", 0};
     }
     case ERequestCode::WriteSettings: {
-      SettingsBlock block;
-      if (p.size() != kSettingsPayloadSize || !ParseSettingsAnswer(p.data(), p.size(), block))
+      if (p.size() != kSettingsPayloadSize || p[0] != kSettingsMarker0 || p[1] != kSettingsMarker1)
         return {Acknowledge(kRefused), "bad settings write", 0};
+      SettingsBlock block;
+      std::copy(p.begin() + 2, p.end(), block.begin());
       Bytes ack = Acknowledge(kAccepted);  // sent from the old address
       if (config_.rejectWrites) return {Acknowledge(kRefused), "settings write rejected on demand", 0};
       if (!SettingsAcceptable(block, FirmwareVersion())) return {Acknowledge(kRefused), "invalid settings kept out", 0};
