@@ -64,6 +64,16 @@ Setter Switch(std::function<bool&(SimConfig&)> field) {
   return [=](SimConfig& c, const std::string& v) { return ToSwitch(v, field(c)); };
 }
 
+// A "no-..." switch: on clears the field.
+Setter Without(std::function<bool&(SimConfig&)> field) {
+  return [=](SimConfig& c, const std::string& v) {
+    bool on;
+    if (!ToSwitch(v, on)) return false;
+    field(c) = !on;
+    return true;
+  };
+}
+
 template <typename T>
 Setter Count(std::function<T&(SimConfig&)> field, unsigned long max, int base = 10) {
   return [=](SimConfig& c, const std::string& v) {
@@ -169,15 +179,14 @@ const std::vector<Option>& Options() {
       {"com", "N", false, "COM port number for --wine-prefix: dosdevices/comN and the SERIALCOMM entry COMN",
        Count<unsigned>([](SimConfig& c) -> unsigned& { return c.serial.com; }, 256)},
       {"no-serial", nullptr, false, "no serial line (relay only)",
-       [](SimConfig& c, const std::string& v) { bool on; return ToSwitch(v, on) && ((c.serial.enabled = !on), true); }},
-      {"relay", nullptr, false, "run the relay server on 127.0.0.1 (port 50010 unless --relay-port)",
-       Switch([](SimConfig& c) -> bool& { return c.relay.enabled; })},
-      {"relay-port", "PORT", false, "relay server port, 0 for any free one (implies --relay)",
+       Without([](SimConfig& c) -> bool& { return c.serial.enabled; })},
+      {"no-relay", nullptr, false, "no relay server (serial only)",
+       Without([](SimConfig& c) -> bool& { return c.relay.enabled; })},
+      {"relay-port", "PORT", false, "relay server port on 127.0.0.1, 0 for any free one (default 50010)",
        [](SimConfig& c, const std::string& v) {
          unsigned long p;
          if (!ToUnsigned(v, 65535, p)) return false;
          c.relay.port = unsigned(p);
-         c.relay.enabled = true;
          return true;
        }},
       // Line
@@ -341,7 +350,7 @@ ParseResult ParseCommandLine(int argc, char** argv, SimConfig& config, std::stri
     return ParseResult::kError;
   }
   if (!config.serial.enabled && !config.relay.enabled) {
-    error = "nothing to serve: --no-serial without --relay";
+    error = "nothing to serve: --no-serial with --no-relay";
     return ParseResult::kError;
   }
   return ParseResult::kRun;
@@ -390,8 +399,9 @@ std::string HelpText() {
       "\n"
       "usage: kivra-sim [options]\n"
       "\n"
-      "By default it creates a pty pair, prints \"serial: DEVICE\" and answers there as a sensor.\n"
-      "With --relay it also listens on 127.0.0.1 and prints \"relay: 127.0.0.1:PORT\".\n"
+      "By default it creates a pty pair, prints \"serial: DEVICE\" and answers there as a sensor,\n"
+      "and runs the relay server on 127.0.0.1, printing \"relay: 127.0.0.1:PORT\"; behind it the\n"
+      "on-board terminals take the tool's commands and pass bytes on to the same sensor.\n"
       "Every frame and event goes to the JSON log, one object a line:\n"
       "  t (seconds on the line since start), link, dir (rx into the simulator, tx out of it),\n"
       "  kind (request, answer, lls, garbage, dropped, skipped, lost, cut, command, reply, server),\n"

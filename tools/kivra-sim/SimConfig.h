@@ -35,7 +35,7 @@ struct TerminalConfig {
 };
 
 struct RelayConfig {
-  bool enabled = false;
+  bool enabled = true;
   unsigned port = 50010;
   int errorCode = 0;    // "@ERR:" code for connect requests, 0 none
   int errorCount = -1;  // how many connect requests get it; -1 all
