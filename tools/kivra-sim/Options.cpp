@@ -176,17 +176,21 @@ const std::vector<Option>& Options() {
        Text([](SimConfig& c) -> std::string& { return c.serial.linkPath; })},
       {"wine-prefix", "DIR", false, "link the serial device into this Wine prefix (needs --com)",
        Text([](SimConfig& c) -> std::string& { return c.serial.winePrefix; })},
-      {"com", "N", false, "COM port number for --wine-prefix: dosdevices/comN and the SERIALCOMM entry COMN",
+      {"com", "N", false, "COM port number for --wine-prefix: dosdevices/comN, SERIALCOMM and a ports-class device COMN",
        Count<unsigned>([](SimConfig& c) -> unsigned& { return c.serial.com; }, 256)},
+      {"port-description", "TEXT", false,
+       "name port lists show before \"(COMN)\" for --wine-prefix (default \"Simulated sensor line\")",
+       Text([](SimConfig& c) -> std::string& { return c.serial.portDescription; })},
       {"no-serial", nullptr, false, "no serial line (relay only)",
        Without([](SimConfig& c) -> bool& { return c.serial.enabled; })},
-      {"no-relay", nullptr, false, "no relay server (serial only)",
-       Without([](SimConfig& c) -> bool& { return c.relay.enabled; })},
-      {"relay-port", "PORT", false, "relay server port on 127.0.0.1, 0 for any free one (default 50010)",
+      {"relay", nullptr, false, "run the relay server on 127.0.0.1 (port 50010 unless --relay-port)",
+       Switch([](SimConfig& c) -> bool& { return c.relay.enabled; })},
+      {"relay-port", "PORT", false, "relay server port, 0 for any free one (implies --relay; default 50010)",
        [](SimConfig& c, const std::string& v) {
          unsigned long p;
          if (!ToUnsigned(v, 65535, p)) return false;
          c.relay.port = unsigned(p);
+         c.relay.enabled = true;
          return true;
        }},
       // Line
@@ -350,7 +354,7 @@ ParseResult ParseCommandLine(int argc, char** argv, SimConfig& config, std::stri
     return ParseResult::kError;
   }
   if (!config.serial.enabled && !config.relay.enabled) {
-    error = "nothing to serve: --no-serial with --no-relay";
+    error = "nothing to serve: --no-serial without --relay";
     return ParseResult::kError;
   }
   return ParseResult::kRun;
@@ -399,9 +403,10 @@ std::string HelpText() {
       "\n"
       "usage: kivra-sim [options]\n"
       "\n"
-      "By default it creates a pty pair, prints \"serial: DEVICE\" and answers there as a sensor,\n"
-      "and runs the relay server on 127.0.0.1, printing \"relay: 127.0.0.1:PORT\"; behind it the\n"
-      "on-board terminals take the tool's commands and pass bytes on to the same sensor.\n"
+      "By default it creates a pty pair, prints \"serial: DEVICE\" and answers there as a sensor.\n"
+      "With --relay (or --relay-port) it also runs the relay server on 127.0.0.1 and prints\n"
+      "\"relay: 127.0.0.1:PORT\"; behind it the on-board terminals take the tool's commands and\n"
+      "pass bytes on to the same sensor.\n"
       "Every frame and event goes to the JSON log, one object a line:\n"
       "  t (seconds on the line since start), link, dir (rx into the simulator, tx out of it),\n"
       "  kind (request, answer, lls, garbage, dropped, skipped, lost, cut, command, reply, server),\n"

@@ -35,7 +35,7 @@ struct TerminalConfig {
 };
 
 struct RelayConfig {
-  bool enabled = true;
+  bool enabled = false;
   unsigned port = 50010;
   int errorCode = 0;    // "@ERR:" code for connect requests, 0 none
   int errorCount = -1;  // how many connect requests get it; -1 all
@@ -47,6 +47,7 @@ struct SerialConfig {
   std::string linkPath;  // symlink made to the device
   std::string winePrefix;
   unsigned com = 0;
+  std::string portDescription = "Simulated sensor line";
 };
 
 struct TimedOption {

@@ -53,7 +53,7 @@ TEST(Options, MistakesAreReported) {
       {{"--frobnicate"}, "unknown option"},
       {{"stray"}, "unexpected argument"},
       {{"--wine-prefix", "/tmp/x"}, "needs --com"},
-      {{"--no-serial", "--no-relay"}, "nothing to serve"},
+      {{"--no-serial"}, "nothing to serve"},
       {{"--installed", "/nonexistent/image.fw"}, "bad value for installed"},
   };
   for (const Case& c : cases) {

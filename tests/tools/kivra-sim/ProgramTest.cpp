@@ -119,7 +119,7 @@ std::string Text(const Bytes& b) { return std::string(b.begin(), b.end()); }
 double LogTime(const std::string& line) { return std::stod(line.substr(line.find(':') + 1)); }
 
 TEST(Program, SerialLineIsPacedAndStopsByItself) {
-  Program sim({"--no-relay", "--baud", "9600", "--turnaround", "20", "--exit-after", "3"});
+  Program sim({"--baud", "9600", "--turnaround", "20", "--exit-after", "3"});
   std::string device = sim.Endpoint("serial");
   ASSERT_EQ(device.rfind("/dev/pts/", 0), 0u);
   int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
@@ -156,7 +156,7 @@ TEST(Program, ServesAGivenTtyAndLinksIt) {
   ASSERT_EQ(unlockpt(master), 0);
   std::string tty = ptsname(master);
   std::string link = ::testing::TempDir() + "sim_tty_link_" + std::to_string(getpid());
-  Program sim({"--no-relay", "--tty", tty, "--link", link, "--exit-after", "5"});
+  Program sim({"--tty", tty, "--link", link, "--exit-after", "5"});
   EXPECT_EQ(sim.Endpoint("serial"), tty);
   char target[256] = {};
   EXPECT_GT(readlink(link.c_str(), target, sizeof target - 1), 0);
