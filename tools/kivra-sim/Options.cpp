@@ -409,7 +409,8 @@ std::string HelpText() {
       "pass bytes on to the same sensor.\n"
       "Every frame and event goes to the JSON log, one object a line:\n"
       "  t (seconds on the line since start), link, dir (rx into the simulator, tx out of it),\n"
-      "  kind (request, answer, lls, garbage, dropped, skipped, lost, cut, command, reply, server),\n"
+      "  kind (request, answer, lls, garbage, dropped, skipped, lost, cut, command, reply, server,\n"
+      "  connected, closed, scenario, error, start, stop),\n"
       "  addr, code, bytes (hex), text, note, fault, block, pieces.\n"
       "\n"
       "options:\n";
