@@ -85,12 +85,18 @@ bool RegisterWinePort(const WinePort& p, std::string& error) {
   if (mkdir(dosdevices.c_str(), 0755) != 0 && errno != EEXIST)
     return error = dosdevices + ": " + std::strerror(errno), false;
   if (!MakeDeviceLink(p.device, LinkPath(p), error)) return false;
-  std::string text = "[" + std::string(kPortsKey) + "]\r\n" + Quoted(PortName(p)) + "=" + Quoted(p.device) + "\r\n\r\n" +
-                     "[" + kSerialCommKey + "]\r\n" + Quoted(DeviceMapName(p)) + "=" + Quoted(PortName(p)) + "\r\n\r\n" +
-                     "[" + ClassDeviceKey(p) + "]\r\n" + "\"ClassGUID\"=" + Quoted(kPortsClassGuid) + "\r\n" +
-                     "\"Class\"=\"Ports\"\r\n" + "\"FriendlyName\"=" +
-                     Quoted(p.description + " (" + PortName(p) + ")") + "\r\n";
-  return Import(p.prefix, text, error);
+  return Import(p.prefix, WinePortEntries(p), error);
+}
+
+std::string WinePortEntries(const WinePort& p) {
+  return "[" + std::string(kPortsKey) + "]\r\n" + Quoted(PortName(p)) + "=" + Quoted(p.device) + "\r\n\r\n" + "[" +
+         kSerialCommKey + "]\r\n" + Quoted(DeviceMapName(p)) + "=" + Quoted(PortName(p)) + "\r\n\r\n" + "[" +
+         ClassDeviceKey(p) + "]\r\n" + "\"ClassGUID\"=" + Quoted(kPortsClassGuid) + "\r\n" + "\"Class\"=\"Ports\"\r\n" +
+         "\"FriendlyName\"=" + Quoted(p.description + " (" + PortName(p) + ")") + "\r\n";
+}
+
+std::string WinePortRemoval(const WinePort& p) {
+  return "[" + std::string(kPortsKey) + "]\r\n" + Quoted(PortName(p)) + "=-\r\n\r\n" + "[-" + ClassDeviceKey(p) + "]\r\n";
 }
 
 bool UnregisterWinePort(const WinePort& p, std::string& error) {
@@ -98,9 +104,7 @@ bool UnregisterWinePort(const WinePort& p, std::string& error) {
   // it is deleted on its own, because naming its key in an import would recreate it.
   std::string ignored;
   RunReg(p.prefix, {"delete", "HKLM\\HARDWARE\\DEVICEMAP\\SERIALCOMM", "/v", DeviceMapName(p), "/f"}, ignored);
-  std::string text = "[" + std::string(kPortsKey) + "]\r\n" + Quoted(PortName(p)) + "=-\r\n\r\n" + "[-" +
-                     ClassDeviceKey(p) + "]\r\n";
-  bool removed = Import(p.prefix, text, error);
+  bool removed = Import(p.prefix, WinePortRemoval(p), error);
   // Last, because a Wine session starting while the port map still holds the
   // port puts the link back.
   char target[PATH_MAX] = {};

@@ -19,4 +19,8 @@ bool RegisterWinePort(const WinePort& port, std::string& error);
 // Takes it all out again so a later session does not offer a vanished device.
 bool UnregisterWinePort(const WinePort& port, std::string& error);
 
+// The registry file texts (after their version line) the two operations import.
+std::string WinePortEntries(const WinePort& port);
+std::string WinePortRemoval(const WinePort& port);
+
 }  // namespace sim
