@@ -226,3 +226,52 @@ TEST_F(FirmwareTest, RefusedImageFileStartsNoDownload)
         EXPECT_NE(frame[3], 0x03);
     }
 }
+
+TEST_F(FirmwareTest, DownloadStatusContinuesTheDownloadWhateverWasAsked)
+{
+    StartUpdate(600);
+    IdentifyInstalled(kOtherImage);
+    Answer(0x02, DownloadStatus(0, 0, kOtherImage));
+    ASSERT_EQ(LastCode(), 0x03);
+    Acknowledge(9);  // no reaction: the block stays outstanding
+
+    // A status that arrives now moves the download as an asked-for one would.
+    Answer(0x02, DownloadStatus(400, 0, bytes));
+    ASSERT_EQ(LastCode(), 0x03);
+    EXPECT_EQ(GetU32(LastPayload().data() + 4), 400u);
+    Answer(0x02, DownloadStatus(600, 0, bytes));
+    EXPECT_EQ(LastCode(), 0x04);
+    EXPECT_EQ(session.GetRequestType(), Req::ReqActivate);
+}
+
+TEST_F(FirmwareTest, RefusedActivationAndRestartAreNotExamined)
+{
+    StartUpdate(300);
+    IdentifyInstalled(kOtherImage);
+    Answer(0x02, DownloadStatus(300, 0, bytes));
+    ASSERT_EQ(LastCode(), 0x04);
+    owner.TakePosted();
+    Acknowledge(1);
+    EXPECT_EQ(LastCode(), 0x01);
+    EXPECT_EQ(session.Status().GetFirmware(), CSessionStatus::FirmwareActivating);
+    EXPECT_TRUE(owner.TakePosted() & SessionNotify::Status);
+    Acknowledge(1);
+    EXPECT_EQ(session.GetRequestType(), Req::ReqPauseAfterUpdate);
+    EXPECT_EQ(session.Status().GetFirmwareText(), Text(IDS_FIRMWARE_COMPLETED));
+}
+
+TEST_F(FirmwareTest, PauseAfterUpdateWithoutPollingIdentifiesNothing)
+{
+    StartUpdate(300);
+    IdentifyInstalled(kOtherImage);
+    Answer(0x02, DownloadStatus(300, 0, bytes));
+    Acknowledge(0);
+    Acknowledge(0);
+    ASSERT_EQ(session.GetRequestType(), Req::ReqPauseAfterUpdate);
+    session.SetLinkKind(LinkNoPolling);
+    const size_t sent = SentCount();
+    Expire();
+    EXPECT_EQ(SentCount(), sent);
+    EXPECT_EQ(session.Status().GetFirmware(), CSessionStatus::FirmwareNone);
+    EXPECT_EQ(session.Status().GetLink(), CSessionStatus::LinkNone);
+}

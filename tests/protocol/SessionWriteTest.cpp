@@ -176,3 +176,29 @@ TEST_F(SessionTest, TestCommandSendsTheLowByteOfTheTestValue)
     EXPECT_EQ(session.GetRequestType(), Req::ReqPollPause);
     EXPECT_EQ(session.Status().GetLink(), CSessionStatus::LinkLost);
 }
+
+TEST_F(SessionTest, SettingsBlockOutsideAReadIsAVerdictOnTheLastWrite)
+{
+    Connect(4);
+    Answer(0x28, DataAnswer(4, {100, 200, 3, 4}));
+    ASSERT_EQ(session.GetRequestType(), Req::ReqPollPause);
+
+    // Unasked, equal to the held block: taken as written; the pause starts again.
+    owner.timer = kCancelTimer;
+    owner.TakePosted();
+    Answer(0x2B, SettingsAnswer(ValidSettings()));
+    EXPECT_FALSE(owner.TakePosted() & SessionNotify::Settings);
+    EXPECT_EQ(session.Status().GetSettings(), CSessionStatus::SettingsWritten);
+    EXPECT_EQ(session.Status().GetActivity(), uint32_t(CSessionStatus::ActivitySettingsWritten));
+    EXPECT_EQ(owner.timer, 500);
+
+    // Unasked and different: rejected, and the sensor's block is the one held from now on.
+    const SettingsBlock other = WithByte(ValidSettings(), kAngleThresholdOffset, 12);
+    owner.TakePosted();
+    Answer(0x2B, SettingsAnswer(other));
+    EXPECT_EQ(session.Status().GetSettingsText(), Text(IDS_SETTINGS_REJECTED));
+    EXPECT_EQ(session.Records().settings, other);
+    EXPECT_EQ(session.Records().settingsTexts.angleThreshold, L"12");
+    EXPECT_TRUE(owner.TakePosted() & SessionNotify::Settings);
+    EXPECT_EQ(session.GetRequestType(), Req::ReqPollPause);
+}
