@@ -3,11 +3,11 @@
 
 #include "protocol/LittleEndian.h"
 
-bool ParseIdentification(const std::uint8_t* payload, std::size_t length, SensorIdentification& out)
+bool ParseIdentification(const std::uint8_t* record, std::size_t length, SensorIdentification& out)
 {
-    if (payload == nullptr || length < kIdentificationRecordSize)
+    if (record == nullptr || length < kIdentificationRecordSize)
         return false;
-    const std::uint8_t* header = payload + kInstalledImageHeaderOffset;
+    const std::uint8_t* header = record + kInstalledImageHeaderOffset;
     out.firmwareVersion = GetU32(header + 12);
     out.deviceType = GetU32(header + 16);
     return true;

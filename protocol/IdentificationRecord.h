@@ -16,6 +16,6 @@ struct SensorIdentification {
     std::uint32_t deviceType = 0;
 };
 
-// payload: the answer's payload bytes. False, with out untouched, when it is
+// record: the answer's payload. False, with out untouched, when it is
 // shorter than the record.
-bool ParseIdentification(const std::uint8_t* payload, std::size_t length, SensorIdentification& out);
+bool ParseIdentification(const std::uint8_t* record, std::size_t length, SensorIdentification& out);

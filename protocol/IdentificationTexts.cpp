@@ -4,11 +4,12 @@
 #include "protocol/FormatText.h"
 #include "protocol/SensorModel.h"
 #include "runtime/ResourceText.h"
+#include "ui/resources/resource.h"
 
 IdentificationTexts MakeResetIdentificationTexts()
 {
     IdentificationTexts texts;
-    texts.outputOneLabel = LoadResourceText(kDiscreteOutputOneLabelId);
+    texts.outputOneLabel = LoadResourceText(IDS_OUTPUT1_DISCRETE);
     return texts;
 }
 
@@ -25,5 +26,5 @@ void RebuildIdentificationTexts(const SensorIdentification& identification, cons
     const OutputRecord& output1 = DecodeSettings(settings).outputs[0];
     texts.outputOneFrequency = HasFrequencyMode(version) && output1.frequencyMode != 0 && output1.valueCode > 0;
     texts.outputOneLabel =
-        LoadResourceText(texts.outputOneFrequency ? kFrequencyOutputOneLabelId : kDiscreteOutputOneLabelId);
+        LoadResourceText(texts.outputOneFrequency ? IDS_OUTPUT1_FREQUENCY : IDS_OUTPUT1_DISCRETE);
 }

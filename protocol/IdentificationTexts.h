@@ -6,9 +6,6 @@
 
 #include <string>
 
-constexpr unsigned kDiscreteOutputOneLabelId = 89;   // "Discrete output 1:"
-constexpr unsigned kFrequencyOutputOneLabelId = 90;  // "Frequency output 1:"
-
 struct IdentificationTexts {
     std::wstring model;
     std::wstring firmwareVersion;

@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr std::uint8_t kDataMarker = 0x01;
-constexpr std::size_t kHeaderSize = 2;  // subcode, marker
-
 void TakeVector(const std::uint8_t* p, LiveData& live)
 {
     for (int i = 0; i < 3; ++i)
@@ -41,7 +38,7 @@ void TakeExtras(std::uint32_t mask, const std::uint8_t* p, LiveData& live)
 }
 
 // Record size of a subcode without its extra values; 0 when unknown.
-std::size_t FixedRecordSize(int subcode)
+std::size_t FixedRecordSize(std::uint8_t subcode)
 {
     switch (subcode) {
     case 2: return 16;
@@ -56,20 +53,17 @@ std::size_t FixedRecordSize(int subcode)
 
 } // namespace
 
-int ApplyDataAnswer(const std::uint8_t* payload, std::size_t length, LiveData& live)
+bool ApplyDataRecord(std::uint8_t subcode, const std::uint8_t* record, std::size_t length, LiveData& live)
 {
-    if (payload == nullptr || length < kHeaderSize || payload[1] != kDataMarker)
-        return 0;
-    const int subcode = payload[0];
     const std::size_t fixed = FixedRecordSize(subcode);
-    if (fixed == 0 || length < kHeaderSize + fixed)
-        return 0;
-    const std::uint8_t* r = payload + kHeaderSize;
+    if (record == nullptr || fixed == 0 || length < fixed)
+        return false;
+    const std::uint8_t* r = record;
     std::uint32_t mask = 0;
     if (subcode == 6 || subcode == 7) {
         mask = GetU32(r + fixed - 4);
-        if (length < kHeaderSize + fixed + 2 * static_cast<std::size_t>(std::popcount(mask)))
-            return 0;
+        if (length < fixed + 2 * static_cast<std::size_t>(std::popcount(mask)))
+            return false;
     }
     switch (subcode) {
     case 2:
@@ -102,10 +96,10 @@ int ApplyDataAnswer(const std::uint8_t* payload, std::size_t length, LiveData& l
         TakeExtras(mask, r + fixed, live);
         break;
     }
-    return subcode;
+    return true;
 }
 
-unsigned DataAnswerTextGroups(int subcode)
+unsigned DataAnswerTextGroups(std::uint8_t subcode)
 {
     constexpr unsigned polling = kTextTemperature | kTextAngle | kTextLls;
     switch (subcode) {

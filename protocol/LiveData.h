@@ -44,14 +44,14 @@ enum DisplayTextGroup : unsigned {
     kLlsDataTextGroups = kTextTemperature | kTextLls,
 };
 
-// payload: the data answer's payload (subcode, 0x01, record). Stores the
-// fields the record carries and returns its subcode (2..7); returns 0, with
-// live untouched, when the answer is too short for its record, its marker
-// byte differs or the subcode is unknown.
-int ApplyDataAnswer(const std::uint8_t* payload, std::size_t length, LiveData& live);
+// record: the data answer's bytes after its subcode and marker. Stores the
+// fields the record of the subcode carries; false, with live untouched, when
+// the subcode is unknown or the record too short for it (subcodes 6 and 7
+// need two bytes for every bit set in their mask).
+bool ApplyDataRecord(std::uint8_t subcode, const std::uint8_t* record, std::size_t length, LiveData& live);
 
 // What the answer of a subcode brings up to date; 0 for an unknown subcode.
-unsigned DataAnswerTextGroups(int subcode);
+unsigned DataAnswerTextGroups(std::uint8_t subcode);
 
 // The data answer of an LLS frame: temperature in whole degrees and the two
 // LLS parameters.

@@ -1,6 +1,8 @@
 // Everything known about the connected sensor, as records and as the texts the windows show.
 #include "protocol/SensorRecords.h"
 
+#include <algorithm>
+
 SensorRecords::SensorRecords()
 {
     Reset();
@@ -16,30 +18,31 @@ void SensorRecords::Reset()
     displayTexts = DisplayTexts{};
 }
 
-bool SensorRecords::TakeIdentification(const std::uint8_t* payload, std::size_t length)
+bool SensorRecords::TakeIdentification(const std::uint8_t* record, std::size_t length)
 {
-    if (!ParseIdentification(payload, length, identification))
+    if (!ParseIdentification(record, length, identification))
         return false;
     RebuildIdentificationTexts(identification, settings, identificationTexts);
     return true;
 }
 
-bool SensorRecords::TakeSettings(const std::uint8_t* payload, std::size_t length, bool& changed)
+bool SensorRecords::TakeSettings(const std::uint8_t* block, std::size_t length, bool& changed)
 {
-    SettingsBlock received;
-    if (!ParseSettingsAnswer(payload, length, received))
+    if (block == nullptr || length < kSettingsBlockSize)
         return false;
+    SettingsBlock received;
+    std::copy_n(block, kSettingsBlockSize, received.begin());
     changed = received != settings;
     HoldSettings(received);
     return true;
 }
 
-int SensorRecords::TakeData(const std::uint8_t* payload, std::size_t length)
+bool SensorRecords::TakeData(std::uint8_t subcode, const std::uint8_t* record, std::size_t length)
 {
-    const int subcode = ApplyDataAnswer(payload, length, live);
-    if (subcode != 0)
-        RebuildDisplayTexts(live, DataAnswerTextGroups(subcode), displayTexts);
-    return subcode;
+    if (!ApplyDataRecord(subcode, record, length, live))
+        return false;
+    RebuildDisplayTexts(live, DataAnswerTextGroups(subcode), displayTexts);
+    return true;
 }
 
 void SensorRecords::TakeLlsData(std::int8_t temperature, std::uint16_t parameter1, std::uint16_t parameter2)

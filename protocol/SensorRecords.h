@@ -11,21 +11,21 @@
 #include <cstddef>
 #include <cstdint>
 
-// Each Take* gets an answer's payload bytes and keeps records and texts in
-// step; a short or malformed answer changes nothing and returns false (0).
+// Each Take* gets the record of an interpreted answer (the bytes behind the
+// answer's marker bytes) and keeps records and texts in step; a record too
+// short for its kind changes nothing and returns false.
 struct SensorRecords {
     SensorRecords();
 
     // Forget everything: records zeroed, texts back to their empty state.
     void Reset();
 
-    bool TakeIdentification(const std::uint8_t* payload, std::size_t length);
+    bool TakeIdentification(const std::uint8_t* record, std::size_t length);
 
     // The received block replaces the held one; changed tells whether it differed.
-    bool TakeSettings(const std::uint8_t* payload, std::size_t length, bool& changed);
+    bool TakeSettings(const std::uint8_t* block, std::size_t length, bool& changed);
 
-    // Returns the subcode taken (2..7), or 0.
-    int TakeData(const std::uint8_t* payload, std::size_t length);
+    bool TakeData(std::uint8_t subcode, const std::uint8_t* record, std::size_t length);
 
     void TakeLlsData(std::int8_t temperature, std::uint16_t parameter1, std::uint16_t parameter2);
 

@@ -114,15 +114,6 @@ SettingsBlock EncodeSettings(const SensorSettings& s)
     return block;
 }
 
-bool ParseSettingsAnswer(const std::uint8_t* payload, std::size_t length, SettingsBlock& block)
-{
-    if (payload == nullptr || length < kSettingsPayloadSize || payload[0] != kSettingsMarker0 ||
-        payload[1] != kSettingsMarker1)
-        return false;
-    std::copy_n(payload + 2, kSettingsBlockSize, block.begin());
-    return true;
-}
-
 SettingsPayload MakeSettingsWritePayload(const SettingsBlock& block)
 {
     SettingsPayload payload;

@@ -63,10 +63,6 @@ SensorSettings DecodeSettings(const SettingsBlock& block);
 // Reserved bytes are written as 0.
 SettingsBlock EncodeSettings(const SensorSettings& settings);
 
-// payload: the settings answer's payload. False, with block untouched, when
-// it is short or its marker bytes differ.
-bool ParseSettingsAnswer(const std::uint8_t* payload, std::size_t length, SettingsBlock& block);
-
 // Payload of the write request: the markers, then the block.
 SettingsPayload MakeSettingsWritePayload(const SettingsBlock& block);
 

@@ -1,8 +1,16 @@
-// Host stand-in for string-table texts: host builds carry no resources, so a
-// text names its entry ("#110") and host output stays readable and distinct.
+// String-table texts on the host: the English entries of the tables compiled
+// into the host build from the same resource scripts.
 #include "runtime/ResourceText.h"
+
+#include "runtime/StringTable.h"
+
+namespace {
+
+constexpr unsigned short kEnglish = 1033;
+
+} // namespace
 
 std::wstring LoadResourceText(unsigned id)
 {
-    return L"#" + std::to_wstring(id);
+    return std::wstring(CompiledString(kEnglish, id));
 }
