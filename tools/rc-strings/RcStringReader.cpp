@@ -200,15 +200,15 @@ bool RcStringReader::RunDirective(Cursor& cursor, const std::string& line) {
     return Fail(cursor, "unsupported directive #" + word);
 }
 
-bool RcStringReader::ParseNumber(Cursor& cursor, long& value) {
+bool RcStringReader::ParseValue(Cursor& cursor, long& value) {
     return EvaluateRcExpression(cursor, defines_, value);
 }
 
 bool RcStringReader::ParseLanguage(Cursor& cursor, int& langId) {
     long primary = 0, sub = 0;
-    if (!cursor.Advance() || !ParseNumber(cursor, primary)) return false;
+    if (!cursor.Advance() || !ParseValue(cursor, primary)) return false;
     if (!IsPunct(cursor.token, ",")) return Fail(cursor, "LANGUAGE needs a language and a sublanguage");
-    if (!cursor.Advance() || !ParseNumber(cursor, sub)) return false;
+    if (!cursor.Advance() || !ParseValue(cursor, sub)) return false;
     if (primary < 0 || primary > 0x3FF || sub < 0 || sub > 0x3F)
         return Fail(cursor, "language out of range");
     langId = static_cast<int>((sub << 10) | primary);
@@ -240,7 +240,7 @@ bool RcStringReader::ParseStringTable(Cursor& cursor) {
 bool RcStringReader::ParseEntry(Cursor& cursor, int langId) {
     const std::string origin = cursor.name + ":" + std::to_string(cursor.token.line);
     long id = 0;
-    if (!ParseNumber(cursor, id)) return false;
+    if (!ParseValue(cursor, id)) return false;
     if (id < 0 || id > 0xFFFF) return Fail(cursor, "string id " + std::to_string(id) + " out of range");
     if (IsPunct(cursor.token, ",") && !cursor.Advance()) return false;
     if (cursor.token.kind != RcToken::Kind::String)

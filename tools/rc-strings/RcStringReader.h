@@ -43,7 +43,7 @@ private:
     bool ParseLanguage(Cursor& cursor, int& langId);
     bool ParseStringTable(Cursor& cursor);
     bool ParseEntry(Cursor& cursor, int langId);
-    bool ParseNumber(Cursor& cursor, long& value);
+    bool ParseValue(Cursor& cursor, long& value);
     bool Fail(const Cursor& cursor, const std::string& message);
 
     std::vector<RcString> strings_;

@@ -47,13 +47,6 @@ TEST(RcLiteral, NonBmpCharacterTakesThePlatformsWideForm) {
     EXPECT_EQ(text.size(), sizeof(wchar_t) == 2 ? 2u : 1u);
 }
 
-TEST(RcLiteral, AppendsToTheGivenText) {
-    std::wstring text = L"con";
-    std::string error;
-    ASSERT_TRUE(rcstrings::DecodeRcLiteral("cat", false, false, text, error));
-    EXPECT_EQ(text, L"concat");
-}
-
 struct Refused {
     const char* body;
     bool wide;

@@ -170,12 +170,6 @@ TEST(RcStringReader, StopsAtTheFirstFaultNamingItsLine) {
     }
 }
 
-TEST(RcStringReader, StringTableNeedsALanguage) {
-    std::string error;
-    EXPECT_TRUE(Read("STRINGTABLE BEGIN 1, \"a\" END\n", &error).empty());
-    EXPECT_NE(error.find("test.rc:1: STRINGTABLE without a LANGUAGE"), std::string::npos) << error;
-}
-
 TEST(RcStringReader, UnreadableFileIsAFault) {
     RcStringReader reader;
     EXPECT_FALSE(reader.ReadFile(SourcePath("tests/tools/rc-strings/fixture/missing.rc")));
