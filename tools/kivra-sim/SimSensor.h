@@ -1,0 +1,85 @@
+// The simulated sensor: one answer per addressed request, live data, settings, firmware.
+#pragma once
+#include "FirmwareReceiver.h"
+#include "GearModel.h"
+#include "SensorFrames.h"
+#include "SettingsBlock.h"
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace sim {
+
+namespace code {
+constexpr uint8_t kReadIdentification = 0x00, kRestart = 0x01, kReadDownloadStatus = 0x02, kWriteFirmwareBlock = 0x03,
+                  kActivateFirmware = 0x04, kReadData = 0x28, kReadSettings = 0x2B, kWriteSettings = 0x2C,
+                  kTestCommand = 0x2E;
+constexpr uint8_t kAcknowledge = 0x00, kIdentification = 0x01;
+}  // namespace code
+
+struct SensorConfig {
+  uint32_t serial = 12345;
+  uint8_t address = 1;
+  uint32_t firmwareVersion = 9;
+  uint32_t deviceType = 3201;
+  std::optional<Bytes> installedImage;  // its header becomes the installed header
+  uint32_t blockLimit = 0;              // as reported; 0 means 128
+  uint32_t extraMask = 0x0000801C;      // value codes sent as extra values
+  double rebootSeconds = 1.0;
+  GearMotion motion;
+  std::optional<SettingsBytes> settings;  // instead of the factory block
+  int llsInterval = 0;                    // above 0: start with LLS output at this interval
+  bool refuseCommonAddress = false;
+  std::optional<Bytes> partialImage;      // an interrupted download to resume
+  size_t partialCount = 0;
+  std::string saveImagePath;
+  // Faults of the sensor itself.
+  bool rejectWrites = false;
+  std::map<unsigned, uint8_t> forcedBlockStatus;  // block request number (from 1) -> status
+};
+
+struct SensorOutcome {
+  std::optional<Bytes> answer;  // none: the sensor stays silent
+  std::string note;             // what happened, for the log
+  unsigned firmwareBlock = 0;   // number of the block request this was, 0 for others
+};
+
+class SimSensor {
+ public:
+  explicit SimSensor(const SensorConfig& config);
+
+  SensorOutcome Handle(const Request& request, double t);
+  // LLS frames due by time t when unsolicited output is on.
+  std::optional<Bytes> UnsolicitedDue(double t);
+
+  const SettingsBytes& Settings() const { return settings_; }
+  uint8_t Address() const { return settings_[settings::kAddress]; }
+  uint32_t FirmwareVersion() const;
+  const HeaderBytes& InstalledHeader() const { return installed_; }
+  GearModel& Gear() { return gear_; }
+  SensorConfig& Config() { return config_; }
+  FirmwareReceiver& Firmware() { return firmware_; }
+
+ private:
+  bool Addressed(uint8_t address) const;
+  Bytes Acknowledge(uint8_t status) const;
+  Bytes Answer(uint8_t code, const Bytes& payload) const;
+  Bytes Identification() const;
+  std::optional<Bytes> DataRecord(uint8_t subcode, double t);
+  int LlsParameter(int index) const;
+  void ApplySettings(const SettingsBytes& block);
+  SensorOutcome OnFirmwareBlock(const Request& request);
+  bool SaveImage(std::string& error) const;
+
+  SensorConfig config_;
+  SettingsBytes settings_;
+  HeaderBytes installed_;
+  GearModel gear_;
+  FirmwareReceiver firmware_;
+  unsigned blockRequests_ = 0;
+  double rebootUntil_ = -1;
+  double nextOutput_ = 0;
+};
+
+}  // namespace sim
