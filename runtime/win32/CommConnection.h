@@ -1,0 +1,77 @@
+// Byte channel on a serial port: a worker thread performs all port I/O, the interface thread
+// copies bytes in and out of staging buffers and learns of results through posted messages.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+
+#include "remote/RxBuffer.h"
+#include "runtime/ConnectionWrapper.h"
+#include "runtime/TBuffer.h"
+#include "runtime/win32/Thread.h"
+
+class TCommunication;
+class TEvent;
+
+class CCommConnection : public CConnectionWrapper, public TThread {
+public:
+    static constexpr DWORD kChunk = 1024;
+    static constexpr DWORD kReadIntervalMs = 50;
+    static constexpr DWORD kReadTotalMs = 1000;
+
+    CCommConnection();
+    ~CCommConnection() override;
+
+    // Both bases count references; the channel is shared through CConnectionWrapper's count.
+    using CConnectionWrapper::AddRef;
+    using CConnectionWrapper::Release;
+
+    // Interface thread. 1 open, 0 already open (nothing changed), -1 the port could not be
+    // opened or configured. Results are posted as message(wParam, lParam 1 input / 2 output)
+    // to window.
+    int Open(const wchar_t* portName, DWORD baudRate, HWND window, UINT message);
+
+    // Interface thread only, like the rest of the channel interface.
+    int Write(const uint8_t* bytes, uint32_t length, uint32_t& accepted) override;
+    intptr_t GetHandle() override { return 1; }
+    bool IsConnected() override { return IsActive(); }
+    void Close() override;
+    int OnEvent(int code) override;
+    CRxBuffer& GetRxBuffer() override { return m_rx; }
+
+protected:
+    bool AfterCreate() override;
+    void BeforeDestroy() override;
+    int DoEvent(unsigned short id) override;
+
+private:
+    enum EEventId : unsigned short { kStartRead = 0, kStartWrite = 1, kReadDone = 2, kWriteDone = 3 };
+
+    bool StartRead(unsigned short id);
+    bool StartWrite(unsigned short id);
+    bool ReadDone(unsigned short id);
+    bool WriteDone(unsigned short id);
+    bool ConfigureLine();
+    void Post(WPARAM wParam, LPARAM side);
+    void LogBytes(const char* direction, const uint8_t* bytes, DWORD count);
+    void DeletePort();
+
+    TCommunication* m_port = nullptr;
+    TEvent* m_startRead;
+    TEvent* m_startWrite;
+    TEvent* m_readDone;
+    TEvent* m_writeDone;
+    HWND m_window = nullptr;
+    UINT m_message = 0;
+    DWORD m_baudRate = 0;
+    // The hand-over fields: each is written by one thread at a time, the posted message and the
+    // event signal order the accesses (see OnEvent and the handlers).
+    TBuffer m_txStage;
+    std::atomic<uint32_t> m_txLength{0};
+    std::atomic<int32_t> m_txResult{0};
+    TBuffer m_readBuffer;
+    std::atomic<uint32_t> m_rxCount{0};
+    std::atomic<int32_t> m_rxResult{0};
+    CRxBuffer m_rx;
+};
