@@ -42,6 +42,13 @@
 #define IDS_FIRMWARE_FILTER              347
 #define IDS_FIRMWARE_BAD_IMAGE           348
 
+// What is wrong with a firmware image file that is refused (shown below the line above).
+#define IDS_FIRMWARE_TOO_SHORT           360
+#define IDS_FIRMWARE_NOT_IMAGE           361
+#define IDS_FIRMWARE_SIZE_MISMATCH       362
+#define IDS_FIRMWARE_BAD_BODY_OFFSET     363
+#define IDS_FIRMWARE_DAMAGED_TRAILER     364
+
 // Names of the measurable values, in value-code order 0 to 20.
 #define IDS_VALUE_NOT_USED               109
 #define IDS_VALUE_INCLINATION            110

@@ -1,0 +1,25 @@
+// The texts a failed firmware image load shows to the user.
+#include "protocol/FirmwareMessages.h"
+
+#include "runtime/ResourceText.h"
+#include "runtime/TWin32ErrorString.h"
+#include "ui/resources/resource.h"
+
+std::wstring SystemErrorMessage(TErrorCode code)
+{
+    return TWin32ErrorString(code).Text();
+}
+
+std::wstring BadImageMessage(FirmwareImageFault fault)
+{
+    unsigned reason = 0;
+    switch (fault) {
+    case FirmwareImageFault::None: return std::wstring();
+    case FirmwareImageFault::TooShort: reason = IDS_FIRMWARE_TOO_SHORT; break;
+    case FirmwareImageFault::NotImage: reason = IDS_FIRMWARE_NOT_IMAGE; break;
+    case FirmwareImageFault::SizeMismatch: reason = IDS_FIRMWARE_SIZE_MISMATCH; break;
+    case FirmwareImageFault::BadBodyOffset: reason = IDS_FIRMWARE_BAD_BODY_OFFSET; break;
+    case FirmwareImageFault::DamagedTrailer: reason = IDS_FIRMWARE_DAMAGED_TRAILER; break;
+    }
+    return LoadResourceText(IDS_FIRMWARE_BAD_IMAGE) + L"\r\n" + LoadResourceText(reason);
+}

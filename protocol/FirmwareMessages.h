@@ -1,0 +1,13 @@
+// The texts a failed firmware image load shows to the user.
+#pragma once
+
+#include <string>
+
+#include "protocol/FirmwareHeader.h"
+#include "runtime/ErrorCodes.h"
+
+// The system's own text for an error of a file operation.
+std::wstring SystemErrorMessage(TErrorCode code);
+
+// What is wrong with a file that is not a usable image.
+std::wstring BadImageMessage(FirmwareImageFault fault);
