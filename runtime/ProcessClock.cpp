@@ -43,6 +43,7 @@ void TProcessClock::UseSource(TClockSource* source)
 void TProcessClock::Calibrate()
 {
     m_calibrated = false;
+    m_frequency = 0;
     m_lastCounter = 0;
     std::int64_t frequency = 0;
     if (!m_source->CounterFrequency(&frequency) || frequency == 0)

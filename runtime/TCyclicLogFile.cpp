@@ -176,9 +176,11 @@ bool TCyclicLogFile::WriteRecord(const unsigned char* data, std::size_t size)
         const std::int64_t start = m_position;
         std::uint32_t moved = 0;
         bool ok = true;
+        // A line longer than the whole ring (after it shrank on a full disk) would pass the
+        // limit even from offset 0: it is dropped.
+        if (n > m_limit)
+            return true;
         if (m_position + n > m_limit) {
-            if (m_position == 0)
-                return true;  // longer than the whole ring: dropped
             ok = m_file.Fill(' ', m_size - m_position, m_position) && m_file.SetPosition(0);
             if (ok)
                 m_position = 0;
