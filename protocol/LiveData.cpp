@@ -53,12 +53,11 @@ std::size_t FixedRecordSize(std::uint8_t subcode)
 
 } // namespace
 
-bool ApplyDataRecord(std::uint8_t subcode, const std::uint8_t* record, std::size_t length, LiveData& live)
+bool ApplyDataRecord(std::uint8_t subcode, const std::uint8_t* r, std::size_t length, LiveData& live)
 {
     const std::size_t fixed = FixedRecordSize(subcode);
-    if (record == nullptr || fixed == 0 || length < fixed)
+    if (r == nullptr || fixed == 0 || length < fixed)
         return false;
-    const std::uint8_t* r = record;
     std::uint32_t mask = 0;
     if (subcode == 6 || subcode == 7) {
         mask = GetU32(r + fixed - 4);

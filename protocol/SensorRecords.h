@@ -29,7 +29,8 @@ struct SensorRecords {
 
     void TakeLlsData(std::int8_t temperature, std::uint16_t parameter1, std::uint16_t parameter2);
 
-    // A block made here (the zero-angle setup) becomes the held one, texts rebuilt.
+    // The block becomes the held one and the identification and settings
+    // texts are rebuilt from it (a received block, the zero-angle setup).
     void HoldSettings(const SettingsBlock& block);
 
     // The settings texts parsed over the held block and validated.
