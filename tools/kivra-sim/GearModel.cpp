@@ -6,27 +6,22 @@
 
 namespace sim {
 
-using namespace settings;
-
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 int Clamp15(double v) { return int(std::clamp(v, 0.0, 32767.0)); }
 }  // namespace
 
-void GearModel::Configure(const SettingsBytes& block) {
-  block_ = block;
-  working_.Configure(ReadRange(&block_[kAnglePair]), ReadRange(&block_[kAnglePair + 8]));
-  for (int i = 0; i < 2; ++i) {
-    const uint8_t* out = &block_[kOutputs + kOutputRecordSize * i];
-    outputs_[i].Configure(ReadRange(out + kOutputPair), ReadRange(out + kOutputPair + 8));
-  }
+void GearModel::Configure(const SettingsBlock& block) {
+  settings_ = DecodeSettings(block);
+  working_.Configure(settings_.angle);
+  for (int i = 0; i < 2; ++i) outputs_[i].Configure(settings_.outputs[i].conditions);
 }
 
 void GearModel::Update(double t) {
   t_ = std::max(t_, t);
   working_.Update(AngleCenti() / 100, t_);
   for (int i = 0; i < 2; ++i) {
-    unsigned code = block_[kOutputs + kOutputRecordSize * i];
+    unsigned code = settings_.outputs[i].valueCode;
     if (code != 0) outputs_[i].Update(Value(code), t_);
   }
 }
@@ -44,7 +39,7 @@ std::array<float, 3> GearModel::Gravity() const {
 std::array<float, 3> GearModel::ZeroCandidate() const { return motion_.forceCandidate ? motion_.candidateOverride : Gravity(); }
 
 int GearModel::AngleCenti() const {
-  std::array<float, 3> z{GetF32(&block_[kZeroVector]), GetF32(&block_[kZeroVector + 4]), GetF32(&block_[kZeroVector + 8])};
+  const float (&z)[3] = settings_.zeroReference;
   double zn = std::sqrt(double(z[0]) * z[0] + double(z[1]) * z[1] + double(z[2]) * z[2]);
   if (zn < 1e-6) return int(std::lround(std::clamp(TiltDegrees(), 0.0, 180.0) * 100));
   std::array<float, 3> g = Gravity();
@@ -75,7 +70,7 @@ int GearModel::Magnet(int index) const {
 }
 
 int GearModel::Value(unsigned code) const {
-  bool moving = motion_.swingPeriod > 0 && 2 * motion_.tiltSwing >= block_[kAngleThreshold];
+  bool moving = motion_.swingPeriod > 0 && 2 * motion_.tiltSwing >= settings_.angleThreshold;
   double swingRate = motion_.swingPeriod > 0 ? std::cos(2 * kPi * t_ / motion_.swingPeriod) : 0;
   bool turning = motion_.rotationRpm != 0;
   bool right = motion_.rotationRpm > 0;
@@ -92,7 +87,7 @@ int GearModel::Value(unsigned code) const {
     case 8: return moving ? Clamp15(1000 / motion_.swingPeriod) : 0;
     case 9: return int(std::lround(TemperatureCenti() / 100.0));
     case 10: return MagnetState();
-    case 11: return turning && 60 / std::abs(motion_.rotationRpm) <= GetU16(&block_[kPulseTimeout]) ? 1 : 0;
+    case 11: return turning && 60 / std::abs(motion_.rotationRpm) <= settings_.pulseSensorTimeout ? 1 : 0;
     case 12: return turning ? revolutions : 0;
     case 13: return turning ? turnMilliHz : 0;
     case 14: return !turning ? 0 : right ? 1 : 2;
@@ -101,15 +96,15 @@ int GearModel::Value(unsigned code) const {
     case 17: return turning && right ? turnMilliHz : 0;
     case 18: return turning && !right ? revolutions : 0;
     case 19: return turning && !right ? turnMilliHz : 0;
-    case 20: return int(GetU32(&block_[kSerial]) & 0x7FFF);
+    case 20: return int(settings_.serialNumber & 0x7FFF);
     default: return kNoValue;
   }
 }
 
 int GearModel::OutputValue(int index) const {
-  const uint8_t* out = &block_[kOutputs + kOutputRecordSize * index];
-  if (out[0] == 0) return 0;
-  if (index == 0 && out[1] == 1) return std::clamp(Value(out[0]), 0, 32767);
+  const OutputRecord& out = settings_.outputs[index];
+  if (out.valueCode == 0) return 0;
+  if (index == 0 && out.frequencyMode == 1) return std::clamp(Value(out.valueCode), 0, 32767);
   return outputs_[index].Active() ? 1 : 0;
 }
 

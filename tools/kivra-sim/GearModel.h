@@ -1,7 +1,8 @@
 // The watched gear and what the sensor measures on it, as functions of time.
 #pragma once
-#include "ConditionPair.h"
-#include "SettingsBlock.h"
+#include "ConditionState.h"
+
+#include "protocol/LiveData.h"
 
 #include <array>
 
@@ -17,15 +18,13 @@ struct GearMotion {
   bool forceCandidate = false;
 };
 
-constexpr int kNoValue = -32768;
-
 class GearModel {
  public:
   explicit GearModel(const GearMotion& motion) : motion_(motion) {}
   GearMotion& Motion() { return motion_; }
 
   // Applies a settings block; condition states carry over.
-  void Configure(const SettingsBytes& block);
+  void Configure(const SettingsBlock& block);
   // Moves everything to time t (seconds since the start); t never goes back.
   void Update(double t);
 
@@ -46,10 +45,10 @@ class GearModel {
   int MagnetState() const;
 
   GearMotion motion_;
-  SettingsBytes block_{};
+  SensorSettings settings_;
   double t_ = 0;
-  ConditionPair working_;
-  ConditionPair outputs_[2];
+  ConditionState working_;
+  ConditionState outputs_[2];
 };
 
 }  // namespace sim

@@ -93,7 +93,7 @@ Setter ImageFile(std::function<std::optional<Bytes>&(SimConfig&)> field) {
 
 bool SetSettingsFile(SimConfig& c, const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  SettingsBytes block;
+  SettingsBlock block;
   if (!in.read(reinterpret_cast<char*>(block.data()), block.size())) return false;
   c.sensor.settings = block;
   return true;

@@ -1,23 +1,17 @@
 // Sensor-side request scanning and answer framing.
 #include "SensorFrames.h"
 
+#include "protocol/CrcEngine.h"
+#include "protocol/SensorCodes.h"
+
 namespace sim {
 
 namespace {
-constexpr uint8_t kRequestPrefix = 0x41;
-constexpr uint8_t kResponsePrefix = 0x42;
-constexpr uint8_t kLlsPrefix = 0x3E;
 constexpr size_t kFrameOverhead = 5;
+constexpr uint8_t kLlsDataCommand = 6;
 }  // namespace
 
-uint8_t FrameChecksum(const uint8_t* data, size_t length) {
-  uint8_t crc = 0;
-  for (size_t i = 0; i < length; ++i) {
-    crc ^= data[i];
-    for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? uint8_t((crc >> 1) ^ 0x8C) : uint8_t(crc >> 1);
-  }
-  return crc;
-}
+uint8_t FrameChecksum(const uint8_t* data, size_t length) { return SensorCrc().Compute(data, length); }
 
 void RequestScanner::Feed(const uint8_t* data, size_t length) { pending_.insert(pending_.end(), data, data + length); }
 
@@ -30,7 +24,7 @@ size_t RequestScanner::TakeSkipped() {
 std::optional<Request> RequestScanner::Next() {
   std::optional<size_t> firstPartial;
   for (size_t pos = 0; pos < pending_.size(); ++pos) {
-    if (pending_[pos] != kRequestPrefix) continue;
+    if (pending_[pos] != RequestPrefix) continue;
     size_t available = pending_.size() - pos;
     if (available < 2 || available < pending_[pos + 1] + kFrameOverhead) {
       if (!firstPartial) firstPartial = pos;
@@ -55,14 +49,14 @@ std::optional<Request> RequestScanner::Next() {
 }
 
 Bytes BuildResponse(uint8_t address, uint8_t code, const Bytes& payload) {
-  Bytes frame{kResponsePrefix, uint8_t(payload.size()), address, code};
+  Bytes frame{ResponsePrefix, uint8_t(payload.size()), address, code};
   frame.insert(frame.end(), payload.begin(), payload.end());
   frame.push_back(FrameChecksum(frame.data(), frame.size()));
   return frame;
 }
 
 Bytes BuildLlsData(uint8_t address, int8_t temperature, uint16_t parameter1, uint16_t parameter2) {
-  Bytes frame{kLlsPrefix, address, 0x06, uint8_t(temperature)};
+  Bytes frame{LlsPrefix, address, kLlsDataCommand, uint8_t(temperature)};
   AppendU16(frame, parameter1);
   AppendU16(frame, parameter2);
   frame.push_back(FrameChecksum(frame.data(), frame.size()));

@@ -9,11 +9,11 @@
 
 namespace sim {
 
-using namespace settings;
-
 namespace {
 constexpr uint8_t kAccepted = 0, kRefused = 1;
-constexpr uint8_t kSettingsMarker0 = 0xFF, kSettingsMarker1 = 0x02, kDataMarker = 0x01;
+constexpr uint8_t kDataMarker = 0x01;
+// Byte offsets of the fields the sensor reads straight from its block.
+constexpr size_t kSerialAt = 0, kAddressFlagsAt = 5, kOutputIntervalAt = 6, kOutputModeAt = 7;
 
 int16_t Clamp16(int v) { return int16_t(std::clamp(v, -32768, 32767)); }
 
@@ -35,10 +35,10 @@ SimSensor::SimSensor(const SensorConfig& config)
       firmware_(config.blockLimit) {
   if (config.installedImage) std::copy_n(config.installedImage->begin(), kHeaderSize, installed_.begin());
   if (config.llsInterval > 0) {
-    settings_[kOutputInterval] = uint8_t(config.llsInterval);
-    settings_[kOutputMode] = 1;
+    settings_[kOutputIntervalAt] = uint8_t(config.llsInterval);
+    settings_[kOutputModeAt] = 1;
   }
-  if (config.refuseCommonAddress) settings_[kAddressFlags] |= kNoCommonAddress;
+  if (config.refuseCommonAddress) settings_[kAddressFlagsAt] |= kAddressFlagNoCommon;
   if (config.partialImage) firmware_.Preload(*config.partialImage, config.partialCount);
   gear_.Configure(settings_);
 }
@@ -46,30 +46,32 @@ SimSensor::SimSensor(const SensorConfig& config)
 uint32_t SimSensor::FirmwareVersion() const { return GetU32(&installed_[12]); }
 
 bool SimSensor::Addressed(uint8_t address) const {
-  return address == Address() || (address == 255 && !(settings_[kAddressFlags] & kNoCommonAddress));
+  return address == Address() || (address == CommonAddress && !(settings_[kAddressFlagsAt] & kAddressFlagNoCommon));
 }
 
-Bytes SimSensor::Answer(uint8_t answerCode, const Bytes& payload) const { return BuildResponse(Address(), answerCode, payload); }
+Bytes SimSensor::Answer(EAnswerCode answerCode, const Bytes& payload) const {
+  return BuildResponse(Address(), uint8_t(answerCode), payload);
+}
 
-Bytes SimSensor::Acknowledge(uint8_t status) const { return Answer(code::kAcknowledge, {status}); }
+Bytes SimSensor::Acknowledge(uint8_t status) const { return Answer(EAnswerCode::Acknowledge, {status}); }
 
 Bytes SimSensor::Identification() const {
   Bytes r;
-  AppendU32(r, GetU32(&settings_[kSerial]));
+  AppendU32(r, GetU32(&settings_[kSerialAt]));
   AppendU32(r, 1);  // boot loader revision
   r.insert(r.end(), installed_.begin(), installed_.end());
   return r;
 }
 
-void SimSensor::ApplySettings(const SettingsBytes& block) {
-  bool outputChanged = block[kOutputMode] != settings_[kOutputMode] || block[kOutputInterval] != settings_[kOutputInterval];
+void SimSensor::ApplySettings(const SettingsBlock& block) {
+  bool outputChanged = block[kOutputModeAt] != settings_[kOutputModeAt] || block[kOutputIntervalAt] != settings_[kOutputIntervalAt];
   settings_ = block;
   gear_.Configure(settings_);
   if (outputChanged) nextOutput_ = 0;
 }
 
 int SimSensor::LlsParameter(int index) const {
-  unsigned source = settings_[kLlsSource + kLlsEntrySize * index];
+  unsigned source = DecodeSettings(settings_).llsSource[index];
   return source == 0 ? 0 : gear_.Value(source);
 }
 
@@ -117,43 +119,42 @@ SensorOutcome SimSensor::Handle(const Request& req, double t) {
   if (!Addressed(req.address)) return {std::nullopt, "not addressed", 0};
   gear_.Update(t);
   const Bytes& p = req.payload;
-  switch (req.code) {
-    case code::kReadIdentification: return {Answer(code::kIdentification, Identification()), "", 0};
-    case code::kReadDownloadStatus: return {Answer(code::kReadDownloadStatus, firmware_.StatusRecord()), "", 0};
-    case code::kWriteFirmwareBlock: return OnFirmwareBlock(req);
-    case code::kActivateFirmware: {
+  switch (ERequestCode(req.code)) {
+    case ERequestCode::ReadIdentification: return {Answer(EAnswerCode::Identification, Identification()), "", 0};
+    case ERequestCode::ReadDownloadStatus: return {Answer(EAnswerCode::ReadDownloadStatus, firmware_.StatusRecord()), "", 0};
+    case ERequestCode::WriteFirmwareBlock: return OnFirmwareBlock(req);
+    case ERequestCode::ActivateFirmware: {
       bool ok = firmware_.Activate();
       return {Acknowledge(ok ? kAccepted : kRefused), ok ? "image activated" : "no complete image to activate", 0};
     }
-    case code::kRestart: {
+    case ERequestCode::Restart: {
       Bytes ack = Acknowledge(kAccepted);
       bool installed = firmware_.TakeActivated(installed_);
       rebootUntil_ = t + config_.rebootSeconds;
       return {ack, installed ? "restart, new image installed" : "restart", 0};
     }
-    case code::kReadData: {
+    case ERequestCode::ReadData: {
       std::optional<Bytes> record = p.size() == 1 ? DataRecord(p[0], t) : std::nullopt;
       if (!record) return {Acknowledge(kRefused), "unknown data subcode", 0};
-      return {Answer(code::kReadData, *record), "", 0};
+      return {Answer(EAnswerCode::ReadData, *record), "", 0};
     }
-    case code::kReadSettings: {
+    case ERequestCode::ReadSettings: {
       if (p.size() != 1 || p[0] != kSettingsMarker0) return {Acknowledge(kRefused), "bad settings request", 0};
       Bytes r{kSettingsMarker0, kSettingsMarker1};
       r.insert(r.end(), settings_.begin(), settings_.end());
-      return {Answer(code::kReadSettings, r), "", 0};
+      return {Answer(EAnswerCode::ReadSettings, r), "", 0};
     }
-    case code::kWriteSettings: {
-      if (p.size() != 2 + kSettingsSize || p[0] != kSettingsMarker0 || p[1] != kSettingsMarker1)
+    case ERequestCode::WriteSettings: {
+      SettingsBlock block;
+      if (p.size() != kSettingsPayloadSize || !ParseSettingsAnswer(p.data(), p.size(), block))
         return {Acknowledge(kRefused), "bad settings write", 0};
-      SettingsBytes block;
-      std::copy(p.begin() + 2, p.end(), block.begin());
       Bytes ack = Acknowledge(kAccepted);  // sent from the old address
       if (config_.rejectWrites) return {Acknowledge(kRefused), "settings write rejected on demand", 0};
       if (!SettingsAcceptable(block, FirmwareVersion())) return {Acknowledge(kRefused), "invalid settings kept out", 0};
       ApplySettings(block);
       return {ack, "settings replaced", 0};
     }
-    case code::kTestCommand:
+    case ERequestCode::TestCommand:
       if (p.size() != 2 || p[0] != 0x01) return {Acknowledge(kRefused), "bad test command", 0};
       return {Acknowledge(kAccepted), "test byte " + std::to_string(p[1]), 0};
     default: return {Acknowledge(kRefused), "unknown request code", 0};
@@ -184,9 +185,9 @@ bool SimSensor::SaveImage(std::string& error) const {
 }
 
 std::optional<Bytes> SimSensor::UnsolicitedDue(double t) {
-  if (settings_[kOutputMode] != 1 || settings_[kOutputInterval] == 0 || t < rebootUntil_) return std::nullopt;
+  if (settings_[kOutputModeAt] != 1 || settings_[kOutputIntervalAt] == 0 || t < rebootUntil_) return std::nullopt;
   if (t < nextOutput_) return std::nullopt;
-  nextOutput_ = t + settings_[kOutputInterval];
+  nextOutput_ = t + settings_[kOutputIntervalAt];
   gear_.Update(t);
   auto lls = [](int v) { return uint16_t(std::clamp(v, 0, 65535)); };
   int8_t temperature = int8_t(std::clamp(int(std::lround(gear_.TemperatureCenti() / 100.0)), -128, 127));

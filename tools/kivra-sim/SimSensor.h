@@ -3,20 +3,15 @@
 #include "FirmwareReceiver.h"
 #include "GearModel.h"
 #include "SensorFrames.h"
-#include "SettingsBlock.h"
+
+#include "protocol/SensorCodes.h"
+#include "FactorySettings.h"
 
 #include <map>
 #include <optional>
 #include <string>
 
 namespace sim {
-
-namespace code {
-constexpr uint8_t kReadIdentification = 0x00, kRestart = 0x01, kReadDownloadStatus = 0x02, kWriteFirmwareBlock = 0x03,
-                  kActivateFirmware = 0x04, kReadData = 0x28, kReadSettings = 0x2B, kWriteSettings = 0x2C,
-                  kTestCommand = 0x2E;
-constexpr uint8_t kAcknowledge = 0x00, kIdentification = 0x01;
-}  // namespace code
 
 struct SensorConfig {
   uint32_t serial = 12345;
@@ -28,7 +23,7 @@ struct SensorConfig {
   uint32_t extraMask = 0x0000801C;      // value codes sent as extra values
   double rebootSeconds = 1.0;
   GearMotion motion;
-  std::optional<SettingsBytes> settings;  // instead of the factory block
+  std::optional<SettingsBlock> settings;  // instead of the factory block
   int llsInterval = 0;                    // above 0: start with LLS output at this interval
   bool refuseCommonAddress = false;
   std::optional<Bytes> partialImage;      // an interrupted download to resume
@@ -53,8 +48,8 @@ class SimSensor {
   // LLS frames due by time t when unsolicited output is on.
   std::optional<Bytes> UnsolicitedDue(double t);
 
-  const SettingsBytes& Settings() const { return settings_; }
-  uint8_t Address() const { return settings_[settings::kAddress]; }
+  const SettingsBlock& Settings() const { return settings_; }
+  uint8_t Address() const { return NetworkAddressOf(settings_); }
   uint32_t FirmwareVersion() const;
   const HeaderBytes& InstalledHeader() const { return installed_; }
   GearModel& Gear() { return gear_; }
@@ -64,16 +59,16 @@ class SimSensor {
  private:
   bool Addressed(uint8_t address) const;
   Bytes Acknowledge(uint8_t status) const;
-  Bytes Answer(uint8_t code, const Bytes& payload) const;
+  Bytes Answer(EAnswerCode code, const Bytes& payload) const;
   Bytes Identification() const;
   std::optional<Bytes> DataRecord(uint8_t subcode, double t);
   int LlsParameter(int index) const;
-  void ApplySettings(const SettingsBytes& block);
+  void ApplySettings(const SettingsBlock& block);
   SensorOutcome OnFirmwareBlock(const Request& request);
   bool SaveImage(std::string& error) const;
 
   SensorConfig config_;
-  SettingsBytes settings_;
+  SettingsBlock settings_;
   HeaderBytes installed_;
   GearModel gear_;
   FirmwareReceiver firmware_;

@@ -1,13 +1,13 @@
 // A two-state output driven by a condition pair with delays, as the sensor evaluates it.
 #pragma once
-#include "SettingsBlock.h"
+#include "protocol/SettingsBlock.h"
 
 namespace sim {
 
-class ConditionPair {
+class ConditionState {
  public:
-  // Reloads the two records; the state is kept so a settings write does not flip it.
-  void Configure(const RangeRecord& inactive, const RangeRecord& active);
+  // Takes new conditions; the state is kept so a settings write does not flip it.
+  void Configure(const ConditionPair& conditions) { conditions_ = conditions; }
   // Feeds the value seen at time t (seconds); a condition must hold for its
   // record's delay before its state is taken.
   void Update(int value, double t);
@@ -16,9 +16,7 @@ class ConditionPair {
   unsigned Activations() const { return activations_; }
 
  private:
-  bool Holds(const RangeRecord& r, const RangeRecord& other, int value) const;
-
-  RangeRecord records_[2];
+  ConditionPair conditions_;
   bool active_ = false;
   int candidate_ = -1;  // state whose condition currently holds, -1 none
   double since_ = 0;
