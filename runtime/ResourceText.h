@@ -1,7 +1,15 @@
-// Text of a string-table entry, in the language the interface thread has chosen.
+// Texts of string-table entries in the current resource language.
 #pragma once
 
 #include <string>
+#include <string_view>
 
-// Empty when the entry does not exist.
+#include "runtime/OsHandle.h"
+
+// The entry in the module's string table (null: the executable), in the current resource
+// language, else the platform's usual choice; empty when there is none. The text stays valid
+// for the life of the module.
+std::wstring_view FindResourceString(THandle module, unsigned id);
+
+// The executable's entry as a copy; empty when the entry does not exist.
 std::wstring LoadResourceText(unsigned id);

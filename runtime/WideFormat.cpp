@@ -23,3 +23,36 @@ std::size_t FormatWide(wchar_t* out, std::size_t cap, const wchar_t* format, ...
     va_end(args);
     return n;
 }
+
+bool PortableWideFormat(const wchar_t* format, wchar_t* out, std::size_t cap)
+{
+    std::size_t n = 0;
+    auto put = [&](wchar_t c) {
+        if (n + 1 >= cap)
+            return false;
+        out[n++] = c;
+        return true;
+    };
+    for (const wchar_t* p = format; *p; ++p) {
+        if (!put(*p))
+            return false;
+        if (*p != L'%')
+            continue;
+        if (p[1] == L'%') {
+            if (!put(*++p))
+                return false;
+            continue;
+        }
+        // Flags, width and precision pass as they are.
+        while (p[1] && std::wcschr(L"-+ #0123456789.*", p[1]))
+            if (!put(*++p))
+                return false;
+        const bool plain = p[1] == L's' || p[1] == L'c';
+        if (plain && !put(L'l'))
+            return false;
+    }
+    if (cap == 0)
+        return false;
+    out[n] = 0;
+    return true;
+}

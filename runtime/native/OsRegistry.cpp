@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/native/NativeRegistry.h"
 #include "runtime/native/NativeText.h"
 
 namespace {
@@ -55,6 +56,8 @@ const wchar_t* RootName(TRegHandle key)
     default: return nullptr;
     }
 }
+
+const char* StoreFile();
 
 class TStore {
 public:
@@ -102,8 +105,14 @@ public:
         return h;
     }
 
-    void Load();
-    void Save();
+    bool Load(const char* file);
+    bool Save(const char* file);
+    // Keeps the file named by KIVRA_REGISTRY up to date.
+    void Persist()
+    {
+        if (const char* file = StoreFile())
+            Save(file);
+    }
 };
 
 TStore& Store()
@@ -136,7 +145,8 @@ std::unique_lock<std::mutex> Enter()
     std::unique_lock<std::mutex> hold(s.mutex);
     if (!s.loaded) {
         s.loaded = true;
-        s.Load();
+        if (const char* file = StoreFile())
+            s.Load(file);
     }
     return hold;
 }
@@ -181,7 +191,7 @@ long OsRegCreateKey(TRegHandle parent, const wchar_t* subKey, std::uint32_t acce
         *disposition = existed ? reg::kOpenedExistingKey : reg::kCreatedNewKey;
     *key = s.NewHandle(path, access);
     if (!existed)
-        s.Save();
+        s.Persist();
     return kOk;
 }
 
@@ -247,7 +257,7 @@ long OsRegSetValue(TRegHandle key, const wchar_t* name, std::uint32_t type, cons
     v.type = type;
     const unsigned char* bytes = static_cast<const unsigned char*>(data);
     v.data.assign(bytes, bytes + size);
-    s.Save();
+    s.Persist();
     return kOk;
 }
 
@@ -266,18 +276,17 @@ long OsRegDeleteTree(TRegHandle parent, const wchar_t* subKey)
         const bool below = it->first == id || it->first.compare(0, id.size() + 1, id + L"\\") == 0;
         it = below ? s.keys.erase(it) : std::next(it);
     }
-    s.Save();
+    s.Persist();
     return kOk;
 }
 
 // The store file: "[full key path]" lines, each followed by its values as
 // "type hex-bytes name" lines ("-" for no bytes).
-void TStore::Load()
+bool TStore::Load(const char* file)
 {
-    const char* file = StoreFile();
-    std::FILE* f = file ? std::fopen(file, "r") : nullptr;
+    std::FILE* f = std::fopen(file, "r");
     if (!f)
-        return;
+        return false;
     TKey* current = nullptr;
     std::string line;
     for (int c = 0; c != EOF;) {
@@ -304,14 +313,14 @@ void TStore::Load()
         line.clear();
     }
     std::fclose(f);
+    return true;
 }
 
-void TStore::Save()
+bool TStore::Save(const char* file)
 {
-    const char* file = StoreFile();
-    std::FILE* f = file ? std::fopen(file, "w") : nullptr;
+    std::FILE* f = std::fopen(file, "w");
     if (!f)
-        return;
+        return false;
     for (const auto& entry : keys) {
         std::fprintf(f, "[%s]\n", Utf8FromWide(entry.second.path.c_str()).c_str());
         for (const auto& named : entry.second.values) {
@@ -324,5 +333,17 @@ void TStore::Save()
             std::fprintf(f, " %s\n", Utf8FromWide(v.name.c_str()).c_str());
         }
     }
-    std::fclose(f);
+    return std::fclose(f) == 0;
+}
+
+bool NativeRegistryLoad(const char* file)
+{
+    auto hold = Enter();
+    return Store().Load(file);
+}
+
+bool NativeRegistrySave(const char* file)
+{
+    auto hold = Enter();
+    return Store().Save(file);
 }

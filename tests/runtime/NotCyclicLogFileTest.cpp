@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "runtime/ProcessClock.h"
 #include "runtime/TNotCyclicLogFile.h"
 #include "tests/runtime/LogTestSupport.h"
 #include "tests/runtime/TestSupport.h"
@@ -100,6 +101,38 @@ TEST_F(NotCyclicLogFileTest, UncreatableFileLeavesTheLogClosed)
     EXPECT_FALSE(log.Open(dir.File("missing/chain.log").c_str(), 4096, 0x700));
     EXPECT_FALSE(log.IsOpen());
     EXPECT_TRUE(log.GetError() == 2 || log.GetError() == 3) << log.GetError();
+}
+
+}  // namespace
+
+namespace {
+
+// A clock that moves on by one second at every reading.
+class TTickingSource : public TSettableClockSource {
+public:
+    using TSettableClockSource::TSettableClockSource;
+    std::uint64_t SystemTime() override
+    {
+        const std::uint64_t now = TSettableClockSource::SystemTime();
+        AdvanceMilliseconds(1000);
+        return now;
+    }
+};
+
+TEST(NotCyclicLogNamesTest, CounterIsDroppedWhenTheClockMovesOn)
+{
+    testsupport::TScratchDir dir("chain-names");
+    TTickingSource source(FileTimeFromCalendar(testsupport::MakeTime(2026, 12, 9, 6, 7, 8)));
+    ProcessClock().UseSource(&source);
+    testsupport::WriteAll(dir.Path("chain20261209060708.log"), "taken");
+    {
+        TNotCyclicLogFile log;
+        EXPECT_TRUE(log.Open(dir.File("chain.log").c_str(), 4096, 0x700));
+        EXPECT_STREQ(log.NamePart(), L"20261209060709");
+    }
+    ProcessClock().UseSource(nullptr);
+    EXPECT_EQ(testsupport::ReadAll(dir.Path("chain20261209060708.log")), "taken");
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("chain20261209060708000.log")));
 }
 
 }  // namespace

@@ -1,0 +1,4 @@
+// Copies of string-table entries.
+#include "runtime/ResourceText.h"
+
+std::wstring LoadResourceText(unsigned id) { return std::wstring(FindResourceString(nullptr, id)); }
