@@ -10,13 +10,13 @@ int CFrameScanner::Scan(CRxBuffer& buffer)
     buffer.RestoreTerminators();
     const uint8_t* pending = buffer.Data() + buffer.ReadPosition();
     const unsigned n = buffer.Length() - buffer.ReadPosition();
-    if (n == 0)
-        return 0;
-    m_owner.TraceFrame(TraceIncoming, n, pending);
     m_found = 0;
-    const unsigned cut = ScanFrames(pending, n, FamilyLls | FamilyResponse, *this);
-    if (cut > 0)
-        buffer.SkipLine(pending + cut);
+    if (n > 0) {
+        m_owner.TraceFrame(TraceIncoming, n, pending);
+        const unsigned cut = ScanFrames(pending, n, FamilyLls | FamilyResponse, *this);
+        if (cut > 0)
+            buffer.SkipLine(pending + cut);
+    }
     buffer.RestoreTerminators();
     buffer.Compact();
     return m_found;

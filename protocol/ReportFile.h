@@ -8,7 +8,7 @@
 #include "runtime/RefCount.h"
 #include "runtime/TFileHandleObject.h"
 
-class CReportFile : public TFileHandleObject, public CRefCount
+class CReportFile : public CRefCount, public TFileHandleObject
 {
 public:
     // Closed until Create; existing content is kept and rows go after it.

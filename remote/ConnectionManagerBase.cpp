@@ -7,7 +7,7 @@
 #include "remote/RxBufferLines.h"
 #include "remote/RxBuffer.h"
 #include "runtime/ProcessClock.h"
-#include "runtime/RegKey1.h"
+#include "runtime/TRegKey1.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -40,12 +40,15 @@ void CConnectionManagerBase::SetNotifyTarget(TWindowHandle window, unsigned time
 
 bool CConnectionManagerBase::LoadSettings(TRegKey1& key)
 {
-    std::wstring value;
-    const bool havePort = key.QueryString(L"COM Port", kComPortChars, value);
+    wchar_t port[kComPortChars];
+    uint32_t length = kComPortChars;
+    const bool havePort = key.GetString(L"COM Port", &length, port);
     if (havePort)
-        m_comPort = value;
-    if (key.QueryString(L"IP Address", kAddressChars, value))
-        m_serverAddress = value;
+        m_comPort = port;
+    wchar_t address[kAddressChars];
+    length = kAddressChars;
+    if (key.GetString(L"IP Address", &length, address))
+        m_serverAddress = address;
     return havePort;
 }
 
@@ -180,7 +183,7 @@ void CConnectionManagerBase::SetConnectionState(int state)
 
 int CConnectionManagerBase::ActiveChannelKind() const
 {
-    return m_connection ? m_connection->GetKind() : 0;
+    return m_connection ? m_connection->Kind() : 0;
 }
 
 int CConnectionManagerBase::SendConnectRequest()
@@ -240,7 +243,7 @@ int CConnectionManagerBase::HandleChannelEvent(std::intptr_t lParam)
     // Held here so that a disconnect decided while the event is handled cannot
     // free the channel (and the buffer being read) under our feet.
     const CRefPtr<CConnectionWrapper> channel = m_connection;
-    const int result = channel->OnEvent(lParam);
+    const int result = channel->OnEvent(static_cast<int>(lParam));
     if (result < 0 || m_connectionState == 0)
         return result;
     // A connection that completed at once is reported by no connect event, so

@@ -66,7 +66,7 @@ bool CDeviceCommandProcessor::TakeTraceText(std::wstring& text)
 void CDeviceCommandProcessor::StartSessionTimer(int32_t ms)
 {
     if (ms <= 0)
-        ms = ActiveChannelKind() == ChannelKind::Relay ? kRelayResponseMs : kSerialResponseMs;
+        ms = ActiveChannelKind() == CConnectionWrapper::kRelay ? kRelayResponseMs : kSerialResponseMs;
     SetPhaseTimer(ms);
 }
 
@@ -259,9 +259,8 @@ int CDeviceCommandProcessor::StartTerminalPort()
     if ((m_phase != TerminalPhase::Idle && m_phase != TerminalPhase::KeepAlive) ||
         m_targetPhase != TerminalPhase::Idle)
         return 0;
-    TTerminalPortParameters parameters = m_session.portParameters();
-    parameters.longTimeMs *= 1000;
-    SetPortParameters(parameters);
+    const TerminalPortParameters session = m_session.portParameters();
+    SetPortParameters({session.port, session.baudRate, session.shortTime, session.longTime * 1000});
     return RequestPhase(TerminalPhase::OpenPort, 3);
 }
 
@@ -283,5 +282,5 @@ int CDeviceCommandProcessor::OnPhaseTimer()
 
 int32_t CDeviceCommandProcessor::PhaseRetryMs() const
 {
-    return ActiveChannelKind() == ChannelKind::Relay ? kRelayRetryMs : kSerialRetryMs;
+    return ActiveChannelKind() == CConnectionWrapper::kRelay ? kRelayRetryMs : kSerialRetryMs;
 }

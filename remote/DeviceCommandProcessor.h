@@ -12,13 +12,14 @@
 
 class CKivraProcessor;
 class CTempLogger;
+struct TerminalPortParameters;
 
 // The session the manager hosts, and how to read the terminal port parameters it
 // holds (long time in seconds there; the manager turns it into milliseconds).
 struct THostedSession
 {
     std::unique_ptr<CTransparentProcessor> protocol;
-    std::function<TTerminalPortParameters()> portParameters;
+    std::function<TerminalPortParameters()> portParameters;
 };
 using TSessionMaker = std::function<THostedSession(CSessionOwner& owner)>;
 

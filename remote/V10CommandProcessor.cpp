@@ -75,7 +75,7 @@ int CV10CommandProcessor::SendCommand(std::string_view text, const TTerminalRequ
     // brings the retry whose failing send drops the connection.
     channel->Enqueue(static_cast<uint32_t>(text.size()), reinterpret_cast<const uint8_t*>(text.data()));
     TTerminalRequest queued = request;
-    if (channel->GetKind() == ChannelKind::Relay)
+    if (channel->Kind() == CConnectionWrapper::kRelay)
         queued.deadline += kRelayExtraMs;
     m_pending.push_back(queued);
     return channel->Flush();

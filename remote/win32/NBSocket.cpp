@@ -1,7 +1,7 @@
 // Non-blocking IPv4 TCP socket whose events arrive as window messages.
 #include "remote/win32/NBSocket.h"
 
-#include "runtime/TraceText.h"
+#include "runtime/ByteTraceText.h"
 
 #include <cstdio>
 #include <cstring>
@@ -10,7 +10,6 @@
 namespace
 {
 constexpr std::size_t kAddressLimit = 64;
-constexpr uint32_t kDumpCapacity = 2048;
 }
 
 CNBSocket::~CNBSocket()
@@ -95,7 +94,7 @@ int CNBSocket::Receive(uint8_t* buffer, uint32_t size, uint32_t& count)
     const int received = recv(m_handle, reinterpret_cast<char*>(buffer), static_cast<int>(size), 0);
     if (received > 0) {
         count = static_cast<uint32_t>(received);
-        DumpBytes(L"Rx", buffer, count);
+        DumpBytes("Rx", buffer, count);
         return 1;
     }
     if (received == 0) {
@@ -118,7 +117,7 @@ int CNBSocket::Send(const uint8_t* bytes, uint32_t length, uint32_t& count)
     const int sent = send(m_handle, reinterpret_cast<const char*>(bytes), static_cast<int>(length), 0);
     if (sent >= 0) {
         count = static_cast<uint32_t>(sent);
-        DumpBytes(L"Tx", bytes, count);
+        DumpBytes("Tx", bytes, count);
         return 1;
     }
     m_lastError = WSAGetLastError();
@@ -158,7 +157,7 @@ int CNBSocket::OnSocketEvent(unsigned event, int error, uint8_t* buffer, uint32_
 
 void CNBSocket::TraceEvent(unsigned event, int error)
 {
-    if (GetLogLevel() >= 3)
+    if (LogEnabled(logging::kTrace))
         LogTrace(L"OnSocketEvent (x%08X,%d,%d)", static_cast<unsigned>(m_handle), static_cast<int>(event), error);
 }
 
@@ -170,12 +169,11 @@ int CNBSocket::FailAndClose(const wchar_t* what, int error)
     return -1;
 }
 
-void CNBSocket::DumpBytes(const wchar_t* direction, const uint8_t* bytes, uint32_t count)
+void CNBSocket::DumpBytes(const char* direction, const uint8_t* bytes, uint32_t count)
 {
-    if (GetLogLevel() < 2)
+    if (!LogEnabled(logging::kDebug))
         return;
-    TTraceText<kDumpCapacity> line;
-    line.AppendFormat(L"%ls[%d]:", direction, static_cast<int>(count));
-    line.AppendHex(bytes, count);
-    LogDebug(L"%ls", line.Text());
+    wchar_t line[kByteTraceChars];
+    FormatByteTrace(line, direction, bytes, count);
+    LogDebug(L"%ls", line);
 }

@@ -56,5 +56,5 @@ protected:
     bool m_connected = false;
 
 private:
-    void DumpBytes(const wchar_t* direction, const uint8_t* bytes, uint32_t count);
+    void DumpBytes(const char* direction, const uint8_t* bytes, uint32_t count);
 };

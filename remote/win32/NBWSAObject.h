@@ -1,7 +1,7 @@
 // Common base of the socket classes: reference count, diagnostic log and the last socket error.
 #pragma once
 
-#include "runtime/LogObject.h"
+#include "runtime/TLogObject.h"
 #include "runtime/RefCount.h"
 
 class CNBWSAObject : public CRefCount, public TFriendlyLogObject

@@ -2,7 +2,7 @@
 #include "remote/win32/TCPIPConnection.h"
 
 CTCPIPConnection::CTCPIPConnection()
-    : CConnectionWrapper(ChannelKind::Relay)
+    : CConnectionWrapper(CConnectionWrapper::kRelay)
 {
 }
 
@@ -36,10 +36,10 @@ void CTCPIPConnection::Close()
     m_socket.Close(false);
 }
 
-int CTCPIPConnection::OnEvent(intptr_t lParam)
+int CTCPIPConnection::OnEvent(int code)
 {
-    const int result = m_socket.OnNetworkEvent(lParam);
-    if ((lParam & 0xFFFF) == SocketEvent::Write && result >= 0) {
+    const int result = m_socket.OnNetworkEvent(code);
+    if ((code & 0xFFFF) == SocketEvent::Write && result >= 0) {
         const int flushed = Flush();
         return flushed < 0 ? flushed : 0;
     }

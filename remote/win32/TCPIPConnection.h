@@ -19,7 +19,7 @@ public:
     intptr_t GetHandle() override;
     bool IsConnected() override;
     void Close() override;
-    int OnEvent(intptr_t lParam) override;
+    int OnEvent(int code) override;
     CRxBuffer& GetRxBuffer() override;
 
 private:

@@ -26,6 +26,7 @@ public:
     // Both bases count references; the channel is shared through CConnectionWrapper's count.
     using CConnectionWrapper::AddRef;
     using CConnectionWrapper::Release;
+    using CConnectionWrapper::RefCount;
 
     // Interface thread. 1 open, 0 already open (nothing changed), -1 the port could not be
     // opened or configured. Results are posted as message(wParam, lParam 1 input / 2 output)

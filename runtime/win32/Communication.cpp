@@ -157,7 +157,7 @@ bool TCommunication::Begin(const OperationKind& kind, TOverlappedOperation& op, 
             return false;
         }
     }
-    DWORD second = request.length;
+    DWORD second = kind.isRead ? 0 : request.length;
     if (kind.isRead)
         ClearErrors(second, nullptr);
     op.CompleteAtOnce(count, second);
@@ -189,7 +189,7 @@ bool TCommunication::End(const OperationKind& kind, TOverlappedOperation& op, TC
             }
         }
         report.transferred = count;
-        report.second = op.RequestedLength();
+        report.second = kind.isRead ? 0 : op.RequestedLength();
         if (kind.isRead)
             ClearErrors(report.second, nullptr);
     }

@@ -31,8 +31,8 @@ public:
     {
         auto* start = static_cast<TThreadStartData*>(arg);
         StartContext context{start->Owner(), start};
-        _endthreadex(TThreadCrashGuard::Run(&Body, &Recover, &context));
-        return 0;
+        // Returning ends the thread through _endthreadex with this exit code.
+        return TThreadCrashGuard::Run(&Body, &Recover, &context);
     }
 
 private:
@@ -64,7 +64,11 @@ TThread::TThread(const wchar_t* name, DWORD terminationTimeout, bool pumpMessage
     if (!AdoptStatus(&m_events) || !AdoptStatus(&m_waitHandles))
         return;
     m_exitEvent = new (std::nothrow) TEvent(this, kExitEventId, nullptr, -1);
-    AdoptStatus(m_exitEvent);
+    // An exit event that is not on the list would not be deleted with the others.
+    if (!AdoptStatus(m_exitEvent)) {
+        delete m_exitEvent;
+        m_exitEvent = nullptr;
+    }
 }
 
 TThread::~TThread()
@@ -207,8 +211,9 @@ DWORD TThread::ThreadEntry(TThreadStartData& start)
         // The record lives on the creator's stack and may be gone once the go event is set.
         const HANDLE go = start.GoEvent();
         SetEvent(start.StartedEvent());
-        int ignored = 0;
-        WaitSingle(go, ignored, INFINITE);
+        // A plain wait: a quit message must not cut the handshake short while the creator still
+        // has to set this handle. The message stays queued for the loop.
+        WaitForSingleObject(go, INFINITE);
         CloseHandle(go);
         RunLoopGuarded();
     }

@@ -197,11 +197,16 @@ TEST(FrameScanner, ScansFromTheReadPositionAndRestoresTerminators)
     EXPECT_EQ(buffer.ReadPosition(), 0u);
 }
 
-TEST(FrameScanner, NothingPendingIsNotTraced)
+TEST(FrameScanner, NothingPendingIsNotTracedButTheReadBytesAreDropped)
 {
     CRecordingOwner owner;
     CFrameScanner scanner(owner);
     CRxBuffer buffer;
     EXPECT_EQ(scanner.Scan(buffer), 0);
+    Receive(buffer, {'#', 'O', 'K', '\r'});
+    ASSERT_EQ(buffer.SkipLine(), 1);
+    EXPECT_EQ(scanner.Scan(buffer), 0);
     EXPECT_TRUE(owner.calls.empty());
+    EXPECT_EQ(buffer.Length(), 0u);
+    EXPECT_EQ(buffer.ReadPosition(), 0u);
 }

@@ -101,11 +101,10 @@ CJson Ignored(const char* why) { return CJson::Object().Set("ignored", CJson::Te
 
 // Values as the data answer of the subcode carries them: temperature and angle in degrees,
 // auxiliary in units, all null for "no value"; extra values by value code.
-CJson DataFields(const uint8_t* payload, unsigned length)
+CJson DataFields(uint8_t subcode, const uint8_t* record, unsigned length)
 {
     LiveData live;
-    const int subcode = ApplyDataAnswer(payload, length, live);
-    if (subcode == 0)
+    if (!ApplyDataRecord(subcode, record, length, live))
         return Ignored("record too short for its subcode");
     const unsigned groups = DataAnswerTextGroups(subcode);
     CJson fields = CJson::Object().Set("subcode", Number(subcode));
@@ -183,7 +182,7 @@ CJson ResponseFields(const uint8_t* frame, unsigned length)
         return CJson::Object().Set("status", Number(answer.status)).Set("accepted", CJson::Boolean(answer.status == 0));
     case EAnswerCode::Identification: return IdentificationFields(answer.record, answer.recordLength);
     case EAnswerCode::ReadDownloadStatus: return DownloadStatusFields(answer.record);
-    case EAnswerCode::ReadData: return DataFields(frame + 4, length - 5);
+    case EAnswerCode::ReadData: return DataFields(answer.subcode, answer.record, answer.recordLength);
     case EAnswerCode::ReadSettings: return SettingsFields(answer.record);
     }
     return CJson::Object();

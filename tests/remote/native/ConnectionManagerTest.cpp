@@ -3,8 +3,11 @@
 
 #include "remote/ChangeBits.h"
 #include "runtime/ResourceLanguage.h"
+#include "runtime/TRegKey1.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace
 {
@@ -279,5 +282,111 @@ TEST_F(ConnectionManager, WithoutAChannelTheSessionCannotSend)
     const uint8_t frame[] = {0x01};
     EXPECT_LT(rig.manager().SendData(frame, 1), 0);
     EXPECT_EQ(rig.manager().GetSessionRxBuffer(), nullptr);
+}
+}
+
+namespace
+{
+const wchar_t* const kSettingsKey = L"SOFTWARE\\KivraTests\\ConnectionSettings";
+
+class ConnectionSettings : public ::testing::Test
+{
+protected:
+    ConnectionSettings()
+    {
+        OsRegDeleteTree(reg::kCurrentUser, kSettingsKey);
+        key.Create(reg::kReadWrite);
+    }
+    ~ConnectionSettings() override
+    {
+        key.Close();
+        OsRegDeleteTree(reg::kCurrentUser, kSettingsKey);
+    }
+
+    TRegKey1 root{reg::kCurrentUser};
+    TRegKey1 key{root, kSettingsKey};
+    CManagerRig rig;
+};
+
+TEST_F(ConnectionSettings, RoundTripThePortAndTheServerOnly)
+{
+    auto& manager = rig.manager();
+    manager.SetComPort(L"COM12");
+    manager.SetServerAddress(L"relay.example:6000");
+    manager.SetBaudRate(9600);
+    manager.SaveSettings(key);
+
+    CManagerRig other;
+    EXPECT_TRUE(other.manager().LoadSettings(key));
+    EXPECT_EQ(other.manager().GetComPort(), L"COM12");
+    EXPECT_EQ(other.manager().GetServerAddress(), L"relay.example:6000");
+    EXPECT_EQ(other.manager().GetBaudRate(), 19200u); // not stored
+}
+
+TEST_F(ConnectionSettings, MissingOrOverlongValuesKeepTheCurrentOnes)
+{
+    struct Case
+    {
+        std::optional<std::wstring> port;
+        std::optional<std::wstring> address;
+        bool loaded;
+        std::wstring expectPort;
+        std::wstring expectAddress;
+    };
+    const std::wstring port63(63, L'P');
+    const std::wstring address127(127, L'a');
+    const Case cases[] = {
+        {std::nullopt, std::nullopt, false, L"COM1", L"localhost:50010"},
+        {std::nullopt, L"h:1", false, L"COM1", L"h:1"},
+        {L"COM3", std::nullopt, true, L"COM3", L"localhost:50010"},
+        {port63, address127, true, port63, address127}, // the longest that fit
+        {port63 + L"P", address127 + L"a", false, L"COM1", L"localhost:50010"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expectPort);
+        key.Close();
+        OsRegDeleteTree(reg::kCurrentUser, kSettingsKey);
+        ASSERT_TRUE(key.Create(reg::kReadWrite));
+        if (c.port)
+            key.SetString(L"COM Port", c.port->c_str());
+        if (c.address)
+            key.SetString(L"IP Address", c.address->c_str());
+        CManagerRig local;
+        EXPECT_EQ(local.manager().LoadSettings(key), c.loaded);
+        EXPECT_EQ(local.manager().GetComPort(), c.expectPort);
+        EXPECT_EQ(local.manager().GetServerAddress(), c.expectAddress);
+    }
+}
+}
+
+namespace
+{
+TEST(SensorSessionHosting, DirectLinkStartsTheSensorSessionInTheOpen)
+{
+    CFakeWindow window;
+    CScriptedChannels channels;
+    TSettableClockSource clock{static_cast<uint64_t>(13000000000000) * 10000};
+    ProcessClock().UseSource(&clock);
+    {
+        CRefPtr<CDeviceCommandProcessor> manager(new CDeviceCommandProcessor);
+        manager->SetNotifyTarget(static_cast<TNativeWindow*>(&window), kTimerId, kChannelMessage, kUpdateMessage);
+        manager->SetChannelFactory(channels);
+        ASSERT_NE(manager->GetSession(), nullptr);
+        ASSERT_EQ(manager->Open(), 1);
+        EXPECT_EQ(manager->GetPhase(), TerminalPhase::Session);
+        // The session's first request went out through the channel and into the trace.
+        const std::string sent = channels.last->TakeSent();
+        EXPECT_FALSE(sent.empty());
+        std::wstring trace;
+        ASSERT_TRUE(manager->TakeTraceText(trace));
+        EXPECT_EQ(trace.rfind(L"Tx;", 0), 0u);
+        // Everything the open changed, the session's bits included, came in one post.
+        const std::vector<uint32_t> posts = window.TakePosts();
+        ASSERT_EQ(posts.size(), 1u);
+        EXPECT_EQ(posts[0] & (ChangeBits::State | ChangeBits::ChannelOpened | ChangeBits::Trace),
+                  ChangeBits::State | ChangeBits::ChannelOpened | ChangeBits::Trace);
+        manager->Disconnect();
+    }
+    ProcessClock().UseSource(nullptr);
 }
 }

@@ -1,6 +1,8 @@
 // Scripted surroundings of the connection manager: window, channels, session and clock under test control.
 #include "ManagerHarness.h"
 
+#include "protocol/KivraProcessor.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -55,9 +57,9 @@ int CScriptedChannel::Write(const uint8_t* bytes, uint32_t length, uint32_t& acc
     return 1;
 }
 
-int CScriptedChannel::OnEvent(intptr_t lParam)
+int CScriptedChannel::OnEvent(int code)
 {
-    switch (lParam) {
+    switch (code) {
     case kConnectEvent:
         m_connected = true;
         return 1;
@@ -94,7 +96,7 @@ int CScriptedChannels::OpenSerial(const std::wstring& port, uint32_t, TWindowHan
 {
     EXPECT_EQ(message, kChannelMessage);
     lastTarget = port;
-    last = new CScriptedChannel(ChannelKind::Serial, result > 0);
+    last = new CScriptedChannel(CConnectionWrapper::kSerial, result > 0);
     ++CScriptedChannel::liveChannels;
     channel = last;
     return result;
@@ -106,7 +108,7 @@ int CScriptedChannels::ConnectRelay(const std::wstring& address, TWindowHandle, 
     EXPECT_EQ(message, kChannelMessage);
     lastTarget = address;
     lastEvents = events;
-    last = new CScriptedChannel(ChannelKind::Relay, connectAtOnce);
+    last = new CScriptedChannel(CConnectionWrapper::kRelay, connectAtOnce);
     ++CScriptedChannel::liveChannels;
     channel = last;
     return result;
@@ -155,7 +157,7 @@ CManagerRig::CManagerRig()
     m_manager = new CDeviceCommandProcessor([this](CSessionOwner& owner) {
         auto session = std::make_unique<CRecordingSession>(owner);
         m_session = session.get();
-        return THostedSession{std::move(session), [] { return TTerminalPortParameters{2, 19200, 30, 300}; }};
+        return THostedSession{std::move(session), [] { return TerminalPortParameters{}; }};
     });
     m_manager->SetNotifyTarget(static_cast<TNativeWindow*>(&window), kTimerId, kChannelMessage, kUpdateMessage);
     m_manager->SetChannelFactory(channels);

@@ -55,7 +55,7 @@ public:
     intptr_t GetHandle() override { return 7; }
     bool IsConnected() override { return m_connected; }
     void Close() override { m_connected = false; }
-    int OnEvent(intptr_t lParam) override;
+    int OnEvent(int code) override;
     CRxBuffer& GetRxBuffer() override { return m_rx; }
 
     // Everything written so far, and cleared.

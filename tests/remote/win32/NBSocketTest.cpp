@@ -1,4 +1,5 @@
 // Non-blocking sockets and the relay channel against a TCP peer on loopback.
+#include "LogCapture.h"
 #include "SocketPeer.h"
 
 #include "remote/RxBuffer.h"
@@ -29,6 +30,7 @@ std::string Unread(CRxBuffer& buffer)
 class Sockets : public ::testing::Test
 {
 protected:
+    CLogCapture log{1};
     CSocketLibrary library;
     CEventWindow window;
     CLoopbackPeer peer;
@@ -57,6 +59,7 @@ TEST_F(Sockets, AddressesAreParsedAndResolved)
         SCOPED_TRACE(std::string(text.begin(), text.end()));
         EXPECT_EQ(socket->ParseAddress(text.c_str(), address), -1);
     }
+    EXPECT_EQ(log.Lines(), ""); // refused texts need no look-up and log nothing
 }
 
 TEST_F(Sockets, UnresolvableHostFailsWithTheLookUpsError)
@@ -66,6 +69,11 @@ TEST_F(Sockets, UnresolvableHostFailsWithTheLookUpsError)
               -1);
     EXPECT_NE(socket->GetLastSocketError(), 0);
     EXPECT_FALSE(socket->IsOpen());
+    const std::string lines = log.Lines();
+    const std::string lookUp = "gethostbyname KO(" + std::to_string(socket->GetLastSocketError()) + ")";
+    EXPECT_NE(lines.find(lookUp), std::string::npos) << lines;
+    EXPECT_NE(lines.find("Listen KO(invalid address)"), std::string::npos) << lines;
+    EXPECT_LT(lines.find(lookUp), lines.find("Listen KO(invalid address)"));
 }
 
 TEST_F(Sockets, ConnectsReceivesAndSendsOnLoopback)
@@ -116,6 +124,9 @@ TEST_F(Sockets, RefusedConnectionFailsOnTheConnectEvent)
     }
     EXPECT_EQ(socket->GetLastSocketError(), WSAECONNREFUSED);
     EXPECT_FALSE(socket->IsOpen());
+    const std::string lines = log.Lines();
+    const char* expected = started == 1 ? "FD_CONNECT KO(WSAECONNREFUSED)" : "connect KO(WSAECONNREFUSED)";
+    EXPECT_NE(lines.find(expected), std::string::npos) << lines;
 }
 
 TEST_F(Sockets, PeerCloseDropsTheConnection)
@@ -132,6 +143,7 @@ TEST_F(Sockets, PeerCloseDropsTheConnection)
     EXPECT_EQ(result, -1);
     EXPECT_FALSE(socket->IsOpen());
     EXPECT_EQ(socket->GetLastSocketError(), 0); // an orderly close is no error
+    EXPECT_EQ(log.Lines().find("ERROR"), std::string::npos) << log.Lines();
     uint32_t count = 0;
     EXPECT_EQ(socket->Receive(socket->Data(), 1, count), -1);
     EXPECT_EQ(socket->Send(reinterpret_cast<const uint8_t*>("x"), 1, count), -1);
@@ -143,15 +155,75 @@ TEST_F(Sockets, UnknownEventIsIgnoredAndEventErrorsClose)
     ASSERT_EQ(socket->Connect(peer.Address().c_str(), window.Handle(), CEventWindow::kMessage, kAllEvents), 1);
     EXPECT_EQ(socket->OnNetworkEvent(0x40), 0);
     EXPECT_TRUE(socket->IsOpen());
+    EXPECT_NE(log.Lines().find("Unknown Event(64)"), std::string::npos);
     EXPECT_EQ(socket->OnNetworkEvent(FD_WRITE | (static_cast<std::intptr_t>(WSAENETRESET) << 16)), -1);
     EXPECT_EQ(socket->GetLastSocketError(), WSAENETRESET);
     EXPECT_FALSE(socket->IsOpen());
+    EXPECT_NE(log.Lines().find("FD_WRITE KO(WSAENETRESET)"), std::string::npos);
+}
+
+TEST_F(Sockets, CloseEventErrorsAreLoggedExceptAnAbort)
+{
+    struct Case
+    {
+        int error;
+        const char* line;
+    };
+    const Case cases[] = {
+        {WSAECONNABORTED, nullptr},
+        {WSAECONNRESET, "FD_CLOSE KO(WSAECONNRESET)"},
+        {11004, "FD_CLOSE KO(11004)"}, // a code without a name is written as a number
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.error);
+        CLogCapture caseLog(1);
+        CRefPtr<CTestSocket> socket(new CTestSocket);
+        ASSERT_EQ(socket->Connect(peer.Address().c_str(), window.Handle(), CEventWindow::kMessage, kAllEvents), 1);
+        EXPECT_EQ(socket->OnNetworkEvent(FD_CLOSE | (static_cast<std::intptr_t>(c.error) << 16)), -1);
+        EXPECT_EQ(socket->GetLastSocketError(), c.error);
+        const std::string lines = caseLog.Lines();
+        if (c.line == nullptr)
+            EXPECT_EQ(lines.find("ERROR"), std::string::npos) << lines;
+        else
+            EXPECT_NE(lines.find(c.line), std::string::npos) << lines;
+        peer.Accept(1000);
+        peer.CloseConnection();
+    }
+}
+
+TEST_F(Sockets, LogLevelDecidesOnDumpsAndEventTraces)
+{
+    struct Case
+    {
+        int level;
+        bool dumps;
+        bool traces;
+    };
+    for (const Case& c : {Case{1, false, false}, Case{2, true, false}, Case{3, true, true}}) {
+        SCOPED_TRACE(c.level);
+        CLogCapture levelLog(c.level);
+        CRefPtr<CTestSocket> socket(new CTestSocket);
+        ASSERT_EQ(socket->Connect(peer.Address().c_str(), window.Handle(), CEventWindow::kMessage, kAllEvents), 1);
+        ASSERT_TRUE(peer.Accept());
+        ASSERT_TRUE(peer.Send("@OK\r\n"));
+        std::intptr_t lParam = 0;
+        ASSERT_TRUE(window.WaitFor(FD_READ, lParam));
+        ASSERT_EQ(socket->OnNetworkEvent(lParam), 1);
+        uint32_t count = 0;
+        ASSERT_EQ(socket->Send(reinterpret_cast<const uint8_t*>("@CON=1\r"), 7, count), 1);
+        const std::string lines = levelLog.Lines();
+        EXPECT_EQ(lines.find("Rx[5]:40 4F 4B 0D 0A \r\n") != std::string::npos, c.dumps) << lines;
+        EXPECT_EQ(lines.find("Tx[7]:40 43 4F 4E 3D 31 0D \r\n") != std::string::npos, c.dumps) << lines;
+        EXPECT_EQ(lines.find("OnSocketEvent (x") != std::string::npos, c.traces) << lines;
+        socket.Reset();
+        peer.CloseConnection();
+    }
 }
 
 TEST_F(Sockets, RelayChannelKeepsBlockedBytesQueuedUntilTheWriteEvent)
 {
     CRefPtr<CTCPIPConnection> channel(new CTCPIPConnection);
-    EXPECT_EQ(channel->GetKind(), ChannelKind::Relay);
+    EXPECT_EQ(channel->Kind(), CConnectionWrapper::kRelay);
     ASSERT_EQ(channel->Connect(peer.Address().c_str(), window.Handle(), CEventWindow::kMessage, kAllEvents), 1);
     ASSERT_TRUE(peer.Accept());
     std::intptr_t lParam = 0;

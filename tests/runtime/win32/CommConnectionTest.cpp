@@ -1,0 +1,248 @@
+// Tests of the serial byte channel against a pseudo terminal with the native peer at its far end.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "remote/RxBuffer.h"
+#include "runtime/RefCount.h"
+#include "runtime/win32/CommConnection.h"
+#include "runtime/win32/Communication.h"
+#include "tests/runtime/win32/CapturedLog.h"
+#include "tests/runtime/win32/NotifyWindow.h"
+#include "tests/runtime/win32/SerialPeer.h"
+
+namespace {
+
+std::vector<unsigned char> Pattern(std::size_t count)
+{
+    std::vector<unsigned char> bytes(count);
+    for (std::size_t i = 0; i < count; ++i)
+        bytes[i] = static_cast<unsigned char>(i * 7 + i / 256);
+    return bytes;
+}
+
+// Open handles of the process, found by probing (Wine does not report a handle count).
+int OpenHandles()
+{
+    int count = 0;
+    DWORD flags = 0;
+    for (ULONG_PTR value = 4; value < 0x1000; value += 4)
+        count += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) != FALSE;
+    return count;
+}
+
+std::string Unread(CRxBuffer& rx)
+{
+    rx.RestoreTerminators();
+    return std::string(reinterpret_cast<const char*>(rx.Data() + rx.ReadPosition()), rx.Length() - rx.ReadPosition());
+}
+
+class CommConnectionTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(peer.Start(142)); }
+
+    int Open(CCommConnection& c, DWORD baud = 19200)
+    {
+        return c.Open(peer.PortName().c_str(), baud, window.Handle(), window.Message());
+    }
+
+    SerialPeer peer;
+    NotifyWindow window;
+};
+
+TEST_F(CommConnectionTest, OpensWithTheSensorLineAndKeepsAnOpenPort)
+{
+    CRefPtr<CCommConnection> channel(new CCommConnection);
+    EXPECT_EQ(channel->Kind(), CConnectionWrapper::kSerial);
+    EXPECT_EQ(channel->GetHandle(), 1);
+    EXPECT_FALSE(channel->IsConnected());
+    ASSERT_EQ(Open(*channel), 1);
+    EXPECT_TRUE(channel->IsConnected());
+    SerialLineSettings line;
+    ASSERT_TRUE(peer.Settings(line));
+    EXPECT_EQ(line.baud, 19200u);
+    EXPECT_EQ(line.dataBits, 8);
+    EXPECT_FALSE(line.parity);
+    EXPECT_FALSE(line.twoStopBits);
+    EXPECT_FALSE(line.rtsCtsFlow);
+    EXPECT_FALSE(line.xonOutput);
+    EXPECT_FALSE(line.xonInput);
+
+    // Open while open changes nothing.
+    EXPECT_EQ(Open(*channel, 9600), 0);
+    ASSERT_TRUE(peer.Settings(line));
+    EXPECT_EQ(line.baud, 19200u);
+
+    channel->Close();
+    EXPECT_FALSE(channel->IsConnected());
+    ASSERT_EQ(Open(*channel, 9600), 1);
+    ASSERT_TRUE(peer.Settings(line));
+    EXPECT_EQ(line.baud, 9600u);
+}
+
+TEST_F(CommConnectionTest, MissingPortFailsAndLeavesNoThread)
+{
+    CapturedLog log("channel-missing", 1);
+    CRefPtr<CCommConnection> channel(new CCommConnection);
+    EXPECT_EQ(channel->Open(L"COM199", 19200, window.Handle(), window.Message()), -1);
+    EXPECT_FALSE(channel->IsConnected());
+    EXPECT_TRUE(log.HasLine("ERROR;COM199;CreateFile 2"));
+    ASSERT_EQ(Open(*channel), 1);
+    EXPECT_TRUE(channel->IsConnected());
+}
+
+TEST_F(CommConnectionTest, LongMessageLeavesInPiecesOfTheStagingBuffer)
+{
+    CapturedLog log("channel-tx", 2);
+    CRefPtr<CCommConnection> channel(new CCommConnection);
+    ASSERT_EQ(Open(*channel), 1);
+    uint32_t accepted = 99;
+    EXPECT_EQ(channel->Write(nullptr, 0, accepted), 0);
+    EXPECT_EQ(accepted, 99u);
+
+    const std::vector<unsigned char> message = Pattern(3000);
+    ASSERT_EQ(channel->Enqueue(3000, message.data()), 1);
+    ASSERT_EQ(channel->Flush(), 1);
+    EXPECT_EQ(channel->QueuedLength(), 3000u - 1024u);
+    // A write is pending: the queue waits for the output event.
+    EXPECT_EQ(channel->Flush(), 0);
+    ASSERT_TRUE(window.PumpUntil(*channel, [&] { return window.Count(CConnectionWrapper::kOutputSide, 1) == 3; }));
+    EXPECT_EQ(channel->QueuedLength(), 0u);
+    for (const NotifyWindow::Notice& n : window.Notices()) {
+        if (n.side == CConnectionWrapper::kOutputSide)
+            EXPECT_EQ(n.result, 0);
+    }
+    EXPECT_EQ(peer.Receive(3000, 5000), message);
+    EXPECT_EQ(log.CountLines("DEBUG;;Tx[1024]:"), 2);
+    EXPECT_EQ(log.CountLines("DEBUG;;Tx[952]:"), 1);
+    EXPECT_EQ(log.CountLines("DEBUG;;Tx["), 3);
+}
+
+TEST_F(CommConnectionTest, ByteTracesOnlyFromTheDebugLevel)
+{
+    struct Case {
+        int level;
+        int traceLines;
+    };
+    for (const Case c : {Case{1, 0}, Case{2, 1}, Case{3, 1}}) {
+        SCOPED_TRACE(c.level);
+        CapturedLog log("channel-levels", c.level);
+        CRefPtr<CCommConnection> channel(new CCommConnection);
+        ASSERT_EQ(Open(*channel), 1);
+        ASSERT_TRUE(peer.Send({0x41, 0x42, 0x0D}));
+        ASSERT_TRUE(window.PumpUntil(*channel, [&] { return Unread(channel->GetRxBuffer()) == "AB\r"; }));
+        const unsigned char reply[] = {0x01, 0xA0, 0xFF};
+        ASSERT_EQ(channel->Enqueue(3, reply), 1);
+        ASSERT_EQ(channel->Flush(), 1);
+        ASSERT_TRUE(window.PumpUntil(*channel, [&] { return window.Count(CConnectionWrapper::kOutputSide, 1) > 0; }));
+        EXPECT_EQ(peer.Receive(3, 2000), std::vector<unsigned char>(reply, reply + 3));
+        channel->Close();
+        EXPECT_EQ(log.CountLines("DEBUG;;Rx[3]:41 42 0D "), c.traceLines) << log.Text();
+        EXPECT_EQ(log.CountLines("DEBUG;;Tx[3]:01 A0 FF "), c.traceLines);
+        EXPECT_EQ(log.CountLines("Rx["), c.traceLines);
+    }
+}
+
+TEST_F(CommConnectionTest, InputBeyondTheFreeSpaceIsHandedOverInParts)
+{
+    CRefPtr<CCommConnection> channel(new CCommConnection);
+    CRxBuffer& rx = channel->GetRxBuffer();
+    rx.SetPartialData(true);
+    // Leave room for 10 bytes only.
+    const uint32_t filler = rx.Capacity() - 10;
+    std::memset(rx.Data(), 'x', filler);
+    rx.Commit(filler);
+    ASSERT_EQ(Open(*channel), 1);
+
+    const std::vector<unsigned char> burst = Pattern(300);
+    std::vector<unsigned char> consumed;
+    uint32_t skip = filler;
+    window.OnNotice([&](const NotifyWindow::Notice& n) {
+        if (n.side != CConnectionWrapper::kInputSide || n.result <= 0)
+            return;
+        // The consumer takes everything after the filler and makes room.
+        rx.RestoreTerminators();
+        consumed.insert(consumed.end(), rx.Data() + skip, rx.Data() + rx.Length());
+        skip = 0;
+        rx.Clear();
+    });
+    ASSERT_TRUE(peer.Send(burst));
+    ASSERT_TRUE(window.PumpUntil(*channel, [&] { return consumed.size() >= burst.size(); }));
+    EXPECT_EQ(consumed, burst);
+    EXPECT_GE(window.Count(CConnectionWrapper::kInputSide, 0), 1);
+    EXPECT_TRUE(channel->IsConnected());
+}
+
+TEST_F(CommConnectionTest, EmptyReadsKeepTheInputCycleGoing)
+{
+    CRefPtr<CCommConnection> channel(new CCommConnection);
+    ASSERT_EQ(Open(*channel), 1);
+    // Each read ends after its total timeout without a byte and is still reported.
+    int empty = 0;
+    window.OnNotice([&](const NotifyWindow::Notice& n) {
+        empty += n.side == CConnectionWrapper::kInputSide && n.wParam == 1 && n.result == 0;
+    });
+    ASSERT_TRUE(window.PumpUntil(*channel, [&] { return empty >= 2; }, 2 * CCommConnection::kReadTotalMs + 2000));
+    ASSERT_TRUE(peer.Send({'o', 'k', '\r'}));
+    ASSERT_TRUE(window.PumpUntil(*channel, [&] { return Unread(channel->GetRxBuffer()) == "ok\r"; }));
+    EXPECT_TRUE(channel->IsConnected());
+}
+
+TEST_F(CommConnectionTest, PeerClosingItsEndLeaksNothingAndTheNextOpenWorks)
+{
+    SerialPeer spare;
+    ASSERT_TRUE(spare.Start(143));
+    CRefPtr<CCommConnection> channel(new CCommConnection);
+    // One round first, so that one-time allocations of the process do not count.
+    ASSERT_EQ(channel->Open(spare.PortName().c_str(), 19200, window.Handle(), window.Message()), 1);
+    channel->Close();
+    const int handlesBefore = OpenHandles();
+
+    ASSERT_EQ(Open(*channel), 1);
+    ASSERT_TRUE(peer.Send({'h', 'i', '\r'}));
+    ASSERT_TRUE(window.PumpUntil(*channel, [&] { return Unread(channel->GetRxBuffer()) == "hi\r"; }));
+    ASSERT_TRUE(peer.Hangup());
+    // The next write fails on the dead line, which closes the channel.
+    const unsigned char byte = 0x55;
+    ASSERT_EQ(channel->Enqueue(1, &byte), 1);
+    channel->Flush();
+    ASSERT_TRUE(window.PumpUntil(*channel, [&] { return !channel->IsConnected(); }));
+    bool failureSeen = false;
+    for (const NotifyWindow::Notice& n : window.Notices())
+        failureSeen |= n.result < 0;
+    EXPECT_TRUE(failureSeen);
+    channel->Close();
+
+    const int handlesAfter = OpenHandles();
+    EXPECT_EQ(handlesAfter, handlesBefore);
+
+    ASSERT_EQ(channel->Open(spare.PortName().c_str(), 19200, window.Handle(), window.Message()), 1);
+    ASSERT_TRUE(spare.Send({'y', 'e', 's', '\r'}));
+    ASSERT_TRUE(window.PumpUntil(*channel, [&] { return Unread(channel->GetRxBuffer()).find("yes\r") != std::string::npos; }));
+}
+
+TEST_F(CommConnectionTest, ReleasingTheLastReferenceEndsTheWorkerAndClosesThePort)
+{
+    // One round first, so that one-time allocations of the process do not count.
+    CRefPtr<CCommConnection> channel(new CCommConnection);
+    ASSERT_EQ(Open(*channel), 1);
+    channel.Reset();
+    const int handlesBefore = OpenHandles();
+
+    channel = CRefPtr<CCommConnection>(new CCommConnection);
+    ASSERT_EQ(Open(*channel), 1);
+    ASSERT_TRUE(peer.Send({'a', '\r'}));
+    ASSERT_TRUE(window.PumpUntil(*channel, [&] { return Unread(channel->GetRxBuffer()) == "a\r"; }));
+    const int handlesOpen = OpenHandles();
+    EXPECT_GT(handlesOpen, handlesBefore);
+    // The manager drops a serial channel this way, without Close.
+    channel.Reset();
+    const int handlesAfter = OpenHandles();
+    EXPECT_EQ(handlesAfter, handlesBefore);
+}
+
+}  // namespace
