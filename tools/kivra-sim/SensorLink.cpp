@@ -57,9 +57,12 @@ void SensorLink::Process(double now) {
     Arrival a = std::move(arrivals_.front());
     arrivals_.pop_front();
     scanner_.Feed(a.bytes.data(), a.bytes.size());
-    while (std::optional<Request> req = scanner_.Next()) {
+    auto logSkipped = [&] {
       if (size_t skipped = scanner_.TakeSkipped())
         log_.Write(a.at, FrameLine(name_, "rx", "skipped").Add("length", (long long)skipped));
+    };
+    while (std::optional<Request> req = scanner_.Next()) {
+      logSkipped();
       SensorOutcome outcome = sensor_.Handle(*req, a.at);
       JsonLine line = FrameLine(name_, "rx", "request");
       line.Add("addr", req->address).Add("code", req->code).AddHex("bytes", req->raw);
@@ -72,6 +75,7 @@ void SensorLink::Process(double now) {
       }
       Answer(outcome, a.at);
     }
+    logSkipped();
   }
 }
 

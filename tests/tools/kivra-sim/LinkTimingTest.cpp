@@ -81,6 +81,22 @@ TEST(SensorLink, AnswerStartsATurnaroundAfterTheRequestAndIsPaced) {
   EXPECT_NEAR(TimeOf(log[1]), 1.0 + 5 * bt + 0.005 + 37 * bt, 1e-6);
 }
 
+TEST(SensorLink, StrayBytesFromTheMasterAreLoggedAsSkipped) {
+  LinkRig rig;
+  CRequestFrame f;
+  f.BuildReadIdentification(255);
+  const uint8_t noise[] = {0x00, 0x42, 0x13};
+  rig.link->OnReceived(noise, sizeof noise, 1.0);
+  EXPECT_EQ(rig.Exchange(f, 1.0).size(), 37u);
+  rig.link->OnReceived(noise, 1, 4.0);
+  rig.link->Process(5.0);
+  std::vector<std::string> log = rig.LogLines();
+  ASSERT_EQ(log.size(), 4u);
+  EXPECT_NE(log[0].find("\"kind\":\"skipped\",\"length\":3"), std::string::npos) << log[0];
+  EXPECT_NE(log[1].find("\"kind\":\"request\""), std::string::npos) << log[1];
+  EXPECT_NE(log[3].find("\"kind\":\"skipped\",\"length\":1"), std::string::npos) << log[3];
+}
+
 TEST(SensorLink, DroppedAnswers) {
   CRequestFrame f;
   f.BuildReadIdentification(255);

@@ -148,6 +148,29 @@ TEST(Program, SerialLineIsPacedAndStopsByItself) {
   EXPECT_NE(log.back().find("\"kind\":\"stop\",\"note\":\"exit-after\""), std::string::npos);
 }
 
+TEST(Program, ServesAGivenTtyAndLinksIt) {
+  // The far end of a pty pair made here stands in for a real serial device.
+  int master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(grantpt(master), 0);
+  ASSERT_EQ(unlockpt(master), 0);
+  std::string tty = ptsname(master);
+  std::string link = ::testing::TempDir() + "sim_tty_link_" + std::to_string(getpid());
+  Program sim({"--tty", tty, "--link", link, "--exit-after", "5"});
+  EXPECT_EQ(sim.Endpoint("serial"), tty);
+  char target[256] = {};
+  EXPECT_GT(readlink(link.c_str(), target, sizeof target - 1), 0);
+  EXPECT_EQ(std::string(target), tty);
+  CRequestFrame f;
+  f.BuildReadIdentification(255);
+  ASSERT_EQ(write(master, f.Data(), f.Length()), ssize_t(f.Length()));
+  EXPECT_EQ(Parse(ReadFor(master, 37, 2)).code, 0x01);
+  sim.Signal(SIGTERM);
+  EXPECT_EQ(sim.WaitExit(3), 0);
+  unlink(link.c_str());
+  close(master);
+}
+
 TEST(Program, RelayAndTerminalOverLoopbackUntilSigterm) {
   Program sim({"--no-serial", "--relay-port", "0", "--terminal-id", "17", "--exit-after", "20"});
   std::string endpoint = sim.Endpoint("relay");
