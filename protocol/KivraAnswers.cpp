@@ -1,8 +1,6 @@
 // The session's handling of the sensor's answers, as the frame scanner hands them on.
 #include "protocol/KivraProcessor.h"
 
-#include <cstring>
-
 #include "protocol/LittleEndian.h"
 #include "protocol/SensorModel.h"
 #include "protocol/SessionOwner.h"
@@ -102,11 +100,10 @@ void CKivraProcessor::OnDownloadStatus(const uint8_t* record)
 void CKivraProcessor::OnSettings(const uint8_t* block)
 {
     m_lastAcknowledge = 1;
-    SettingsBlock received;
-    std::memcpy(received.data(), block, received.size());
-    const bool same = received == m_records.settings;
+    bool changed = false;
+    m_records.TakeSettings(block, kSettingsBlockSize, changed);
+    const bool same = !changed;
     SetRecordFlag(RecordFlag::Settings, true);
-    m_records.HoldSettings(received);
     m_status.SetLink(CSessionStatus::LinkConnected);
     if (!same)
         m_owner.Notify(SessionNotify::Settings);
@@ -123,14 +120,7 @@ void CKivraProcessor::OnSettings(const uint8_t* block)
 
 void CKivraProcessor::OnDataAnswer(uint8_t subcode, const uint8_t* record, unsigned length)
 {
-    // The record decoders take the answer's whole payload: subcode, marker, record.
-    uint8_t payload[2 + 255];
-    if (length > sizeof payload - 2)
-        return;
-    payload[0] = subcode;
-    payload[1] = 0x01;
-    std::memcpy(payload + 2, record, length);
-    if (m_records.TakeData(payload, length + 2) == 0)
+    if (!m_records.TakeData(subcode, record, length))
         return;
     m_lastAcknowledge = 1;
     SetRecordFlag(RecordFlag::DataSubcode(subcode), true);

@@ -8,8 +8,7 @@
 
 #include "protocol/LittleEndian.h"
 #include "protocol/UserPrompt.h"
-
-using Bytes = std::vector<uint8_t>;
+#include "tests/common/FrameBytes.h"
 
 // A sound image: header, a body with a recognisable pattern, the check value as trailer.
 inline Bytes MakeImage(uint32_t size, uint32_t check = 0x5A5A1234, uint32_t version = 9, uint32_t type = 3201)

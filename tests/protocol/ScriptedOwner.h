@@ -7,8 +7,7 @@
 
 #include "protocol/SessionOwner.h"
 #include "remote/RxBuffer.h"
-
-using Bytes = std::vector<uint8_t>;
+#include "tests/common/FrameBytes.h"
 
 class CScriptedOwner : public CSessionOwner
 {

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "FrameBytes.h"
+#include "PayloadBuilder.h"
 #include "ScriptedOwner.h"
 #include "protocol/KivraProcessor.h"
 #include "protocol/LittleEndian.h"
@@ -66,32 +66,15 @@ inline Bytes SettingsAnswer(const SettingsBlock& block)
     return payload;
 }
 
-inline void PutS16(Bytes& b, int16_t v)
-{
-    b.push_back(uint8_t(v));
-    b.push_back(uint8_t(uint16_t(v) >> 8));
-}
-
-inline void PutFloat(Bytes& b, float v)
-{
-    uint8_t raw[4];
-    PutF32(raw, v);
-    for (uint8_t byte : raw)
-        b.push_back(byte);
-}
-
-// A data answer payload: subcode, marker, then the 16-bit values and floats given.
+// A data answer payload: subcode, marker, then the 16-bit values, floats and further 16-bit values.
 inline Bytes DataAnswer(uint8_t subcode, std::initializer_list<int16_t> values, std::initializer_list<float> floats = {},
                         std::initializer_list<int16_t> tail = {})
 {
-    Bytes payload{subcode, 0x01};
-    for (int16_t v : values)
-        PutS16(payload, v);
+    PayloadBuilder payload;
+    payload.U8(subcode).U8(0x01).S16s(values);
     for (float f : floats)
-        PutFloat(payload, f);
-    for (int16_t v : tail)
-        PutS16(payload, v);
-    return payload;
+        payload.F32(f);
+    return payload.S16s(tail).Bytes();
 }
 
 inline std::wstring Text(unsigned id)
