@@ -2,6 +2,7 @@
 #include "ui/cli/JsonText.h"
 
 #include <cwchar>
+#include <cwctype>
 
 std::wstring JsonQuoted(const std::wstring& text)
 {

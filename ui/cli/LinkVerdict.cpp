@@ -4,7 +4,6 @@
 namespace {
 
 constexpr unsigned kChannelOpenedBit = 0x8;
-constexpr int kStateServerConnecting = 1;
 constexpr int kStateConnectRequested = 5;
 constexpr int kPhaseIdle = 4;
 constexpr int kPhaseSession = 6;
@@ -14,9 +13,13 @@ constexpr int kStatusIdle = 4;
 
 LinkVerdict CLinkWatch::Update(const LinkSnapshot& now)
 {
-    // The relay answers the connect request with bit 0x8, "@OK" and "@ERR:" alike.
-    if (now.relay && (now.bits & kChannelOpenedBit) && now.connectionState != kStateServerConnecting)
+    // The relay answers the connect request with bit 0x8, "@OK" and "@ERR:" alike; a refusal
+    // that drops the link comes in the same update as the drop, so the request having gone
+    // out is what tells it from a server that was never reached.
+    if (now.relay && (now.bits & kChannelOpenedBit) && now.connectionState >= kStateConnectRequested)
         m_serverAnswered = true;
+    if (now.connectionState >= kStateConnectRequested)
+        m_requestSent = true;
     if (now.phase >= 1 && now.phase <= 3)
         m_terminalAsked = true;
     if (now.phase == kPhaseSession)
@@ -26,7 +29,7 @@ LinkVerdict CLinkWatch::Update(const LinkSnapshot& now)
         if (m_sessionStarted)
             return LinkVerdict::Lost;
         if (now.relay)
-            return m_serverAnswered ? LinkVerdict::TerminalRefused : LinkVerdict::ServerUnreachable;
+            return m_requestSent ? LinkVerdict::TerminalRefused : LinkVerdict::ServerUnreachable;
         return LinkVerdict::Lost;
     }
     // Back to an idle terminal: it refused the version check or the port, or closed the channel.

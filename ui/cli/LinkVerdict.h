@@ -38,6 +38,7 @@ public:
 
 private:
     bool m_serverAnswered = false;
+    bool m_requestSent = false;
     bool m_terminalAsked = false;
     bool m_sessionStarted = false;
 };
