@@ -46,6 +46,7 @@ class SimLoop {
   std::vector<std::unique_ptr<Client>> clients_;
   unsigned connections_ = 0;
   size_t nextTimed_ = 0;
+  bool winePortRegistered_ = false;
 };
 
 // Set by SIGTERM and SIGINT.

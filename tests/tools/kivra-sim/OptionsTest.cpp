@@ -90,6 +90,15 @@ TEST(Options, ScenarioSetsNowAndLater) {
   std::remove(path.c_str());
 }
 
+TEST(Options, ShippedScenarioLoads) {
+  sim::SimConfig c;
+  std::string error;
+  ASSERT_TRUE(sim::LoadScenario(KIVRA_SIM_SOURCE_DIR "/rehearsal.scenario", c, error)) << error;
+  EXPECT_EQ(c.sensor.blockLimit, 64u);
+  EXPECT_EQ(c.faults.dropEvery, 7u);
+  EXPECT_EQ(c.timeline.size(), 4u);
+}
+
 TEST(Options, HelpNamesEveryOption) {
   std::string help = sim::HelpText();
   for (const char* name : {"--tty", "--wine-prefix", "--com", "--relay-port", "--baud", "--turnaround", "--device-type",

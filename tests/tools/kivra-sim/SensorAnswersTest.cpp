@@ -91,7 +91,9 @@ TEST(SensorAnswers, DataRecordsAreWhatTheToolDecodes) {
       EXPECT_EQ(live.lls[0], 30);  // factory source: the angle in degrees
       EXPECT_NEAR(live.lls[1], 22, 2);
     }
-    if (subcode >= 6) EXPECT_EQ(live.extraCount, unsigned(std::popcount(sensor.Config().extraMask)));
+    if (subcode >= 6) {
+      EXPECT_EQ(live.extraCount, unsigned(std::popcount(sensor.Config().extraMask)));
+    }
   }
 }
 
