@@ -38,23 +38,35 @@ public:
         const int status = session.Status().GetFirmware();
         const CFirmwareFile* image = session.GetFirmwareImage();
         if (status == CSessionStatus::FirmwareDownloading && image) {
-            if (m_start < 0) {
-                m_start = NowMilliseconds();
-                m_startPosition = image->Position();
-            }
-            DownloadProgress progress{image->Position(), image->Size(), m_startPosition, NowMilliseconds() - m_start};
-            if (m_link.Output().OutIsConsole())
-                m_link.Output().Redraw(ProgressBarText(progress));
-            else if (m_pacer.Due(progress))
-                m_link.Output().Out(ProgressPlainLine(progress));
-        } else if (status != m_shown && status != CSessionStatus::FirmwareNone &&
-                   status != CSessionStatus::FirmwareUpToDate && status != CSessionStatus::FirmwareCompleted) {
-            m_link.Output().Out(session.Status().GetFirmwareText());
+            Show(*image, false);
+        } else {
+            // The last block's acknowledge goes straight on to the status request: its progress is shown here.
+            if (m_shown == CSessionStatus::FirmwareDownloading && image)
+                Show(*image, true);
+            if (status != m_shown && status != CSessionStatus::FirmwareNone &&
+                status != CSessionStatus::FirmwareUpToDate && status != CSessionStatus::FirmwareCompleted)
+                m_link.Output().Out(session.Status().GetFirmwareText());
         }
         m_shown = status;
     }
 
 private:
+    void Show(const CFirmwareFile& image, bool last)
+    {
+        if (m_start < 0) {
+            m_start = NowMilliseconds();
+            m_startPosition = image.Position();
+        }
+        const DownloadProgress progress{image.Position(), image.Size(), m_startPosition, NowMilliseconds() - m_start};
+        if (m_link.Output().OutIsConsole()) {
+            m_link.Output().Redraw(ProgressBarText(progress));
+            if (last)
+                m_link.Output().Done();
+        } else if (m_pacer.Due(progress)) {
+            m_link.Output().Out(ProgressPlainLine(progress));
+        }
+    }
+
     CSensorLink& m_link;
     CPlainProgressPacer m_pacer;
     int m_shown = CSessionStatus::FirmwareNone;

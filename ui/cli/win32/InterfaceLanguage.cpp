@@ -1,6 +1,7 @@
 // The language of the texts kivra-cli prints, chosen as the window program chooses it.
 #include "ui/cli/win32/InterfaceLanguage.h"
 
+#include "runtime/ResourceLanguage.h"
 #include "runtime/TRegKey1.h"
 
 #include <windows.h>
@@ -13,7 +14,7 @@ struct Language {
     LCID lcid;
     const wchar_t* localeName;
 };
-constexpr Language kLanguages[] = {{1033, L"english"}, {1049, L"russian"}};
+constexpr Language kLanguages[] = {{kLangEnglish, L"english"}, {kLangRussian, L"russian"}};
 constexpr DWORD kNotChosen = 2;
 constexpr REGSAM kSettingsAccess = 0x2001F;
 
@@ -51,4 +52,5 @@ void ApplyInterfaceLanguage(const std::wstring& choice)
     SetThreadLocale(kLanguages[index].lcid);
     _wsetlocale(LC_CTYPE, kLanguages[index].localeName);
     SetThreadUILanguage(static_cast<LANGID>(kLanguages[index].lcid));
+    SetResourceLanguage(static_cast<unsigned short>(kLanguages[index].lcid));
 }

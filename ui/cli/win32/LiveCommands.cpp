@@ -19,6 +19,7 @@ constexpr long kDefaultLogRows = 10;
 ExitCode CountPolls(CSensorLink& link, long count, const std::function<void()>& onPoll)
 {
     CPollCounter counter;
+    counter.Answered(link.Session().GetRequestType());  // a poll may be out already
     long answered = 0;
     link.OnEveryUpdate([&](unsigned) {
         if (counter.Answered(link.Session().GetRequestType())) {

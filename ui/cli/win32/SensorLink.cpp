@@ -19,6 +19,7 @@ namespace {
 constexpr REGSAM kSettingsAccess = 0x2001F;
 constexpr unsigned kTraceBit = 0x100;
 constexpr unsigned kPumpSliceMs = 100;
+constexpr int kStateChannelOpen = 6;
 
 std::wstring Replaced(std::wstring text, const std::wstring& what, const std::wstring& with)
 {
@@ -208,16 +209,19 @@ ExitCode CSensorLink::Report(LinkVerdict verdict)
     case LinkVerdict::ServerUnreachable:
         return Fail(ExitCode::ServerUnreachable,
                     L"the relay server " + m_arguments.relay + L" does not answer: " + ConnectionText());
-    case LinkVerdict::TerminalRefused:
-        return Fail(ExitCode::TerminalRefused, L"terminal " + std::to_wstring(m_arguments.terminal) +
-                                                   L" refused the link: " + ConnectionText());
-    case LinkVerdict::SensorSilent: {
-        const std::wstring text = session.Status().GetLinkText().empty() || session.Status().GetLink() ==
-                                                                                    CSessionStatus::LinkWaiting
-                                      ? LoadResourceText(IDS_LINK_NO_ANSWER)
-                                      : session.Status().GetLinkText();
-        return Fail(ExitCode::SensorSilent, text + L" (no answer within " + seconds + L" s)");
+    case LinkVerdict::TerminalRefused: {
+        const std::wstring terminal = L"terminal " + std::to_wstring(m_arguments.terminal);
+        if (m_manager->GetConnectionState() < kStateChannelOpen)
+            return Fail(ExitCode::TerminalRefused,
+                        L"the relay server refused the link to " + terminal + L": " + ConnectionText());
+        return Fail(ExitCode::TerminalRefused, terminal + L" refused to open its port to the sensor (a terminal "
+                                                          L"software version below 120 is not used): " +
+                                                   ConnectionText());
     }
+    case LinkVerdict::SensorSilent:
+        // The session's own verdict for a silent sensor, even before its 10 s have passed.
+        return Fail(ExitCode::SensorSilent, LoadResourceText(IDS_LINK_NO_ANSWER) + L" (no answer within " + seconds +
+                                                L" s)");
     case LinkVerdict::UnsupportedModel: {
         const std::wstring model = session.Records().identificationTexts.model;
         return Fail(ExitCode::UnsupportedModel,
