@@ -199,6 +199,11 @@ TEST(LogManagerTest, CompleteConfigurationCreatesTheChosenOrganisation)
         EXPECT_EQ(manager.Level(), 2);
         EXPECT_EQ(LogExceptValue(), 5u);
         SetLogExceptValue(0);
+        if (c.type != 1) {
+            // The begin line shows the "Except" value; flags 0x300 leave stamp and level name out.
+            const std::string text = testsupport::ReadAll(dir.Path("on.log"));
+            EXPECT_EQ(text.rfind("Begin 136 SE=5 ML\r\n", 0), 0u) << text;
+        }
     }
 }
 

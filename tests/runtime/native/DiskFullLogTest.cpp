@@ -5,6 +5,7 @@
 
 #include "runtime/native/NativeFileSpace.h"
 #include "runtime/TCyclicLogFile.h"
+#include "runtime/TNotCyclicLogFile.h"
 #include "tests/runtime/LogTestSupport.h"
 #include "tests/runtime/TestSupport.h"
 
@@ -45,6 +46,26 @@ TEST_F(DiskFullLogTest, RingShrinksToWhatTheDiskHoldsAndDropsLinesLongerThanIt)
     file = testsupport::ReadAll(dir.Path("full.log"));
     EXPECT_EQ(file.find('z'), std::string::npos);
     EXPECT_EQ(file.substr(100, 8), std::string("after\r\n") + '\0');
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DiskFullLogTest, ChainClosesOnAFailedWriteAndDropsLaterLines)
+{
+    TNotCyclicLogFile log;
+    ASSERT_TRUE(log.Open(dir.File("chain.log").c_str(), 4096, 0x700));
+    NativeSetMaxFileSize(60);
+    testsupport::Line(log, 3, nullptr, L"%ls", std::wstring(28, L'a').c_str());
+    EXPECT_TRUE(log.IsOpen());
+    testsupport::Line(log, 3, nullptr, L"%ls", std::wstring(28, L'b').c_str());
+    EXPECT_FALSE(log.IsOpen());
+    EXPECT_EQ(log.GetError(), errc::kDiskFull);
+    NativeSetMaxFileSize(-1);
+    testsupport::Line(log, 3, nullptr, L"dropped");
+    EXPECT_EQ(testsupport::ReadAll(dir.Path("chain20261209060708.log")),
+              "Begin 136 SE=0 ML\r\n" + std::string(28, 'a') + "\r\n" + std::string(11, 'b'));
 }
 
 }  // namespace
