@@ -6,7 +6,7 @@
 #include "remote/ConnectionTexts.h"
 #include "remote/RxBuffer.h"
 #include "runtime/ProcessClock.h"
-#include "runtime/TempLogger.h"
+#include "runtime/CTempLogger.h"
 
 #include <algorithm>
 

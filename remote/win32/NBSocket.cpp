@@ -1,7 +1,7 @@
 // Non-blocking IPv4 TCP socket whose events arrive as window messages.
 #include "remote/win32/NBSocket.h"
 
-#include "runtime/ByteTraceText.h"
+#include "runtime/TraceText.h"
 
 #include <cstdio>
 #include <cstring>
@@ -10,6 +10,7 @@
 namespace
 {
 constexpr std::size_t kAddressLimit = 64;
+constexpr uint32_t kDumpChars = 2048;
 }
 
 CNBSocket::~CNBSocket()
@@ -173,7 +174,8 @@ void CNBSocket::DumpBytes(const char* direction, const uint8_t* bytes, uint32_t 
 {
     if (!LogEnabled(logging::kDebug))
         return;
-    wchar_t line[kByteTraceChars];
-    FormatByteTrace(line, direction, bytes, count);
-    LogDebug(L"%ls", line);
+    TTraceText line(kDumpChars);
+    line.AppendFormat(L"%hs[%d]:", direction, static_cast<int>(count));
+    line.AppendHex(bytes, count);
+    LogDebug(L"%ls", line.Text());
 }

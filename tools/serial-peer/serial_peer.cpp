@@ -111,6 +111,7 @@ public:
         const char* slave = ptsname(m_master);
         if (!slave)
             return Complain("ptsname");
+        m_slave = slave;
         // Our session owns the line as its controlling terminal, so that the Wine server, which
         // opens the port, does not; a hang-up then signals us (ignored) instead of it.
         setsid();
@@ -221,13 +222,18 @@ private:
 
     void Hangup()
     {
+        // The link goes first: once the line is closed its number may serve a later peer.
+        if (!m_link.empty()) {
+            // Only our own link: a later peer may have taken the name over.
+            char target[256] = {};
+            const ssize_t n = readlink(m_link.c_str(), target, sizeof target - 1);
+            if (n > 0 && m_slave == target)
+                unlink(m_link.c_str());
+            m_link.clear();
+        }
         if (m_master >= 0) {
             close(m_master);
             m_master = -1;
-        }
-        if (!m_link.empty()) {
-            unlink(m_link.c_str());
-            m_link.clear();
         }
     }
 
@@ -268,6 +274,7 @@ private:
     Options m_options;
     int m_master = -1;
     int m_control = -1;
+    std::string m_slave;
     std::string m_link;
     std::string m_pending;
 };

@@ -45,11 +45,15 @@ struct WinsockUser {
 
 SerialPeer::~SerialPeer()
 {
-    if (m_socket != ~0ULL) {
-        std::string ignored;
-        send(static_cast<SOCKET>(m_socket), "Q\n", 2, 0);
-        closesocket(static_cast<SOCKET>(m_socket));
+    if (m_socket == ~0ULL)
+        return;
+    // The peer removes its COM link before it closes the connection; waiting for that keeps it
+    // from removing the link of the next test's peer.
+    send(static_cast<SOCKET>(m_socket), "Q\n", 2, 0);
+    std::string ignored;
+    while (ReadLine(ignored, 5000)) {
     }
+    closesocket(static_cast<SOCKET>(m_socket));
 }
 
 bool SerialPeer::Start(int comNumber)
