@@ -12,8 +12,7 @@ namespace sim {
 namespace {
 constexpr uint8_t kAccepted = 0, kRefused = 1;
 constexpr uint8_t kDataMarker = 0x01;
-// Byte offsets of the fields the sensor reads straight from its block.
-constexpr size_t kSerialAt = 0, kAddressFlagsAt = 5, kOutputIntervalAt = 6, kOutputModeAt = 7;
+constexpr uint8_t kLlsOutput = 1;
 
 int16_t Clamp16(int v) { return int16_t(std::clamp(v, -32768, 32767)); }
 
@@ -29,24 +28,28 @@ HeaderBytes SynthesizedHeader(const SensorConfig& c) {
 
 SimSensor::SimSensor(const SensorConfig& config)
     : config_(config),
-      settings_(config.settings.value_or(FactorySettings(config.serial, config.address))),
       installed_(SynthesizedHeader(config)),
       gear_(config.motion),
       firmware_(config.blockLimit) {
   if (config.installedImage) std::copy_n(config.installedImage->begin(), kHeaderSize, installed_.begin());
-  if (config.llsInterval > 0) {
-    settings_[kOutputIntervalAt] = uint8_t(config.llsInterval);
-    settings_[kOutputModeAt] = 1;
+  SettingsBlock block = config.settings.value_or(FactorySettings(config.serial, config.address));
+  if (config.llsInterval > 0 || config.refuseCommonAddress) {
+    SensorSettings s = DecodeSettings(block);
+    if (config.llsInterval > 0) {
+      s.outputInterval = uint8_t(config.llsInterval);
+      s.unsolicitedOutput = kLlsOutput;
+    }
+    if (config.refuseCommonAddress) s.addressFlags |= kAddressFlagNoCommon;
+    block = EncodeSettings(s);
   }
-  if (config.refuseCommonAddress) settings_[kAddressFlagsAt] |= kAddressFlagNoCommon;
+  ApplySettings(block);
   if (config.partialImage) firmware_.Preload(*config.partialImage, config.partialCount);
-  gear_.Configure(settings_);
 }
 
 uint32_t SimSensor::FirmwareVersion() const { return GetU32(&installed_[12]); }
 
 bool SimSensor::Addressed(uint8_t address) const {
-  return address == Address() || (address == CommonAddress && !(settings_[kAddressFlagsAt] & kAddressFlagNoCommon));
+  return address == Address() || (address == CommonAddress && !(decoded_.addressFlags & kAddressFlagNoCommon));
 }
 
 Bytes SimSensor::Answer(EAnswerCode answerCode, const Bytes& payload) const {
@@ -57,21 +60,24 @@ Bytes SimSensor::Acknowledge(uint8_t status) const { return Answer(EAnswerCode::
 
 Bytes SimSensor::Identification() const {
   Bytes r;
-  AppendU32(r, GetU32(&settings_[kSerialAt]));
+  AppendU32(r, decoded_.serialNumber);
   AppendU32(r, 1);  // boot loader revision
   r.insert(r.end(), installed_.begin(), installed_.end());
   return r;
 }
 
 void SimSensor::ApplySettings(const SettingsBlock& block) {
-  bool outputChanged = block[kOutputModeAt] != settings_[kOutputModeAt] || block[kOutputIntervalAt] != settings_[kOutputIntervalAt];
+  SensorSettings next = DecodeSettings(block);
+  // A changed output setting starts its interval over.
+  if (next.unsolicitedOutput != decoded_.unsolicitedOutput || next.outputInterval != decoded_.outputInterval)
+    nextOutput_ = 0;
   settings_ = block;
+  decoded_ = next;
   gear_.Configure(settings_);
-  if (outputChanged) nextOutput_ = 0;
 }
 
 int SimSensor::LlsParameter(int index) const {
-  unsigned source = DecodeSettings(settings_).llsSource[index];
+  unsigned source = decoded_.llsSource[index];
   return source == 0 ? 0 : gear_.Value(source);
 }
 
@@ -145,9 +151,10 @@ SensorOutcome SimSensor::Handle(const Request& req, double t) {
       return {Answer(EAnswerCode::ReadSettings, r), "", 0};
     }
     case ERequestCode::WriteSettings: {
-      SettingsBlock block;
-      if (p.size() != kSettingsPayloadSize || !ParseSettingsAnswer(p.data(), p.size(), block))
+      if (p.size() != kSettingsPayloadSize || p[0] != kSettingsMarker0 || p[1] != kSettingsMarker1)
         return {Acknowledge(kRefused), "bad settings write", 0};
+      SettingsBlock block;
+      std::copy(p.begin() + 2, p.end(), block.begin());
       Bytes ack = Acknowledge(kAccepted);  // sent from the old address
       if (config_.rejectWrites) return {Acknowledge(kRefused), "settings write rejected on demand", 0};
       if (!SettingsAcceptable(block, FirmwareVersion())) return {Acknowledge(kRefused), "invalid settings kept out", 0};
@@ -185,9 +192,9 @@ bool SimSensor::SaveImage(std::string& error) const {
 }
 
 std::optional<Bytes> SimSensor::UnsolicitedDue(double t) {
-  if (settings_[kOutputModeAt] != 1 || settings_[kOutputIntervalAt] == 0 || t < rebootUntil_) return std::nullopt;
+  if (decoded_.unsolicitedOutput != kLlsOutput || decoded_.outputInterval == 0 || t < rebootUntil_) return std::nullopt;
   if (t < nextOutput_) return std::nullopt;
-  nextOutput_ = t + settings_[kOutputIntervalAt];
+  nextOutput_ = t + decoded_.outputInterval;
   gear_.Update(t);
   auto lls = [](int v) { return uint16_t(std::clamp(v, 0, 65535)); };
   int8_t temperature = int8_t(std::clamp(int(std::lround(gear_.TemperatureCenti() / 100.0)), -128, 127));

@@ -68,7 +68,8 @@ class SimSensor {
   bool SaveImage(std::string& error) const;
 
   SensorConfig config_;
-  SettingsBlock settings_;
+  SettingsBlock settings_{};
+  SensorSettings decoded_;
   HeaderBytes installed_;
   GearModel gear_;
   FirmwareReceiver firmware_;

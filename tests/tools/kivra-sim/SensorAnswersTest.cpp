@@ -80,7 +80,10 @@ TEST(SensorAnswers, DataRecordsAreWhatTheToolDecodes) {
     f.BuildReadData(7, subcode);
     Answer a = Ask(sensor, f);
     LiveData live;
-    ASSERT_EQ(ApplyDataAnswer(a.payload.data(), a.payload.size(), live), subcode);
+    ASSERT_GE(a.payload.size(), 2u);
+    EXPECT_EQ(a.payload[0], subcode);
+    EXPECT_EQ(a.payload[1], 0x01);
+    ASSERT_TRUE(ApplyDataRecord(subcode, a.payload.data() + 2, a.payload.size() - 2, live)) << int(subcode);
     if (subcode == 3) {
       EXPECT_EQ(live.diagnosticFlags, 7);
       continue;
