@@ -2,12 +2,12 @@
 #include "protocol/FirmwareMessages.h"
 
 #include "runtime/ResourceText.h"
-#include "runtime/TWin32ErrorString.h"
+#include "runtime/TString.h"
 #include "ui/resources/resource.h"
 
 std::wstring SystemErrorMessage(TErrorCode code)
 {
-    return TWin32ErrorString(code).Text();
+    return TWin32ErrorString(code).Get();
 }
 
 std::wstring BadImageMessage(FirmwareImageFault fault)

@@ -1,10 +1,9 @@
 // Status setters of the sensor session; each text is a string-table entry.
 #include "protocol/SessionStatus.h"
 
-#include <cwchar>
-
 #include "protocol/SessionOwner.h"
 #include "runtime/ResourceText.h"
+#include "runtime/TString.h"
 #include "ui/resources/resource.h"
 
 namespace
@@ -55,12 +54,12 @@ void CSessionStatus::SetFirmware(int status, uint32_t position, uint32_t size)
     if (status == m_firmware && status != FirmwareDownloading)
         return;
     m_firmware = status;
-    m_firmwareText = TextOf(kFirmwareTexts, status);
     if (status == FirmwareDownloading) {
-        wchar_t text[256];
-        const int n = std::swprintf(text, sizeof text / sizeof text[0], m_firmwareText.c_str(),
-                                    unsigned(position), unsigned(size));
-        m_firmwareText.assign(text, n > 0 ? std::size_t(n) : 0);
+        TString text;
+        text.LoadResource(IDS_FIRMWARE_DOWNLOADING, nullptr, unsigned(position), unsigned(size));
+        m_firmwareText = text.Get();
+    } else {
+        m_firmwareText = TextOf(kFirmwareTexts, status);
     }
     Announce();
 }
