@@ -85,7 +85,7 @@ int CCommConnection::OnEvent(int code)
             m_rxCount = left;
             if (left != 0) {
                 // The receive buffer is full: offer the rest again once its consumers made room.
-                PostMessageW(m_window, m_message, 0, kInputSide);
+                Post(0, kInputSide);
             } else {
                 m_rxResult = 0;
                 m_startRead->Set();

@@ -113,8 +113,9 @@ TEST_F(CommConnectionTest, LongMessageLeavesInPiecesOfTheStagingBuffer)
     ASSERT_TRUE(window.PumpUntil(*channel, [&] { return window.Count(CConnectionWrapper::kOutputSide, 1) == 3; }));
     EXPECT_EQ(channel->QueuedLength(), 0u);
     for (const NotifyWindow::Notice& n : window.Notices()) {
-        if (n.side == CConnectionWrapper::kOutputSide)
+        if (n.side == CConnectionWrapper::kOutputSide) {
             EXPECT_EQ(n.result, 0);
+        }
     }
     EXPECT_EQ(peer.Receive(3000, 5000), message);
     EXPECT_EQ(log.CountLines("DEBUG;;Tx[1024]:"), 2);
@@ -158,22 +159,39 @@ TEST_F(CommConnectionTest, InputBeyondTheFreeSpaceIsHandedOverInParts)
     rx.Commit(filler);
     ASSERT_EQ(Open(*channel), 1);
 
-    const std::vector<unsigned char> burst = Pattern(300);
+    const std::vector<unsigned char> first = Pattern(300);
+    const std::vector<unsigned char> second(200, 0xEE);
     std::vector<unsigned char> consumed;
-    uint32_t skip = filler;
-    window.OnNotice([&](const NotifyWindow::Notice& n) {
-        if (n.side != CConnectionWrapper::kInputSide || n.result <= 0)
-            return;
-        // The consumer takes everything after the filler and makes room.
+    auto consume = [&](uint32_t from) {
         rx.RestoreTerminators();
-        consumed.insert(consumed.end(), rx.Data() + skip, rx.Data() + rx.Length());
-        skip = 0;
+        consumed.insert(consumed.end(), rx.Data() + from, rx.Data() + rx.Length());
         rx.Clear();
+    };
+    // The consumer first leaves the buffer full while more bytes arrive on the line: they must
+    // wait on the line until the first read is handed over completely.
+    int stage = 0;
+    int offers = 0;
+    window.OnNotice([&](const NotifyWindow::Notice& n) {
+        if (n.side != CConnectionWrapper::kInputSide)
+            return;
+        if (stage == 0 && n.result > 0) {
+            ASSERT_EQ(rx.FreeSpace(), 0u);
+            ASSERT_TRUE(peer.Send(second));
+            Sleep(100);
+            stage = 1;
+        } else if (stage == 1 && n.wParam == 0 && ++offers == 20) {
+            consume(filler);
+            stage = 2;
+        } else if (stage == 2 && n.result > 0) {
+            consume(0);
+        }
     });
-    ASSERT_TRUE(peer.Send(burst));
-    ASSERT_TRUE(window.PumpUntil(*channel, [&] { return consumed.size() >= burst.size(); }));
-    EXPECT_EQ(consumed, burst);
-    EXPECT_GE(window.Count(CConnectionWrapper::kInputSide, 0), 1);
+    ASSERT_TRUE(peer.Send(first));
+    ASSERT_TRUE(window.PumpUntil(*channel, [&] { return consumed.size() >= first.size() + second.size(); }));
+    std::vector<unsigned char> expected = first;
+    expected.insert(expected.end(), second.begin(), second.end());
+    EXPECT_EQ(consumed, expected);
+    EXPECT_GE(window.Count(CConnectionWrapper::kInputSide, 0), 20);
     EXPECT_TRUE(channel->IsConnected());
 }
 
