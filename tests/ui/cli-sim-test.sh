@@ -19,7 +19,7 @@ if [ ! -x "$SIM" ]; then
 fi
 mkdir -p "$WORK"
 WORK=$(cd "$WORK" && pwd)
-rm -f "$WORK"/*.out "$WORK"/*.err "$WORK"/*.log "$WORK"/*.json "$WORK"/*.txt "$WORK"/*.fw
+rm -f "$WORK"/*.out "$WORK"/*.err "$WORK"/*.log "$WORK"/*.sim "$WORK"/*.json "$WORK"/*.txt "$WORK"/*.fw
 # A prefix of its own: the test registers COM ports and port devices in it.
 export KIVRA_WINEPREFIX="$WORK/wineprefix"
 sh "$WINE_RUN" cmd /c exit 0 >/dev/null 2>&1
@@ -49,7 +49,9 @@ start_sim() {
   else
     set -- --wine-prefix "$KIVRA_WINEPREFIX" --com "$com" "$@"
   fi
-  "$SIM" --exit-after 150 --log "$WORK/$name.log" "$@" >"$WORK/$name.sim" 2>&1 &
+  # Created here, not by the background redirection, so no earlier content can be read meanwhile.
+  : >"$WORK/$name.sim"
+  "$SIM" --exit-after 150 --log "$WORK/$name.log" "$@" >>"$WORK/$name.sim" 2>&1 &
   sims="$sims $!"
   i=0
   while [ $i -lt 100 ]; do
@@ -62,6 +64,7 @@ start_sim() {
     i=$((i + 1))
   done
   RELAY=$(sed -n 's/^relay: //p' "$WORK/$name.sim" | head -n 1)
+  [ $i -lt 100 ] || echo "cli-sim-test: the simulator $name did not come up: $(cat "$WORK/$name.sim")"
 }
 
 # check NAME STATUS PATTERN CLI-ARGUMENTS...: runs kivra-cli; passes when it ends with STATUS and
@@ -117,23 +120,26 @@ check bad-firmware-file 10 "bad.fw" firmware "$WORK/bad.fw" --port COM5
 
 # --- the port list: the setup API's ports class, numbered order, the adapter marked
 PORTS='HKLM\System\CurrentControlSet\Enum\Root\PORTS'
-WINEPREFIX=$KIVRA_WINEPREFIX WINEDEBUG=-all wine reg add "$PORTS\\0000" /v ClassGUID /t REG_SZ \
-  /d "{4D36E978-E325-11CE-BFC1-08002BE10318}" /f >/dev/null 2>&1
-WINEPREFIX=$KIVRA_WINEPREFIX WINEDEBUG=-all wine reg add "$PORTS\\0000" /v FriendlyName /t REG_SZ \
-  /d "Vextora RUV USB Serial (COM12)" /f >/dev/null 2>&1
-WINEPREFIX=$KIVRA_WINEPREFIX WINEDEBUG=-all wine reg add "$PORTS\\0001" /v ClassGUID /t REG_SZ \
-  /d "{4D36E978-E325-11CE-BFC1-08002BE10318}" /f >/dev/null 2>&1
-WINEPREFIX=$KIVRA_WINEPREFIX WINEDEBUG=-all wine reg add "$PORTS\\0001" /v FriendlyName /t REG_SZ \
-  /d "Communications Port (COM3)" /f >/dev/null 2>&1
+add_port() {
+  WINEPREFIX=$KIVRA_WINEPREFIX WINEDEBUG=-all wine reg add "$PORTS\\$1" /v ClassGUID /t REG_SZ \
+    /d "{4D36E978-E325-11CE-BFC1-08002BE10318}" /f >/dev/null 2>&1
+  WINEPREFIX=$KIVRA_WINEPREFIX WINEDEBUG=-all wine reg add "$PORTS\\$1" /v FriendlyName /t REG_SZ \
+    /d "$2" /f >/dev/null 2>&1
+}
+add_port 0000 "Vextora RUV USB Serial (COM12)"
+add_port 0001 "Simulated sensor port (COM5)"
+add_port 0002 "Communications Port (COM3)"
 check ports 0 "" ports
-expect ports-order "COM3 first, then the marked COM12" \
-  sh -c "tr -d '\r' <'$WORK/ports.out' | tr '\n' '|' | grep -q '^COM3|COM12 : Vextora RUV USB|$'"
+expect ports-order "numbered order, the adapter marked" \
+  sh -c "tr -d '\r' <'$WORK/ports.out' | tr '\n' '|' | grep -q '^COM3|COM5|COM12 : Vextora RUV USB|$'"
 
 # --- a sensor on COM5 at 19200 baud
 start_sim direct 5 --save-image "$WORK/received.fw"
 P="--port COM5 --timeout 5"
 check info 0 "model: TQS 25-07" info $P
 check info-ru 0 "Связь с датчиком установлена" info $P --lang ru
+# Without a connection option: the port the last connection stored, as the window takes it.
+check stored-port 0 "model: TQS 25-07" info --timeout 5
 check info-json 0 '"serial_number": "12345"' info $P --json
 check settings-get 0 "^angle_threshold = [0-9]+" settings get $P
 check settings-get-json 0 '"approximation_interval": "[0-9]+"' settings get --json $P
@@ -179,6 +185,7 @@ stop_sims
 # --- failures of the sensor itself
 start_sim silent 6 --no-answer
 check silent-sensor 6 "NO ANSWER FROM SENSOR!" info --port COM6 --timeout 2
+check silent-sensor-ru 6 "НЕТ ОТВЕТА ОТ ДАТЧИКА!" info --port COM6 --timeout 2 --lang ru
 start_sim other-model 7 --device-type 3001
 check unsupported-model 7 "unsupported sensor model Vextora T3" info --port COM7 --timeout 5
 start_sim rejecting 8 --reject-writes
