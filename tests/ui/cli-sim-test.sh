@@ -108,6 +108,8 @@ make_image() {
 }
 
 lines() { grep -c "$2" "$1"; }
+# Settings writes (request code 44) the simulator has received so far.
+writes() { grep -c '"kind":"request",.*"code":44,' "$WORK/$1.log"; }
 
 make_image "$WORK/good.fw" 3000 12
 make_image "$WORK/small.fw" 700 13
@@ -145,8 +147,11 @@ check settings-get 0 "^angle_threshold = [0-9]+" settings get $P
 check settings-get-json 0 '"approximation_interval": "[0-9]+"' settings get --json $P
 check settings-set 0 "Settings are written into sensor" settings set angle_threshold=33 output_interval=7 $P
 check settings-after-set 0 "^angle_threshold = 33" settings get $P
+before=$(writes direct)
 check settings-invalid 8 'angle_threshold = "91": a whole number of degrees 1..90' settings set angle_threshold=91 $P
 check settings-unknown 8 'unknown setting "colour"' settings set colour=red $P
+expect invalid-sends-nothing "no settings write reached the sensor (after the earlier ones did)" \
+  test "$before" -gt 0 -a "$(writes direct)" = "$before"
 check settings-export 0 "" settings export "$WORK/backup.json" $P
 expect export-content "the backup holds the written value" grep -q '"angle_threshold": "33"' "$WORK/backup.json"
 check settings-change 0 "Settings are written" settings set angle_threshold=20 $P
