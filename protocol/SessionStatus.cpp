@@ -66,9 +66,18 @@ void CSessionStatus::SetFirmware(int status, uint32_t position, uint32_t size)
 
 void CSessionStatus::SetActivity(uint32_t activity)
 {
-    if (activity == m_activity)
+    // Resending keeps the activity, so the no-answer flag stays until the activity changes.
+    if (activity == (m_activity & ~kNoAnswerFlag))
         return;
     m_activity = activity;
+    Announce();
+}
+
+void CSessionStatus::FlagNoAnswer()
+{
+    if (m_activity & kNoAnswerFlag)
+        return;
+    m_activity |= kNoAnswerFlag;
     Announce();
 }
 

@@ -31,8 +31,9 @@ public:
     // The downloading text carries the image position and size, so it is rebuilt and
     // announced on every call.
     void SetFirmware(int status, uint32_t position = 0, uint32_t size = 0);
+    // Setting the activity it already has leaves the no-answer flag in place.
     void SetActivity(uint32_t activity);
-    void FlagNoAnswer() { SetActivity(m_activity | kNoAnswerFlag); }
+    void FlagNoAnswer();
 
     // Back to no status, or no activity, without posting anything.
     void ClearStatuses();

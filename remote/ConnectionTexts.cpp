@@ -2,11 +2,10 @@
 #include "remote/ConnectionTexts.h"
 
 #include "runtime/ResourceText.h"
+#include "runtime/TString.h"
 #include "ui/resources/resource.h"
 
-#include <initializer_list>
 #include <iterator>
-#include <string_view>
 
 namespace
 {
@@ -20,33 +19,16 @@ constexpr unsigned kStateTexts[] = {
 constexpr unsigned kSuffixTexts[] = {
     0, IDS_SUFFIX_INITIALIZATION, IDS_SUFFIX_READING, IDS_SUFFIX_WRITING, 0, IDS_SUFFIX_TRANSPARENT,
 };
-
-// Puts the arguments in place of the text's conversions (%s, %d, %u) in order;
-// "%%" stands for "%". The texts come from the string table, so only these occur.
-std::wstring Substitute(std::wstring_view format, std::initializer_list<std::wstring> arguments)
-{
-    std::wstring text;
-    auto argument = arguments.begin();
-    for (std::size_t i = 0; i < format.size(); ++i) {
-        if (format[i] != L'%' || i + 1 == format.size()) {
-            text += format[i];
-            continue;
-        }
-        const wchar_t conversion = format[++i];
-        if (conversion == L'%')
-            text += L'%';
-        else if (argument != arguments.end())
-            text += *argument++;
-    }
-    return text;
-}
 }
 
 std::wstring ConnectionStateText(int state, const std::wstring& deviceName)
 {
     if (state < 0 || state >= static_cast<int>(std::size(kStateTexts)))
         return std::wstring();
-    return Substitute(LoadResourceText(kStateTexts[state]), {deviceName});
+    // Only the texts of states 7 and 8 take the name; the others ignore it.
+    TString text;
+    text.LoadResource(kStateTexts[state], nullptr, deviceName.c_str());
+    return text.Get();
 }
 
 std::wstring StatusSuffixText(int status)
@@ -63,6 +45,7 @@ std::wstring SensorDeviceName()
 
 std::wstring TerminalDeviceName(int32_t deviceId, int32_t revision, int32_t version)
 {
-    return Substitute(LoadResourceText(IDS_TERMINAL_DEVICE_NAME),
-                      {std::to_wstring(deviceId), std::to_wstring(revision), std::to_wstring(version)});
+    TString text;
+    text.LoadResource(IDS_TERMINAL_DEVICE_NAME, nullptr, deviceId, revision, version);
+    return text.Get();
 }

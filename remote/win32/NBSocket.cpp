@@ -158,8 +158,7 @@ int CNBSocket::OnSocketEvent(unsigned event, int error, uint8_t* buffer, uint32_
 
 void CNBSocket::TraceEvent(unsigned event, int error)
 {
-    if (LogEnabled(logging::kTrace))
-        LogTrace(L"OnSocketEvent (x%08X,%d,%d)", static_cast<unsigned>(m_handle), static_cast<int>(event), error);
+    LogTrace(L"OnSocketEvent (x%08X,%d,%d)", static_cast<unsigned>(m_handle), static_cast<int>(event), error);
 }
 
 int CNBSocket::FailAndClose(const wchar_t* what, int error)

@@ -85,6 +85,7 @@ TEST_F(SessionTest, SilentSensorIsAskedAgainAndReportedOnlyAfterTenSeconds)
     Expire();
     EXPECT_EQ(session.Status().GetLink(), CSessionStatus::LinkNeverAnswered);
     EXPECT_EQ(session.Status().GetLinkText(), Text(IDS_LINK_NO_ANSWER));
+    EXPECT_EQ(session.Status().GetActivity(), CSessionStatus::ActivityReadingSettings | CSessionStatus::kNoAnswerFlag);
     EXPECT_EQ(SentCount(), 7u);
     for (const Bytes& frame : owner.sent)
         EXPECT_EQ(frame, (Bytes{0x41, 0x00, 0xFF, 0x00, 0xEE}));
@@ -99,6 +100,10 @@ TEST_F(SessionTest, TimeoutAfterAnAnswerMeansTheLinkIsLost)
     EXPECT_EQ(session.Status().GetLink(), CSessionStatus::LinkLost);
     EXPECT_EQ(session.Status().GetLinkText(), Text(IDS_LINK_NO_ANSWER));
     EXPECT_EQ(LastSent(), poll);
+    EXPECT_TRUE(session.Status().GetActivity() & CSessionStatus::kNoAnswerFlag);
+    Answer(0x28, DataAnswer(7, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(session.Status().GetLink(), CSessionStatus::LinkConnected);
+    EXPECT_EQ(session.Status().GetActivity(), uint32_t(CSessionStatus::ActivityDataRead));
 }
 
 TEST_F(SessionTest, RelayLinkUsesItsOwnPausesAndDefaultResponseTimer)

@@ -48,7 +48,10 @@ TEST_F(ConnectionManager, DirectLinkStartsTheSessionAtOnce)
     auto& manager = rig.manager();
     rig.session().calls.clear();
     manager.SetComPort(L"COM7");
+    int stateWhileOpening = -1;
+    rig.channels.onOpen = [&] { stateWhileOpening = manager.GetConnectionState(); };
     ASSERT_EQ(manager.Open(), 1);
+    EXPECT_EQ(stateWhileOpening, 6);
     EXPECT_EQ(rig.channels.lastTarget, L"COM7");
     EXPECT_EQ(manager.GetConnectionState(), 8);
     EXPECT_EQ(manager.GetStateText(), kSensor + L" is connected");
@@ -142,10 +145,12 @@ TEST_F(ConnectionManager, TerminalIdChangesOnlyWhileUnconnected)
         SCOPED_TRACE(testing::Message() << c.connected << " " << c.stored << " " << c.asked);
         CManagerRig local;
         auto& manager = local.manager();
-        if (c.stored != 0)
+        if (c.stored != 0) {
             ASSERT_EQ(manager.SetTerminalId(c.stored), 1);
-        if (c.connected)
+        }
+        if (c.connected) {
             ASSERT_EQ(manager.Open(), 1);
+        }
         EXPECT_EQ(manager.SetTerminalId(c.asked), c.result);
         EXPECT_EQ(manager.GetTerminalId(), c.after);
     }

@@ -95,6 +95,8 @@ int CScriptedChannels::OpenSerial(const std::wstring& port, uint32_t, TWindowHan
                                   CRefPtr<CConnectionWrapper>& channel)
 {
     EXPECT_EQ(message, kChannelMessage);
+    if (onOpen)
+        onOpen();
     lastTarget = port;
     last = new CScriptedChannel(CConnectionWrapper::kSerial, result > 0);
     ++CScriptedChannel::liveChannels;
@@ -106,6 +108,8 @@ int CScriptedChannels::ConnectRelay(const std::wstring& address, TWindowHandle, 
                                     CRefPtr<CConnectionWrapper>& channel)
 {
     EXPECT_EQ(message, kChannelMessage);
+    if (onOpen)
+        onOpen();
     lastTarget = address;
     lastEvents = events;
     last = new CScriptedChannel(CConnectionWrapper::kRelay, connectAtOnce);

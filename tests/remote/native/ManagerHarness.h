@@ -12,6 +12,7 @@
 #include "runtime/native/NativeWindow.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,7 @@ public:
     std::wstring lastTarget;  // port or address of the last open
     unsigned lastEvents = 0;
     CScriptedChannel* last = nullptr;
+    std::function<void()> onOpen; // runs as the manager asks for a channel
 };
 
 // A hosted session that records what the manager asks of it and reads the

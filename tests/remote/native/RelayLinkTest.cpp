@@ -27,7 +27,10 @@ TEST_F(RelayLink, ConnectsToTheServerAndAsksForTheTerminal)
 {
     auto& manager = rig.manager();
     ASSERT_EQ(manager.SetTerminalId(1234), 1);
+    int stateWhileOpening = -1;
+    rig.channels.onOpen = [&] { stateWhileOpening = manager.GetConnectionState(); };
     ASSERT_EQ(manager.Open(), 1);
+    EXPECT_EQ(stateWhileOpening, 1);
     EXPECT_EQ(rig.channels.lastTarget, L"localhost:50010");
     EXPECT_EQ(rig.channels.lastEvents, 0x33u);
     EXPECT_EQ(manager.GetConnectionState(), 1);

@@ -1,6 +1,6 @@
 // Non-blocking sockets and the relay channel against a TCP peer on loopback.
+#include "SocketPeer.h" // the socket headers before the other platform headers
 #include "LogCapture.h"
-#include "SocketPeer.h"
 
 #include "remote/RxBuffer.h"
 #include "remote/win32/NBClientSocket.h"

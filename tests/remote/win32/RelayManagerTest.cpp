@@ -1,6 +1,6 @@
 // The connection manager over a real TCP channel to a scripted relay server on loopback.
+#include "SocketPeer.h" // the socket headers before the other platform headers
 #include "LogCapture.h"
-#include "SocketPeer.h"
 
 #include "remote/ChangeBits.h"
 #include "remote/DeviceCommandProcessor.h"
@@ -123,8 +123,9 @@ TEST_F(RelayManager, RefusedConnectionDropsTheLink)
     peer.StopListening();
     auto& manager = window.Manager();
     const int opened = manager.Open();
-    if (opened == 1)
+    if (opened == 1) {
         EXPECT_TRUE(window.PumpUntil([&] { return manager.GetConnectionState() == 0; }));
+    }
     EXPECT_EQ(manager.GetConnectionState(), 0);
     EXPECT_NE(log.Lines().find("FD_CONNECT KO(WSAECONNREFUSED)"), std::string::npos) << log.Lines();
 }
