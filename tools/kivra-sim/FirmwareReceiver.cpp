@@ -10,7 +10,7 @@ Bytes FirmwareReceiver::StatusRecord() const {
   AppendU32(r, uint32_t(image_.size()));
   AppendU32(r, blockLimit_);
   HeaderBytes h{};
-  if (HeaderKnown()) std::copy_n(image_.begin(), kHeaderSize, h.begin());
+  if (HeaderKnown()) std::copy_n(image_.begin(), kFirmwareHeaderSize, h.begin());
   r.insert(r.end(), h.begin(), h.end());
   return r;
 }
@@ -38,7 +38,7 @@ uint8_t FirmwareReceiver::OnBlock(const Bytes& payload) {
   image_.insert(image_.end(), data, data + n);
   if (HeaderKnown()) {
     FirmwareHeader h = Header();
-    if (!h.Plausible() || h.check != check || image_.size() > h.size) {
+    if (!HeaderAcceptable(h) || h.check != check || image_.size() > h.size) {
       image_.resize(offset);
       return kBlockRefused;
     }
@@ -49,7 +49,7 @@ uint8_t FirmwareReceiver::OnBlock(const Bytes& payload) {
 bool FirmwareReceiver::Complete() const {
   if (!HeaderKnown()) return false;
   FirmwareHeader h = Header();
-  return h.Plausible() && image_.size() == h.size && GetU32(&image_[h.size - 4]) == h.check;
+  return HeaderAcceptable(h) && image_.size() == h.size && GetU32(&image_[h.size - 4]) == h.check;
 }
 
 bool FirmwareReceiver::Activate() {
@@ -59,7 +59,7 @@ bool FirmwareReceiver::Activate() {
 
 bool FirmwareReceiver::TakeActivated(HeaderBytes& installed) {
   if (!activated_) return false;
-  std::copy_n(image_.begin(), kHeaderSize, installed.begin());
+  std::copy_n(image_.begin(), kFirmwareHeaderSize, installed.begin());
   activated_ = false;
   image_.clear();
   return true;

@@ -1,6 +1,6 @@
 // The sensor's side of a firmware download: receives blocks, reports its status, installs.
 #pragma once
-#include "FirmwareHeader.h"
+#include "ImageFile.h"
 
 #include <string>
 
@@ -29,8 +29,8 @@ class FirmwareReceiver {
   uint32_t EffectiveLimit() const { return blockLimit_ == 0 ? 128 : blockLimit_; }
 
  private:
-  bool HeaderKnown() const { return image_.size() >= kHeaderSize; }
-  FirmwareHeader Header() const { return FirmwareHeader::Parse(image_.data()); }
+  bool HeaderKnown() const { return image_.size() >= kFirmwareHeaderSize; }
+  FirmwareHeader Header() const { return ParseFirmwareHeader(image_.data()); }
 
   uint32_t blockLimit_;
   Bytes image_;

@@ -64,6 +64,16 @@ Setter Switch(std::function<bool&(SimConfig&)> field) {
   return [=](SimConfig& c, const std::string& v) { return ToSwitch(v, field(c)); };
 }
 
+// A "no-..." switch: on clears the field.
+Setter Without(std::function<bool&(SimConfig&)> field) {
+  return [=](SimConfig& c, const std::string& v) {
+    bool on;
+    if (!ToSwitch(v, on)) return false;
+    field(c) = !on;
+    return true;
+  };
+}
+
 template <typename T>
 Setter Count(std::function<T&(SimConfig&)> field, unsigned long max, int base = 10) {
   return [=](SimConfig& c, const std::string& v) {
@@ -166,13 +176,16 @@ const std::vector<Option>& Options() {
        Text([](SimConfig& c) -> std::string& { return c.serial.linkPath; })},
       {"wine-prefix", "DIR", false, "link the serial device into this Wine prefix (needs --com)",
        Text([](SimConfig& c) -> std::string& { return c.serial.winePrefix; })},
-      {"com", "N", false, "COM port number for --wine-prefix: dosdevices/comN and the SERIALCOMM entry COMN",
+      {"com", "N", false, "COM port number for --wine-prefix: dosdevices/comN, SERIALCOMM and a ports-class device COMN",
        Count<unsigned>([](SimConfig& c) -> unsigned& { return c.serial.com; }, 256)},
+      {"port-description", "TEXT", false,
+       "name port lists show before \"(COMN)\" for --wine-prefix (default \"Simulated sensor line\")",
+       Text([](SimConfig& c) -> std::string& { return c.serial.portDescription; })},
       {"no-serial", nullptr, false, "no serial line (relay only)",
-       [](SimConfig& c, const std::string& v) { bool on; return ToSwitch(v, on) && ((c.serial.enabled = !on), true); }},
+       Without([](SimConfig& c) -> bool& { return c.serial.enabled; })},
       {"relay", nullptr, false, "run the relay server on 127.0.0.1 (port 50010 unless --relay-port)",
        Switch([](SimConfig& c) -> bool& { return c.relay.enabled; })},
-      {"relay-port", "PORT", false, "relay server port, 0 for any free one (implies --relay)",
+      {"relay-port", "PORT", false, "relay server port, 0 for any free one (implies --relay; default 50010)",
        [](SimConfig& c, const std::string& v) {
          unsigned long p;
          if (!ToUnsigned(v, 65535, p)) return false;
@@ -391,10 +404,13 @@ std::string HelpText() {
       "usage: kivra-sim [options]\n"
       "\n"
       "By default it creates a pty pair, prints \"serial: DEVICE\" and answers there as a sensor.\n"
-      "With --relay it also listens on 127.0.0.1 and prints \"relay: 127.0.0.1:PORT\".\n"
+      "With --relay (or --relay-port) it also runs the relay server on 127.0.0.1 and prints\n"
+      "\"relay: 127.0.0.1:PORT\"; behind it the on-board terminals take the tool's commands and\n"
+      "pass bytes on to the same sensor.\n"
       "Every frame and event goes to the JSON log, one object a line:\n"
       "  t (seconds on the line since start), link, dir (rx into the simulator, tx out of it),\n"
-      "  kind (request, answer, lls, garbage, dropped, skipped, lost, cut, command, reply, server),\n"
+      "  kind (request, answer, lls, garbage, dropped, skipped, lost, cut, command, reply, server,\n"
+      "  connected, closed, scenario, error, start, stop),\n"
       "  addr, code, bytes (hex), text, note, fault, block, pieces.\n"
       "\n"
       "options:\n";

@@ -27,15 +27,7 @@ void RelaySession::OnReceived(const uint8_t* data, size_t length, double now) {
       terminal_->OnReceived(data + i, length - i, now);
       return;
     }
-    char c = char(data[i]);
-    if (c != '\r' && c != '\n') {
-      line_ += c;
-      continue;
-    }
-    std::string line;
-    line.swap(line_);
-    size_t start = line.find_first_not_of(" \t");
-    if (start != std::string::npos) OnServerLine(line.substr(start), now);
+    if (std::optional<std::string> line = lines_.Take(char(data[i]))) OnServerLine(*line, now);
   }
 }
 

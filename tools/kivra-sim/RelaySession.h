@@ -37,7 +37,7 @@ class RelaySession {
   SimSensor& sensor_;
   JsonLog& log_;
   std::string name_;
-  std::string line_;
+  LineAssembler lines_;
   Bytes out_;
   std::unique_ptr<Terminal> terminal_;
 };

@@ -9,9 +9,9 @@ namespace sim {
 namespace {
 constexpr size_t kFrameOverhead = 5;
 constexpr uint8_t kLlsDataCommand = 6;
-}  // namespace
 
 uint8_t FrameChecksum(const uint8_t* data, size_t length) { return SensorCrc().Compute(data, length); }
+}  // namespace
 
 void RequestScanner::Feed(const uint8_t* data, size_t length) { pending_.insert(pending_.end(), data, data + length); }
 

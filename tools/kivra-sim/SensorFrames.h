@@ -7,8 +7,6 @@
 
 namespace sim {
 
-uint8_t FrameChecksum(const uint8_t* data, size_t length);
-
 struct Request {
   uint8_t address = 0;
   uint8_t code = 0;

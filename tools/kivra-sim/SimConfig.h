@@ -47,6 +47,7 @@ struct SerialConfig {
   std::string linkPath;  // symlink made to the device
   std::string winePrefix;
   unsigned com = 0;
+  std::string portDescription = "Simulated sensor line";
 };
 
 struct TimedOption {

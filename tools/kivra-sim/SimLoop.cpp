@@ -48,9 +48,11 @@ SimLoop::~SimLoop() {
   for (auto& c : clients_) close(c->fd);
   if (listenFd_ >= 0) close(listenFd_);
   std::string error;
-  if (winePortRegistered_ &&
-      !UnregisterWinePort(config_.serial.winePrefix, config_.serial.com, serial_.Path(), error))
-    std::fprintf(stderr, "kivra-sim: %s\n", error.c_str());
+  if (winePortRegistered_ && !UnregisterWinePort(WinePortOf(), error)) std::fprintf(stderr, "kivra-sim: %s\n", error.c_str());
+}
+
+WinePort SimLoop::WinePortOf() const {
+  return {config_.serial.winePrefix, config_.serial.com, serial_.Path(), config_.serial.portDescription};
 }
 
 double SimLoop::Now() const {
@@ -66,7 +68,7 @@ bool SimLoop::Start(std::string& error) {
       return false;
     if (!config_.serial.winePrefix.empty()) {
       winePortRegistered_ = true;  // a half-made registration is taken out again too
-      if (!RegisterWinePort(config_.serial.winePrefix, config_.serial.com, serial_.Path(), error)) return false;
+      if (!RegisterWinePort(WinePortOf(), error)) return false;
     }
     serialLink_ = std::make_unique<SensorLink>("serial", sensor_, config_.faults, config_.line, log_, Now());
     std::printf("serial: %s\n", serial_.Path().c_str());

@@ -4,6 +4,7 @@
 #include "RelaySession.h"
 #include "SensorLink.h"
 #include "SerialDevice.h"
+#include "WinePrefix.h"
 
 #include <chrono>
 #include <memory>
@@ -28,6 +29,7 @@ class SimLoop {
     Bytes out;
   };
   double Now() const;
+  WinePort WinePortOf() const;
   void ApplyTimeline(double now);
   void Step(double now);
   void Accept(double now);

@@ -18,11 +18,13 @@ int16_t Clamp16(int v) { return int16_t(std::clamp(v, -32768, 32767)); }
 
 HeaderBytes SynthesizedHeader(const SensorConfig& c) {
   FirmwareHeader h;
+  h.magic = kFirmwareMagic;
+  h.bodyOffset = kFirmwareHeaderSize;
   h.size = 0x8000;
   h.check = 0x5EED0000u | (c.firmwareVersion & 0xFFFF);
   h.version = c.firmwareVersion;
   h.deviceType = c.deviceType;
-  return h.Encode();
+  return EncodeFirmwareHeader(h);
 }
 }  // namespace
 
@@ -31,7 +33,7 @@ SimSensor::SimSensor(const SensorConfig& config)
       installed_(SynthesizedHeader(config)),
       gear_(config.motion),
       firmware_(config.blockLimit) {
-  if (config.installedImage) std::copy_n(config.installedImage->begin(), kHeaderSize, installed_.begin());
+  if (config.installedImage) std::copy_n(config.installedImage->begin(), kFirmwareHeaderSize, installed_.begin());
   SettingsBlock block = config.settings.value_or(FactorySettings(config.serial, config.address));
   if (config.llsInterval > 0 || config.refuseCommonAddress) {
     SensorSettings s = DecodeSettings(block);

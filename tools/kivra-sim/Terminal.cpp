@@ -30,16 +30,9 @@ void Terminal::OnReceived(const uint8_t* data, size_t length, double now) {
     return;
   }
   for (size_t i = 0; i < length; ++i) {
-    char c = char(data[i]);
-    if (c != '\r' && c != '\n') {
-      line_ += c;
-      continue;
-    }
-    std::string line;
-    line.swap(line_);
-    size_t start = line.find_first_not_of(" \t");
-    if (start == std::string::npos) continue;
-    OnLine(line.substr(start), now);
+    std::optional<std::string> line = lines_.Take(char(data[i]));
+    if (!line) continue;
+    OnLine(*line, now);
     if (port_ && i + 1 < length) {
       // The master may send sensor bytes right behind the command.
       OnReceived(data + i + 1, length - i - 1, now);

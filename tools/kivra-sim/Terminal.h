@@ -1,5 +1,6 @@
 // The vehicle's on-board terminal: its text command language and its transparent serial port.
 #pragma once
+#include "LineAssembler.h"
 #include "SensorLink.h"
 
 #include <memory>
@@ -31,7 +32,7 @@ class Terminal {
   JsonLog& log_;
   std::string name_;
   double startedAt_;
-  std::string line_;
+  LineAssembler lines_;
   Bytes out_;
   // Transparent mode.
   std::unique_ptr<SensorLink> port_;

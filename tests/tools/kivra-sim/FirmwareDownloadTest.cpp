@@ -15,12 +15,14 @@ namespace {
 Bytes MakeImage(size_t size, uint32_t check, uint32_t version) {
   Bytes image(size);
   for (size_t i = 24; i < size - 4; ++i) image[i] = uint8_t(i * 7 + 3);
-  sim::FirmwareHeader h;
+  FirmwareHeader h;
+  h.magic = kFirmwareMagic;
+  h.bodyOffset = 24;
   h.size = uint32_t(size);
   h.check = check;
   h.version = version;
   h.deviceType = 3201;
-  sim::HeaderBytes bytes = h.Encode();
+  sim::HeaderBytes bytes = sim::EncodeFirmwareHeader(h);
   std::copy(bytes.begin(), bytes.end(), image.begin());
   PutU32(&image[size - 4], check);
   return image;

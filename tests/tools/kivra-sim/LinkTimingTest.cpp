@@ -154,7 +154,7 @@ TEST(SensorLink, CutAfterFirmwareBlockSilencesTheLine) {
   f.cutFor = 5;
   LinkRig rig(f);
   Bytes image(300, 0);
-  PutU32(&image[0], sim::kImageMagic);
+  PutU32(&image[0], kFirmwareMagic);
   PutU32(&image[4], 300);
   PutU32(&image[20], 24);
   CRequestFrame block, status;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 
 namespace {
 
@@ -51,6 +52,16 @@ TEST(TerminalDialogue, QueriesAnsweredInTheFormsTheToolReads) {
   };
   for (const Step& step : steps) EXPECT_EQ(rig.Say(s, step.sent), step.reply) << step.sent;
   EXPECT_EQ(rig.Say(s, "#DIAG?\r", 4.5).rfind("#DIAG:3,", 0), 0u);
+}
+
+TEST(TerminalDialogue, OverlongLinesAreCutNotKept) {
+  Rig rig;
+  sim::RelaySession s = rig.Session();
+  EXPECT_EQ(rig.Say(s, "@CON=1\r"), "@OK\r\n");
+  EXPECT_EQ(rig.Say(s, "#DEVID?" + std::string(100000, 'x') + "\r"), "#ERR:1\r\n");
+  EXPECT_EQ(rig.Say(s, "#DEVID?\r"), "#DEVID:1\r\n#OK\r\n");
+  std::ifstream in(rig.path);
+  for (std::string line; std::getline(in, line);) EXPECT_LT(line.size(), 400u);
 }
 
 TEST(TerminalDialogue, ConfiguredErrorsAndRelayRefusals) {

@@ -1,5 +1,5 @@
 // Firmware header encoding and image file reading.
-#include "FirmwareHeader.h"
+#include "ImageFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -8,23 +8,19 @@
 
 namespace sim {
 
-FirmwareHeader FirmwareHeader::Parse(const uint8_t* p) {
-  return {GetU32(p), GetU32(p + 4), GetU32(p + 8), GetU32(p + 12), GetU32(p + 16), GetU32(p + 20)};
-}
-
-HeaderBytes FirmwareHeader::Encode() const {
+HeaderBytes EncodeFirmwareHeader(const FirmwareHeader& header) {
   HeaderBytes h{};
-  PutU32(&h[0], magic);
-  PutU32(&h[4], size);
-  PutU32(&h[8], check);
-  PutU32(&h[12], version);
-  PutU32(&h[16], deviceType);
-  PutU32(&h[20], bodyOffset);
+  PutU32(&h[0], header.magic);
+  PutU32(&h[4], header.size);
+  PutU32(&h[8], header.check);
+  PutU32(&h[12], header.version);
+  PutU32(&h[16], header.deviceType);
+  PutU32(&h[20], header.bodyOffset);
   return h;
 }
 
-bool FirmwareHeader::Plausible() const {
-  return magic == kImageMagic && size >= kHeaderSize + 4 && bodyOffset >= kHeaderSize && bodyOffset < size;
+bool HeaderAcceptable(const FirmwareHeader& header) {
+  return CheckFirmwareHeader(header, header.size) == FirmwareImageFault::None;
 }
 
 bool ReadImageFile(const std::string& path, Bytes& image, std::string& error) {
@@ -34,7 +30,7 @@ bool ReadImageFile(const std::string& path, Bytes& image, std::string& error) {
     return false;
   }
   image.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (image.size() < kHeaderSize) {
+  if (image.size() < kFirmwareHeaderSize) {
     error = path + ": shorter than an image header";
     return false;
   }
