@@ -36,7 +36,6 @@ public:
     ExitCode Fail(ExitCode code, const std::wstring& message);
 
     CKivraProcessor& Session();
-    CDeviceCommandProcessor& Manager() { return *m_manager; }
     CConsoleOutput& Output() { return m_output; }
     bool IsRelay() const { return !m_arguments.relay.empty(); }
 
