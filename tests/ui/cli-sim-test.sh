@@ -83,6 +83,22 @@ check() {
   fi
 }
 
+# check_console: as check, with kivra-cli's output on a console (Wine's console on a pseudo
+# terminal that script(1) provides, in a UTF-8 locale) instead of files.
+check_console() {
+  name=$1 want=$2 pattern=$3
+  shift 3
+  LC_ALL=C.UTF-8 script -qec "sh '$WINE_RUN' '$CLI' $*" /dev/null >"$WORK/$name.out" 2>&1 </dev/null
+  got=$?
+  if [ "$got" = "$want" ] && grep -Eq -- "$pattern" "$WORK/$name.out"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED $name (console): status $got (wanted $want), pattern '$pattern'; kivra-cli $*"
+    sed 's/^/    | /' "$WORK/$name.out"
+  fi
+}
+
 # expect NAME CONDITION-DESCRIPTION COMMAND...: a plain shell check of a file the CLI wrote.
 expect() {
   name=$1 what=$2
@@ -113,6 +129,7 @@ writes() { grep -c '"kind":"request",.*"code":44,' "$WORK/$1.log"; }
 
 make_image "$WORK/good.fw" 3000 12
 make_image "$WORK/small.fw" 700 13
+make_image "$WORK/console.fw" 1200 14
 head -c 100 "$WORK/good.fw" >"$WORK/bad.fw"
 
 # --- the command line alone
@@ -185,6 +202,9 @@ expect firmware-image "the simulator received the file byte for byte" cmp -s "$W
 expect firmware-progress "plain progress lines up to 100%" grep -q "^firmware: 100%  3028/3028 bytes" "$WORK/firmware.out"
 check firmware-again 0 "Firmware is up-to-date" firmware "$WORK/good.fw" $P --timeout 8
 check missing-port 3 "Connection via COM77 failed! Port may be unavailable or busy." info --port COM77
+# On a console: the same texts in Russian through the console, and the progress as a redrawn bar.
+check_console console-ru 0 "Связь с датчиком установлена" info $P --lang ru
+check_console console-firmware 0 "$(printf '\r')\\[#{20}\\] 100%  1228/1228 bytes" firmware "$WORK/console.fw" $P --timeout 8
 stop_sims
 
 # --- failures of the sensor itself
