@@ -213,8 +213,9 @@ check silent-sensor 6 "NO ANSWER FROM SENSOR!" info --port COM6 --timeout 2
 check silent-sensor-ru 6 "НЕТ ОТВЕТА ОТ ДАТЧИКА!" info --port COM6 --timeout 2 --lang ru
 start_sim other-model 7 --device-type 3001
 check unsupported-model 7 "unsupported sensor model Vextora T3" info --port COM7 --timeout 5
-start_sim rejecting 8 --reject-writes
+start_sim rejecting 8 --reject-writes --zero-candidate 0.5,0.25,0.75
 check rejected-write 9 "SETTINGS ARE REJECTED BY SENSOR!" settings set angle_threshold=40 --port COM8 --timeout 5
+check rejected-zero 9 "SETTINGS ARE REJECTED BY SENSOR!" zero --port COM8 --timeout 5
 stop_sims
 
 # --- a firmware update cut in the middle, then run again: it resumes where the sensor stopped
