@@ -121,6 +121,9 @@ int CASCIIBuffer::SkipLine(const void* point)
 
 void CASCIIBuffer::Compact()
 {
+    // Terminators are remembered by offset: moving the data under them would leave a 0 in place
+    // of a received byte and later write that byte back at a stale offset.
+    RestoreTerminators();
     if (m_readPosition != 0) {
         if (m_readPosition < m_length) {
             std::memmove(m_data, m_data + m_readPosition, m_length - m_readPosition);

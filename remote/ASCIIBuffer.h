@@ -37,7 +37,7 @@ public:
     // the point lies outside the unread region).
     int SkipLine(const void* point = nullptr);
     void RestoreTerminators();
-    // Drops the bytes before the read position.
+    // Drops the bytes before the read position, putting back any replaced byte first.
     void Compact();
     // Cuts the data at a point of the unread region; -1 when it lies outside.
     int TruncateAt(const void* point);

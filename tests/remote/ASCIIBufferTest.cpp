@@ -64,6 +64,30 @@ TEST(ASCIIBufferBytes, CompactDropsTheReadBytes)
     EXPECT_EQ(buffer.Data()[0], 0);
 }
 
+TEST(ASCIIBufferBytes, CompactKeepsTheBytesThatATokenizerTerminatorReplaced)
+{
+    CRxBuffer buffer;
+    Receive(buffer, "#OK\r\n#VER:1,2\r\n");
+    ASSERT_EQ(buffer.SkipLine(), 1);
+    int status = 0;
+    buffer.GetLine(status, false); // the current line's CR is replaced while it is current
+    ASSERT_EQ(status, CASCIIBuffer::LineComplete);
+    buffer.Compact();
+    EXPECT_EQ(Contents(buffer), "#VER:1,2\r\n");
+    buffer.RestoreTerminators(); // must not write an old byte back into the moved data
+    EXPECT_EQ(Contents(buffer), "#VER:1,2\r\n");
+
+    Receive(buffer, "#DEVID:7\r\n");
+    const CKeywordEntry version{"#VER:", ",", 2, 16, true};
+    ASSERT_EQ(buffer.MatchRecord(version), 1);
+    ASSERT_EQ(buffer.SkipLine(), 1);
+    const CKeywordEntry id{"#DEVID:", ",", 1, 16, true};
+    ASSERT_EQ(buffer.MatchRecord(id), 1);
+    buffer.Compact();
+    EXPECT_EQ(Contents(buffer), "#DEVID:7\r\n");
+    EXPECT_EQ(buffer.FieldCount(), 0u); // field offsets would point into moved data
+}
+
 TEST(ASCIIBufferBytes, PointsOutsideTheUnreadRegionAreRefused)
 {
     CRxBuffer buffer;

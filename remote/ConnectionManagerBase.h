@@ -1,0 +1,121 @@
+// Bottom layer of the connection manager: the channel, the connection state, timer and notifications, relay handshake.
+#pragma once
+
+#include "remote/ChannelFactory.h"
+#include "runtime/ConnectionWrapper.h"
+#include "runtime/RefCount.h"
+#include "runtime/WindowLink.h"
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+class CRxBuffer;
+class TRegKey1;
+
+// Deadlines are absolute times on NowMilliseconds; this one never comes.
+constexpr int64_t kNoDeadline = std::numeric_limits<int64_t>::max();
+
+namespace ConnectionType
+{
+constexpr int Relay = 2;  // through the relay server and an on-board terminal
+constexpr int Sensor = 3; // the sensor on a local COM port
+}
+
+class CConnectionManagerBase : public CRefCount
+{
+public:
+    ~CConnectionManagerBase() override;
+
+    // Handed over by the main window before any connection is opened.
+    void SetNotifyTarget(TWindowHandle window, unsigned timerId, unsigned channelMessage, unsigned updateMessage);
+    // Replaces the platform's transports (tests script their own channels).
+    void SetChannelFactory(CChannelFactory& factory) { m_channels = &factory; }
+
+    bool LoadSettings(TRegKey1& key);
+    void SaveSettings(TRegKey1& key);
+
+    int GetConnectionType() const { return m_connectionType; }
+    void SetConnectionType(int type) { m_connectionType = type; }
+    const std::wstring& GetComPort() const { return m_comPort; }
+    void SetComPort(const std::wstring& port) { m_comPort = port; }
+    uint32_t GetBaudRate() const { return m_baudRate; }
+    void SetBaudRate(uint32_t rate) { m_baudRate = rate; }
+    const std::wstring& GetServerAddress() const { return m_serverAddress; }
+    void SetServerAddress(const std::wstring& address) { m_serverAddress = address; }
+    uint32_t GetTerminalId() const { return m_terminalId; }
+    // 1 stored, 0 unchanged, -1 refused (connected with another id).
+    int SetTerminalId(uint32_t id);
+
+    int GetConnectionState() const { return m_connectionState; }
+    const std::wstring& GetStateText() const { return m_stateText; }
+
+    // 1 opened (relay: connecting), 0 a channel exists or no known type, -1 failed.
+    int Open();
+    void Disconnect();
+    // Forwarded "Conn notify" messages and timer ticks; everything else is ignored.
+    void OnWindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+
+    // Posts are held back while a batch is open, then posted once with the OR of their bits.
+    void BeginNotifyBatch();
+    void EndNotifyBatch();
+    void Notify(uint32_t bits);
+
+protected:
+    CConnectionManagerBase();
+
+    virtual int OnConnected();
+    virtual void OnDisconnected();
+    // Lowers time to the earliest deadline this layer waits for.
+    virtual void GetNextDeadline(int64_t& time);
+    virtual int OnTimer();
+    virtual int OnData();
+    // The channel's input is read as lines (not as sensor bytes) in the current state.
+    virtual bool IsReadingLines() const;
+
+    void SetConnectionState(int state);
+    void SetDeviceName(const std::wstring& name) { m_deviceName = name; }
+    CConnectionWrapper* Connection() const { return m_connection.Get(); }
+    // The active channel's kind, 0 without one.
+    int ActiveChannelKind() const;
+
+    int SendConnectRequest();
+    int ClassifyServerLine(CRxBuffer& buffer);
+    int OnConnectReply(CRxBuffer& buffer);
+
+private:
+    int HandleChannelEvent(std::intptr_t lParam);
+    int RunRelayLines();
+    void RearmTimer();
+
+    TWindowHandle m_notifyWindow = nullptr;
+    unsigned m_timerId = 0;
+    unsigned m_channelMessage = 0;
+    unsigned m_updateMessage = 0;
+    int m_notifyDepth = 0;
+    uint32_t m_pendingBits = 0;
+    int m_connectionState = 0;
+    std::wstring m_stateText;
+    std::wstring m_deviceName;
+    CRefPtr<CConnectionWrapper> m_connection;
+    int m_connectionType = ConnectionType::Sensor;
+    std::wstring m_serverAddress = L"localhost:50010";
+    std::wstring m_comPort = L"COM1";
+    uint32_t m_baudRate = 19200;
+    uint32_t m_terminalId = 0;
+    int64_t m_relayDeadline = kNoDeadline;
+    CChannelFactory* m_channels;
+};
+
+// Opens a notification batch for the life of a scope.
+class CNotifyBatch
+{
+public:
+    explicit CNotifyBatch(CConnectionManagerBase& manager) : m_manager(manager) { m_manager.BeginNotifyBatch(); }
+    ~CNotifyBatch() { m_manager.EndNotifyBatch(); }
+    CNotifyBatch(const CNotifyBatch&) = delete;
+    CNotifyBatch& operator=(const CNotifyBatch&) = delete;
+
+private:
+    CConnectionManagerBase& m_manager;
+};

@@ -1,0 +1,51 @@
+// Display texts of the connection manager: connection states, status suffixes and device names.
+#include "remote/ConnectionTexts.h"
+
+#include "runtime/ResourceText.h"
+#include "runtime/TString.h"
+#include "ui/resources/resource.h"
+
+#include <iterator>
+
+namespace
+{
+constexpr unsigned kStateTexts[] = {
+    IDS_CONN_NOT_SET,           IDS_CONN_SERVER_CONNECTING,   IDS_CONN_READING_TERMINALS,
+    IDS_CONN_SERVER_READY,      IDS_CONN_SERVER_READY,        IDS_CONN_TERMINAL_CONNECTING,
+    IDS_CONN_TERMINAL_CONNECTING, IDS_CONN_VERSION_UNSUPPORTED, IDS_CONN_DEVICE_CONNECTED,
+};
+
+// 0 stands for the empty suffix.
+constexpr unsigned kSuffixTexts[] = {
+    0, IDS_SUFFIX_INITIALIZATION, IDS_SUFFIX_READING, IDS_SUFFIX_WRITING, 0, IDS_SUFFIX_TRANSPARENT,
+};
+}
+
+std::wstring ConnectionStateText(int state, const std::wstring& deviceName)
+{
+    if (state < 0 || state >= static_cast<int>(std::size(kStateTexts)))
+        return std::wstring();
+    // Only the texts of states 7 and 8 take the name; the others ignore it.
+    TString text;
+    text.LoadResource(kStateTexts[state], nullptr, deviceName.c_str());
+    return text.Get();
+}
+
+std::wstring StatusSuffixText(int status)
+{
+    if (status < 0 || status >= static_cast<int>(std::size(kSuffixTexts)) || kSuffixTexts[status] == 0)
+        return std::wstring();
+    return LoadResourceText(kSuffixTexts[status]);
+}
+
+std::wstring SensorDeviceName()
+{
+    return L"\u0414\u0430\u0442\u0447\u0438\u043A";
+}
+
+std::wstring TerminalDeviceName(int32_t deviceId, int32_t revision, int32_t version)
+{
+    TString text;
+    text.LoadResource(IDS_TERMINAL_DEVICE_NAME, nullptr, deviceId, revision, version);
+    return text.Get();
+}
