@@ -8,16 +8,17 @@ TOwnedWString::~TOwnedWString() { delete[] m_text; }
 
 bool TOwnedWString::Assign(const wchar_t* text)
 {
+    // The copy is made before the old text goes, so a part of the old text may be assigned.
+    wchar_t* copy = nullptr;
+    if (text) {
+        const std::size_t n = std::wcslen(text);
+        copy = new (std::nothrow) wchar_t[n + 1];
+        if (copy)
+            std::wmemcpy(copy, text, n + 1);
+    }
     delete[] m_text;
-    m_text = nullptr;
-    if (!text)
-        return true;
-    const std::size_t n = std::wcslen(text);
-    m_text = new (std::nothrow) wchar_t[n + 1];
-    if (!m_text)
-        return false;
-    std::wmemcpy(m_text, text, n + 1);
-    return true;
+    m_text = copy;
+    return copy || !text;
 }
 
 bool TOwnedWString::Append(const wchar_t* text)

@@ -10,7 +10,8 @@ public:
     TOwnedWString& operator=(const TOwnedWString&) = delete;
     ~TOwnedWString();
 
-    // Both return false when the copy cannot be allocated (the string is then null).
+    // Both return false when the copy cannot be allocated: Assign then leaves the string null,
+    // Append keeps the old text.
     bool Assign(const wchar_t* text);
     bool Append(const wchar_t* text);
 

@@ -114,6 +114,16 @@ TEST(TOwnedWStringTest, AssignAndAppend)
     EXPECT_TRUE(s.IsNull());
 }
 
+TEST(TOwnedWStringTest, AssigningAPartOfItselfKeepsTheText)
+{
+    TOwnedWString s;
+    ASSERT_TRUE(s.Assign(L"SOFTWARE\\KIVRA"));
+    EXPECT_TRUE(s.Assign(s.Get() + 9));
+    EXPECT_STREQ(s.Get(), L"KIVRA");
+    EXPECT_TRUE(s.Assign(s.Get()));
+    EXPECT_STREQ(s.Get(), L"KIVRA");
+}
+
 TEST(TBufferTest, ResizeKeepsContentsUpToTheSmallerSize)
 {
     TBuffer empty(0);

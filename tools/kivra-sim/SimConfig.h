@@ -1,0 +1,71 @@
+// Everything the simulator is told by its command line and scenario file.
+#pragma once
+#include "SimSensor.h"
+
+#include <string>
+#include <vector>
+
+namespace sim {
+
+struct FaultConfig {
+  bool noAnswer = false;
+  unsigned dropEvery = 0;      // every n-th answer is not sent
+  double corruptRate = 0;      // probability that a sent byte is damaged
+  unsigned garbage = 0;        // stray bytes sent before every answer
+  unsigned splitSize = 0;      // answers go out in pieces of this many bytes
+  double splitGap = 0.02;      // seconds between pieces
+  double delay = 0;            // extra seconds before every answer
+  unsigned cutAfterBlock = 0;  // link cut when this firmware block request arrives
+  double cutAt = 0;            // link cut this many seconds after it came up
+  double cutFor = 0;           // a cut serial line comes back after this long; 0 never
+  uint32_t seed = 1;
+};
+
+struct LineConfig {
+  unsigned baud = 19200;
+  double turnaround = 0.005;  // seconds between a request's last byte and the answer
+};
+
+struct TerminalConfig {
+  std::vector<unsigned> ids{1};
+  unsigned version = 125;
+  unsigned boardRevision = 0x190;
+  std::vector<std::pair<std::string, int>> errors;  // command keyword -> "#ERR:" code
+  std::string closeMarker = "#CLOSED";
+};
+
+struct RelayConfig {
+  bool enabled = false;
+  unsigned port = 50010;
+  int errorCode = 0;    // "@ERR:" code for connect requests, 0 none
+  int errorCount = -1;  // how many connect requests get it; -1 all
+};
+
+struct SerialConfig {
+  bool enabled = true;
+  std::string tty;       // an existing device instead of a new pty pair
+  std::string linkPath;  // symlink made to the device
+  std::string winePrefix;
+  unsigned com = 0;
+  std::string portDescription = "Simulated sensor line";
+};
+
+struct TimedOption {
+  double at = 0;
+  std::string name;
+  std::string value;
+};
+
+struct SimConfig {
+  SensorConfig sensor;
+  FaultConfig faults;
+  LineConfig line;
+  TerminalConfig terminal;
+  RelayConfig relay;
+  SerialConfig serial;
+  std::string logPath;  // JSON lines; empty or "-" for stderr
+  double exitAfter = 0;
+  std::vector<TimedOption> timeline;
+};
+
+}  // namespace sim
