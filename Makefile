@@ -3,6 +3,7 @@
 NATIVE := build/native
 WIN64  := build/win64
 JOBS   ?= $(shell nproc)
+MAKEFLAGS += --no-print-directory
 
 .PHONY: all deps configure build test run clean
 

@@ -11,10 +11,14 @@
 
 namespace
 {
-bool ReadAt(TFileObject& file, int64_t position, void* data, uint32_t size)
+// 0 when all size bytes at position were read; otherwise the system's error, or end of file
+// when fewer bytes were there.
+TErrorCode ReadAt(TFileObject& file, int64_t position, void* data, uint32_t size)
 {
     uint32_t moved = 0;
-    return file.SetPosition(position) && file.Read(data, size, &moved) && moved == size;
+    if (!file.SetPosition(position) || !file.Read(data, size, &moved))
+        return file.GetError();
+    return moved == size ? 0 : errc::kHandleEof;
 }
 }
 
@@ -25,6 +29,7 @@ void CFirmwareFile::Clear()
     m_header = FirmwareHeader{};
     m_position = 0;
     m_installed = false;
+    m_readError = 0;
 }
 
 bool CFirmwareFile::Load(const wchar_t* path, CUserPrompt& prompt)
@@ -57,14 +62,14 @@ bool CFirmwareFile::Load(const wchar_t* path, CUserPrompt& prompt)
 
 FirmwareImageFault CFirmwareFile::Check(int64_t fileSize)
 {
-    if (fileSize < int64_t(kFirmwareHeaderSize) || !ReadAt(m_file, 0, m_headerBytes, kFirmwareHeaderSize))
+    if (fileSize < int64_t(kFirmwareHeaderSize) || ReadAt(m_file, 0, m_headerBytes, kFirmwareHeaderSize) != 0)
         return FirmwareImageFault::TooShort;
     m_header = ParseFirmwareHeader(m_headerBytes);
     const FirmwareImageFault fault = CheckFirmwareHeader(m_header, uint64_t(fileSize));
     if (fault != FirmwareImageFault::None)
         return fault;
     uint8_t trailer[kFirmwareTrailerSize];
-    if (!ReadAt(m_file, fileSize - int64_t(kFirmwareTrailerSize), trailer, sizeof trailer) ||
+    if (ReadAt(m_file, fileSize - int64_t(kFirmwareTrailerSize), trailer, sizeof trailer) != 0 ||
         GetU32(trailer) != m_header.check)
         return FirmwareImageFault::DamagedTrailer;
     return FirmwareImageFault::None;
@@ -94,10 +99,12 @@ bool CFirmwareFile::Resume(const uint8_t* header, uint32_t received)
 
 uint32_t CFirmwareFile::ReadBlock(uint8_t* buffer, uint32_t max, uint32_t& checkValue, uint32_t& position)
 {
+    m_readError = 0;
     if (!IsOpen() || buffer == nullptr || max == 0 || m_position >= m_header.size)
         return 0;
     const uint32_t n = std::min(m_header.size - m_position, max);
-    if (!ReadAt(m_file, m_position, buffer, n))
+    m_readError = ReadAt(m_file, m_position, buffer, n);
+    if (m_readError != 0)
         return 0;
     checkValue = m_header.check;
     position = m_position;

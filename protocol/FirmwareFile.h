@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "protocol/FirmwareHeader.h"
+#include "runtime/ErrorCodes.h"
 #include "runtime/RefCount.h"
 #include "runtime/TFileObject.h"
 
@@ -24,8 +25,12 @@ public:
     bool Resume(const uint8_t* header, uint32_t received);
 
     // Up to max bytes from the current position into buffer, with the check value and the
-    // position they start at; 0 when nothing is left. The position does not move.
+    // position they start at; 0 when nothing is left or the file could not be read. The
+    // position does not move.
     uint32_t ReadBlock(uint8_t* buffer, uint32_t max, uint32_t& checkValue, uint32_t& position);
+    // Why the last ReadBlock could not read the file: the system's error code (end of file when
+    // the file has become shorter); 0 when it read what it was asked for or had nothing to read.
+    TErrorCode ReadError() const { return m_readError; }
 
     // Moves the position past bytes the sensor has taken; false beyond the image end.
     bool Advance(uint32_t n);
@@ -45,4 +50,5 @@ private:
     FirmwareHeader m_header;
     uint32_t m_position = 0;
     bool m_installed = false;
+    TErrorCode m_readError = 0;
 };

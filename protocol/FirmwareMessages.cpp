@@ -1,4 +1,4 @@
-// The texts a failed firmware image load shows to the user.
+// The texts a firmware image that cannot be used shows to the user.
 #include "protocol/FirmwareMessages.h"
 
 #include "runtime/ResourceText.h"
@@ -22,4 +22,9 @@ std::wstring BadImageMessage(FirmwareImageFault fault)
     case FirmwareImageFault::DamagedTrailer: reason = IDS_FIRMWARE_DAMAGED_TRAILER; break;
     }
     return LoadResourceText(IDS_FIRMWARE_BAD_IMAGE) + L"\r\n" + LoadResourceText(reason);
+}
+
+std::wstring UnreadableImageMessage(TErrorCode code)
+{
+    return LoadResourceText(IDS_FIRMWARE_UNREADABLE) + L"\r\n" + SystemErrorMessage(code);
 }

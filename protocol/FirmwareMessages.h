@@ -1,4 +1,4 @@
-// The texts a failed firmware image load shows to the user.
+// The texts a firmware image that cannot be used shows to the user.
 #pragma once
 
 #include <string>
@@ -11,3 +11,6 @@ std::wstring SystemErrorMessage(TErrorCode code);
 
 // What is wrong with a file that is not a usable image.
 std::wstring BadImageMessage(FirmwareImageFault fault);
+
+// Why a download stopped: the image file could not be read, with the system's text for the error.
+std::wstring UnreadableImageMessage(TErrorCode code);

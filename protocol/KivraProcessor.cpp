@@ -3,10 +3,12 @@
 
 #include <algorithm>
 
+#include "protocol/FirmwareMessages.h"
 #include "protocol/FrameScanner.h"
 #include "protocol/RequestFrame.h"
 #include "protocol/SensorCodes.h"
 #include "protocol/SessionOwner.h"
+#include "protocol/UserPrompt.h"
 #include "remote/RxBuffer.h"
 #include "runtime/ProcessClock.h"
 
@@ -155,6 +157,10 @@ void CKivraProcessor::Issue(int type)
     m_owner.BeginNotifyBatch();
     const bool send = Prepare(type, frame);
     m_owner.EndNotifyBatch();
+    if (type == ReqFirmwareBlock && m_image && m_image->ReadError() != 0) {
+        AbandonUnreadableImage();
+        return;
+    }
     m_requestType = type;
     m_owner.StartSessionTimer(TimerOf(type));
     if (send && frame.Length() > 0) {
@@ -224,11 +230,28 @@ bool CKivraProcessor::PrepareFirmwareBlock(CRequestFrame& frame)
     uint32_t checkValue = 0;
     uint32_t position = 0;
     m_lastBlockLength = 0;
-    if (m_image)
+    if (m_image) {
         m_lastBlockLength = m_image->ReadBlock(block, std::min(m_blockLimit, kMaxFirmwareBlock), checkValue, position);
+        if (m_image->ReadError() != 0)
+            return false;
+    }
     m_status.SetFirmware(CSessionStatus::FirmwareDownloading, m_image ? m_image->Position() : 0,
                          m_image ? m_image->Size() : 0);
     return frame.BuildWriteFirmwareBlock(m_address, checkValue, position, block, m_lastBlockLength);
+}
+
+void CKivraProcessor::AbandonUnreadableImage()
+{
+    // Sending empty blocks instead would never end the download.
+    const TErrorCode error = m_image->ReadError();
+    m_image.Reset();
+    m_owner.BeginNotifyBatch();
+    m_status.SetFirmware(CSessionStatus::FirmwareUnreadable);
+    IssuePauseOrIdle();
+    m_owner.EndNotifyBatch();
+    // Last, with the session's state settled.
+    if (m_prompt != nullptr)
+        m_prompt->ShowMessage(UnreadableImageMessage(error));
 }
 
 void CKivraProcessor::SetRecordFlag(uint32_t bit, bool on)

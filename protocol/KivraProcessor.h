@@ -13,6 +13,7 @@
 
 class CRequestFrame;
 class CSessionOwner;
+class CUserPrompt;
 
 // How the session reaches the sensor; the main window sets it, an unsupported sensor clears it.
 enum ELinkKind : uint32_t { LinkNoPolling = 0, LinkDirect = 1, LinkRelay = 2 };
@@ -103,6 +104,10 @@ public:
     void SetFastPolling(bool on) { m_fastPolling = on; }
     uint32_t GetTestValue() const { return m_testValue; }
     void SetTestValue(uint32_t value) { m_testValue = value; }
+    // Where the session tells the user what the status texts alone cannot (why an image file
+    // could not be read); none: the status text only. It is called while the manager handles
+    // an event, so it must not run a message loop of its own there.
+    void SetUserPrompt(CUserPrompt* prompt) { m_prompt = prompt; }
     // The connection dialog sets the terminal's port number and baud rate; the times are fixed.
     const TerminalPortParameters& GetTerminalPortParameters() const { return m_terminalPort; }
     void SetTerminalPort(uint32_t port, uint32_t baudRate)
@@ -138,8 +143,11 @@ private:
     void Issue(int type);
     // Builds the type's frame and applies its effects; false when the type sends nothing.
     bool Prepare(int type, CRequestFrame& frame);
-    // The next block of the image; an empty block when nothing is left.
+    // The next block of the image; an empty block when nothing is left. False when the image
+    // file cannot be read.
     bool PrepareFirmwareBlock(CRequestFrame& frame);
+    // Ends an update whose image file failed to deliver a block, and goes back to polling.
+    void AbandonUnreadableImage();
     int32_t TimerOf(int type) const;
     int PollingType() const;
     // Issues the polling pause, or idles when polling is off.
@@ -166,6 +174,7 @@ private:
     int m_lastAcknowledge = 0;
     int m_requestType = ReqIdle;
     CRefPtr<CFirmwareFile> m_image;
+    CUserPrompt* m_prompt = nullptr;
     uint32_t m_blockLimit = kDefaultBlockLimit;
     uint32_t m_lastBlockLength = 0;
 };

@@ -15,7 +15,7 @@ constexpr unsigned kSettingsTexts[] = {0, IDS_SETTINGS_READ, IDS_SETTINGS_MODIFI
                                        IDS_SETTINGS_WRITTEN, IDS_SETTINGS_REJECTED};
 constexpr unsigned kFirmwareTexts[] = {0, IDS_FIRMWARE_READING_INFO, IDS_FIRMWARE_DOWNLOADING,
                                        IDS_FIRMWARE_ACTIVATING, IDS_FIRMWARE_UP_TO_DATE,
-                                       IDS_FIRMWARE_COMPLETED};
+                                       IDS_FIRMWARE_COMPLETED, IDS_FIRMWARE_UNREADABLE};
 
 template <std::size_t N>
 std::wstring TextOf(const unsigned (&ids)[N], int status)

@@ -14,9 +14,10 @@ public:
     // Settings status: the held block against the sensor and the page texts.
     enum Settings { SettingsNone = 0, SettingsRead = 1, SettingsModified = 2, SettingsInvalid = 3,
                     SettingsWritten = 4, SettingsRejected = 5 };
-    // Firmware status: the steps of an update.
+    // Firmware status: the steps of an update, and how it ended when the image file failed.
     enum Firmware { FirmwareNone = 0, FirmwareReading = 1, FirmwareDownloading = 2,
-                    FirmwareActivating = 3, FirmwareUpToDate = 4, FirmwareCompleted = 5 };
+                    FirmwareActivating = 3, FirmwareUpToDate = 4, FirmwareCompleted = 5,
+                    FirmwareUnreadable = 6 };
     // Activity: what the session is doing right now.
     enum Activity { ActivityNone = 0, ActivityReadingSettings = 2, ActivityWritingSettings = 3,
                     ActivityReadingData = 4, ActivityReadingFirmware = 5, ActivityDownloading = 6,

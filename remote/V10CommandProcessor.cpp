@@ -8,17 +8,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 namespace
 {
 // Answers through the relay server may take this much longer.
 constexpr int64_t kRelayExtraMs = 120000;
-
-bool BytesAre(const uint8_t* at, std::string_view text)
-{
-    return std::memcmp(at, text.data(), text.size()) == 0;
-}
 }
 
 int CV10CommandProcessor::QueryVersion()
@@ -110,6 +104,7 @@ void CV10CommandProcessor::ParseReply(CRxBuffer& buffer)
         m_pending.front().status = 0;
         CompleteRequest();
         m_channelMode = ChannelMode::Transparent;
+        m_endMarkers.Clear();
         buffer.SkipLine();
         buffer.RestoreTerminators();
         buffer.Compact();
@@ -160,8 +155,14 @@ int CV10CommandProcessor::OnData()
         if (m_channelMode == ChannelMode::Command)
             return result;
     }
-    const bool closed = m_channelMode == ChannelMode::Transparent && CutAtEndMarker(buffer);
+    const bool transparent = m_channelMode == ChannelMode::Transparent;
+    const bool closed = transparent && CutAtEndMarker(buffer);
+    const bool watching = transparent && !closed;
+    if (watching)
+        m_endMarkers.Offer(buffer);
     OnChannelData();
+    if (watching)
+        m_endMarkers.Settle(buffer);
     if (closed) {
         OnChannelClosed();
         buffer.SetPartialData(false);
@@ -217,26 +218,12 @@ int CV10CommandProcessor::ReadCommandLines(CRxBuffer& buffer)
 bool CV10CommandProcessor::CutAtEndMarker(CRxBuffer& buffer)
 {
     buffer.RestoreTerminators();
-    const uint8_t* data = buffer.Data();
-    uint32_t p = buffer.ReadPosition();
-    uint32_t n = buffer.Length() - p;
-    while (n > 0) {
-        const auto* hash = static_cast<const uint8_t*>(std::memchr(data + p, '#', n));
-        if (hash == nullptr)
-            return false;
-        n -= static_cast<uint32_t>(hash - (data + p));
-        p = static_cast<uint32_t>(hash - data);
-        if (n < TerminalReply::Closed.size())
-            return false;
-        if (BytesAre(hash, TerminalReply::Closed) ||
-            (n >= TerminalReply::MonitorIdle.size() && BytesAre(hash, TerminalReply::MonitorIdle))) {
-            buffer.TruncateAt(hash);
-            return true;
-        }
-        ++p;
-        --n;
-    }
-    return false;
+    const uint8_t* unread = buffer.Data() + buffer.ReadPosition();
+    const int32_t cut = m_endMarkers.Find(unread, buffer.Length() - buffer.ReadPosition());
+    if (cut < 0)
+        return false;
+    buffer.TruncateAt(unread + cut);
+    return true;
 }
 
 void CV10CommandProcessor::ClearTerminal()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "remote/ConnectionManagerBase.h"
+#include "remote/EndMarkerWatch.h"
 
 #include <cstdint>
 #include <deque>
@@ -105,4 +106,5 @@ private:
     std::vector<TTerminalRequest> m_completed;
     TTerminalRecord m_terminal;
     TTerminalPortParameters m_portParameters;
+    CEndMarkerWatch m_endMarkers;
 };

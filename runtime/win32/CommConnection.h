@@ -1,5 +1,4 @@
-// Byte channel on a serial port: a worker thread performs all port I/O, the interface thread
-// copies bytes in and out of staging buffers and learns of results through posted messages.
+// Byte channel on a serial port, with a worker thread for all port I/O.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +13,8 @@
 class TCommunication;
 class TEvent;
 
+// The worker performs every port call; the interface thread copies bytes in and out of staging
+// buffers, signals the worker's events and learns of results through posted messages.
 class CCommConnection : public CConnectionWrapper, public TThread {
 public:
     static constexpr DWORD kChunk = 1024;

@@ -1,5 +1,4 @@
-// Serial port opened for overlapped I/O: one outstanding read and one outstanding write, each
-// signalled through the caller's event, and thin wrappers of the port's configuration calls.
+// Serial port opened for overlapped I/O.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +6,8 @@
 #include "runtime/THandleObject.h"
 #include "runtime/win32/OverlappedOperation.h"
 
+// One outstanding read and one outstanding write, each signalled through the caller's event, and
+// thin wrappers of the port's configuration calls.
 class TCommunication : public THandleObject {
 public:
     // Access flags.

@@ -1,6 +1,4 @@
-// Last-chance guard of worker threads, built on the process's unhandled-exception filter because
-// the compiler offers no __try/__except: the filter reports the exception and resumes the thread
-// in its recovery routine on a clean part of its own stack.
+// Last-chance guard of worker threads on the process's unhandled-exception filter.
 #include "runtime/win32/ThreadCrashGuard.h"
 
 #include <windows.h>
@@ -12,6 +10,8 @@
 #include "runtime/LogExcept.h"
 #include "runtime/win32/CrashReport.h"
 
+// The compiler offers no __try/__except, so the guard is the last-chance filter: it reports the
+// exception and resumes the thread in its recovery routine on a clean part of its own stack.
 namespace {
 
 struct GuardFrame {

@@ -1,7 +1,8 @@
-// Last-chance guard of a worker thread: a structured exception that no handler took ends the
-// thread after a report instead of the process (unless the diagnostic log's "Except" says so).
+// Last-chance guard of a worker thread against structured exceptions.
 #pragma once
 
+// A structured exception that no handler took ends the thread after a report instead of the
+// process (unless the diagnostic log's "Except" setting asks to pass it on).
 class TThreadCrashGuard {
 public:
     using Body = unsigned (*)(void* context);

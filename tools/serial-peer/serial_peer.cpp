@@ -1,14 +1,4 @@
-// Far end of a serial line for the Windows tests: a pseudo terminal linked into a Wine prefix as
-// a COM port, driven line by line over a loopback TCP control connection.
-//
-//   kivra-serial-peer --control-port P --com N [--prefix DIR] [--lifetime S]
-//
-// Control lines (answer in brackets):
-//   W <hex>        write the bytes to the line                         [OK]
-//   R <n> <ms>     read until n bytes arrived or ms passed             [D <hex>]
-//   T              report the line settings the port applied           [T <baud> <bits> <parity> <stop2> <rtscts> <xon> <xoff>]
-//   H              hang up: close our end and remove the COM link      [OK]
-//   Q / end        quit
+// Far end of a serial line for the Windows tests, linked into a Wine prefix as a COM port.
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -27,6 +17,17 @@
 #include <string>
 #include <vector>
 
+// A pseudo terminal linked into the prefix as dosdevices/comN, driven line by line over a loopback
+// TCP control connection:
+//
+//   kivra-serial-peer --control-port P --com N [--prefix DIR] [--lifetime S]
+//
+// Control lines (answer in brackets):
+//   W <hex>        write the bytes to the line                         [OK]
+//   R <n> <ms>     read until n bytes arrived or ms passed             [D <hex>]
+//   T              report the line settings the port applied           [T <baud> <bits> <parity> <stop2> <rtscts> <xon> <xoff>]
+//   H              hang up: close our end and remove the COM link      [OK]
+//   Q / end        quit
 namespace {
 
 struct Options {

@@ -41,6 +41,8 @@
 #define IDS_FIRMWARE_ACTIVATING          129
 #define IDS_FIRMWARE_FILTER              347
 #define IDS_FIRMWARE_BAD_IMAGE           348
+// The image file failed to deliver a block during a download (status text and first line of the message).
+#define IDS_FIRMWARE_UNREADABLE          365
 
 // What is wrong with a firmware image file that is refused (shown below the line above).
 #define IDS_FIRMWARE_TOO_SHORT           360

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 int CScriptedChannel::liveChannels = 0;
 
@@ -155,14 +156,17 @@ int CRecordingSession::OnTimeout()
     return timeoutResult;
 }
 
-CManagerRig::CManagerRig()
+CManagerRig::CManagerRig(RigSession hosted)
 {
     ProcessClock().UseSource(&clock);
-    m_manager = new CDeviceCommandProcessor([this](CSessionOwner& owner) {
-        auto session = std::make_unique<CRecordingSession>(owner);
-        m_session = session.get();
-        return THostedSession{std::move(session), [] { return TerminalPortParameters{}; }};
-    });
+    if (hosted == RigSession::Sensor)
+        m_manager = new CDeviceCommandProcessor;
+    else
+        m_manager = new CDeviceCommandProcessor([this](CSessionOwner& owner) {
+            auto session = std::make_unique<CRecordingSession>(owner);
+            m_session = session.get();
+            return THostedSession{std::move(session), [] { return TerminalPortParameters{}; }};
+        });
     m_manager->SetNotifyTarget(static_cast<TNativeWindow*>(&window), kTimerId, kChannelMessage, kUpdateMessage);
     m_manager->SetChannelFactory(channels);
 }
@@ -171,6 +175,24 @@ CManagerRig::~CManagerRig()
 {
     m_manager.Reset();
     ProcessClock().UseSource(nullptr);
+}
+
+CRecordingSession& CManagerRig::session()
+{
+    if (m_session == nullptr) {
+        ADD_FAILURE() << "the rig hosts the sensor session";
+        std::abort();
+    }
+    return *m_session;
+}
+
+CKivraProcessor& CManagerRig::sensor()
+{
+    if (m_manager->GetSession() == nullptr) {
+        ADD_FAILURE() << "the rig hosts a recording session";
+        std::abort();
+    }
+    return *m_manager->GetSession();
 }
 
 void CManagerRig::Advance(int64_t ms)

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+class CKivraProcessor;
+
 constexpr unsigned kChannelMessage = 0xC001;
 constexpr unsigned kUpdateMessage = 0xC002;
 constexpr unsigned kTimerId = 1;
@@ -116,15 +118,20 @@ private:
     CSessionOwner& m_owner;
 };
 
-// Clock, window and channels wired to one manager hosting a CRecordingSession.
+// Which session the rig's manager hosts.
+enum class RigSession { Recording, Sensor };
+
+// Clock, window and channels wired to one manager hosting a CRecordingSession, or the sensor session.
 class CManagerRig
 {
 public:
-    CManagerRig();
+    explicit CManagerRig(RigSession hosted = RigSession::Recording);
     ~CManagerRig();
 
     CDeviceCommandProcessor& manager() { return *m_manager; }
-    CRecordingSession& session() { return *m_session; }
+    // The hosted session of the kind asked for at construction.
+    CRecordingSession& session();
+    CKivraProcessor& sensor();
     CScriptedChannel& channel() { return *channels.last; }
 
     void Advance(int64_t ms);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace
 {
 class RelayLink : public ::testing::Test
@@ -236,6 +238,98 @@ TEST_F(RelayLink, IdleTerminalIsPolledEveryMinute)
         rig.Receive("#DIAG:1,2\r\n#ERR:7\r\n"); // the poll moves on whatever the answer
         EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Idle);
     }
+}
+
+TEST_F(RelayLink, UnansweredKeepAlivePollMovesBackToIdle)
+{
+    rig.ConnectRelay();
+    rig.IdentifyTerminal(100);
+    rig.Advance(60000);
+    rig.Tick();
+    ASSERT_EQ(rig.channel().TakeSent(), "#DIAG?\r");
+    // 2000 ms of the command plus the relay's allowance, then no retry of the poll.
+    rig.Advance(121999);
+    rig.Tick();
+    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::KeepAlive);
+    rig.Advance(1);
+    rig.Tick();
+    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Idle);
+    EXPECT_EQ(rig.channel().TakeSent(), "");
+    rig.Advance(59999);
+    rig.Tick();
+    EXPECT_EQ(rig.channel().TakeSent(), "");
+    rig.Advance(1);
+    rig.Tick();
+    EXPECT_EQ(rig.channel().TakeSent(), "#DIAG?\r");
+}
+
+TEST_F(RelayLink, FailedOrUnansweredPhasesSendTheirCommandsAgainAfterFiveSeconds)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(CManagerRig&)> reachPhase; // leaves the phase's commands sent
+        const char* answer;                            // nullptr: no answer, the request times out
+        int64_t timeoutMs;
+        int phase;
+        const char* commands;
+    };
+    const auto devId = [](CManagerRig&) {};
+    const auto version = [](CManagerRig& r) {
+        r.Receive("#DEVID:3051\r\n#OK\r\n");
+        r.channel().TakeSent();
+    };
+    const auto openPort = [](CManagerRig& r) {
+        r.IdentifyTerminal(121);
+        r.channel().TakeSent();
+    };
+    const Case cases[] = {
+        {"device id refused", devId, "#ERR:5\r\n", 0, TerminalPhase::DeviceId, "#DEVID?\r"},
+        {"version refused", version, "#VER:T,1,2,130,1A4\r\n#ERR:9\r\n#BRDREV:1A4\r\n#OK\r\n#BRD:V10\r\n#OK\r\n",
+         0, TerminalPhase::Version, "#VER?\r#BRDREV?\r#BRD?\r"},
+        {"version unanswered", version, nullptr, 120500, TerminalPhase::Version, "#VER?\r#BRDREV?\r#BRD?\r"},
+        {"port open unanswered", openPort, nullptr, 122000, TerminalPhase::OpenPort,
+         "#SEROPN=2,19200,0,3,30000\r"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CManagerRig local;
+        local.manager().SetConnectionType(ConnectionType::Relay);
+        local.ConnectRelay();
+        c.reachPhase(local);
+        if (c.answer != nullptr) {
+            local.Receive(c.answer);
+        } else {
+            local.Advance(c.timeoutMs - 1);
+            local.Tick();
+            EXPECT_EQ(local.manager().GetPhase(), c.phase);
+            local.Advance(1);
+            local.Tick();
+        }
+        EXPECT_EQ(local.manager().GetPhase(), c.phase);
+        EXPECT_EQ(local.window.timerMs, 5000u);
+        local.Advance(4999);
+        local.Tick();
+        EXPECT_EQ(local.channel().TakeSent(), "");
+        local.Advance(1);
+        local.Tick();
+        EXPECT_EQ(local.channel().TakeSent(), c.commands);
+        EXPECT_EQ(local.manager().GetPhase(), c.phase);
+    }
+}
+
+TEST_F(RelayLink, PortOpenedAndClosedInOneReception)
+{
+    rig.ConnectRelay();
+    rig.IdentifyTerminal(121);
+    rig.session().calls.clear();
+    rig.Receive("#OPEN\r\n\x3E\x02#CLOSED\r\n\x3E\x03");
+    EXPECT_EQ(rig.session().received, "\x3E\x02");
+    EXPECT_EQ(rig.session().calls, "Start;OnReceive;Stop;");
+    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Idle);
+    EXPECT_EQ(rig.manager().GetStatus(), 4);
+    EXPECT_EQ(rig.manager().GetChannelMode(), ChannelMode::Command);
+    EXPECT_EQ(rig.channel().GetRxBuffer().Length(), 0u);
 }
 
 TEST_F(RelayLink, PortOpenRefusedFallsBackToIdle)

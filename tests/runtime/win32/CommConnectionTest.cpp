@@ -137,9 +137,10 @@ TEST_F(CommConnectionTest, ByteTracesOnlyFromTheDebugLevel)
         ASSERT_TRUE(peer.Send({0x41, 0x42, 0x0D}));
         ASSERT_TRUE(window.PumpUntil(*channel, [&] { return Unread(channel->GetRxBuffer()) == "AB\r"; }));
         const unsigned char reply[] = {0x01, 0xA0, 0xFF};
+        const int written = window.Count(CConnectionWrapper::kOutputSide, 1);
         ASSERT_EQ(channel->Enqueue(3, reply), 1);
         ASSERT_EQ(channel->Flush(), 1);
-        ASSERT_TRUE(window.PumpUntil(*channel, [&] { return window.Count(CConnectionWrapper::kOutputSide, 1) > 0; }));
+        ASSERT_TRUE(window.PumpUntil(*channel, [&] { return window.Count(CConnectionWrapper::kOutputSide, 1) > written; }));
         EXPECT_EQ(peer.Receive(3, 2000), std::vector<unsigned char>(reply, reply + 3));
         channel->Close();
         EXPECT_EQ(log.CountLines("DEBUG;;Rx[3]:41 42 0D "), c.traceLines) << log.Text();

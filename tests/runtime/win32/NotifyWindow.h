@@ -1,5 +1,4 @@
-// Test helper: a message-only window that receives a channel's "Conn notify" messages and hands
-// them to the channel the way the connection manager does.
+// Test helper: a message-only window that hands "Conn notify" messages to a channel.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +8,7 @@
 
 class CConnectionWrapper;
 
+// Receives a channel's notifications and calls its OnEvent, as the connection manager does.
 class NotifyWindow {
 public:
     struct Notice {

@@ -1,0 +1,137 @@
+// The command line: what each form sets, and every way a line is refused.
+#include "ui/cli/CliArguments.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+std::vector<std::wstring> Words(const std::wstring& line)
+{
+    std::wistringstream in(line);
+    std::vector<std::wstring> words;
+    for (std::wstring w; in >> w;)
+        words.push_back(w);
+    return words;
+}
+
+CliArguments Parsed(const std::wstring& line)
+{
+    CliArguments a;
+    std::wstring error;
+    EXPECT_TRUE(ParseCliArguments(Words(line), a, error)) << std::string(error.begin(), error.end());
+    return a;
+}
+
+TEST(CliArguments, OptionsStandBeforeOrAfterTheCommand)
+{
+    for (const wchar_t* line : {L"--port COM5 --baud 9600 info", L"info --port COM5 --baud 9600",
+                                L"--port COM5 info --baud 9600"}) {
+        const CliArguments a = Parsed(line);
+        EXPECT_EQ(a.command, L"info");
+        EXPECT_EQ(a.port, L"COM5");
+        EXPECT_EQ(a.baud, 9600u);
+        EXPECT_TRUE(a.operands.empty());
+    }
+}
+
+TEST(CliArguments, RelayPathWithTerminalPortAndBaud)
+{
+    const CliArguments a =
+        Parsed(L"live --relay 127.0.0.1:50010 --terminal 7 --terminal-port 1 --terminal-baud 4800 --count 3 --fast");
+    EXPECT_EQ(a.relay, L"127.0.0.1:50010");
+    EXPECT_EQ(a.terminal, 7u);
+    EXPECT_EQ(a.terminalPort, 1u);
+    EXPECT_EQ(a.terminalBaud, 4800u);
+    EXPECT_EQ(a.count, 3);
+    EXPECT_TRUE(a.fast);
+}
+
+TEST(CliArguments, CommandOperandsAndSwitches)
+{
+    CliArguments a = Parsed(L"settings set angle_threshold=20 output_interval=5 --address 12 --timeout 2.5");
+    ASSERT_EQ(a.operands.size(), 3u);
+    EXPECT_EQ(a.operands[1], L"angle_threshold=20");
+    EXPECT_EQ(a.address, 12);
+    EXPECT_DOUBLE_EQ(a.timeout, 2.5);
+
+    a = Parsed(L"address 254 --common off --secondary on");
+    EXPECT_EQ(a.operands[0], L"254");
+    EXPECT_EQ(a.common, 0);
+    EXPECT_EQ(a.secondary, 1);
+
+    a = Parsed(L"settings import backup.json --include-serial --lang ru --trace t.txt");
+    EXPECT_TRUE(a.includeSerial);
+    EXPECT_FALSE(a.includeAddress);
+    EXPECT_EQ(a.language, L"ru");
+    EXPECT_EQ(a.trace, L"t.txt");
+
+    a = Parsed(L"settings set --from edits.txt");
+    EXPECT_EQ(a.from, L"edits.txt");
+    EXPECT_EQ(a.address, -1);
+}
+
+TEST(CliArguments, HelpNeedsNoCommandAndWinsOverOperands)
+{
+    EXPECT_TRUE(Parsed(L"--help").help);
+    EXPECT_TRUE(Parsed(L"").help);
+    EXPECT_TRUE(Parsed(L"help").help);
+    EXPECT_TRUE(Parsed(L"settings --help").help);
+}
+
+TEST(CliArguments, RefusedLinesSayWhy)
+{
+    struct Case {
+        const wchar_t* line;
+        const wchar_t* says;
+    };
+    const Case cases[] = {
+        {L"fly", L"unknown command"},
+        {L"info --colour red", L"unknown option"},
+        {L"info --port", L"needs a value"},
+        {L"info --baud 115200", L"19200, 9600 or 4800"},
+        {L"info --port COM1 --relay h:1 --terminal 1", L"exclude each other"},
+        {L"info --relay h:1", L"needs --terminal"},
+        {L"info --relay hostonly --terminal 1", L"host:port"},
+        {L"info --terminal 3", L"belong to --relay"},
+        {L"info --relay h:1 --terminal 0", L"above 0"},
+        {L"info --relay h:1 --terminal 1 --terminal-port 3", L"1 (RS232) or 2 (RS485)"},
+        {L"info --address 256", L"0..254"},
+        {L"info --timeout 0", L"above 0"},
+        {L"info --timeout soon", L"above 0"},
+        {L"info --lang de", L"en or ru"},
+        {L"live --count 0", L"above 0"},
+        {L"info extra", L"no operands"},
+        {L"settings", L"get, set, export or import"},
+        {L"settings set", L"KEY=VALUE"},
+        {L"settings set a=1 --from f", L"not both"},
+        {L"settings export", L"FILE"},
+        {L"address", L"0..254"},
+        {L"address 255", L"not an address"},
+        {L"address -1", L"not an address"},
+        {L"address 5 --common maybe", L"on or off"},
+        {L"test", L"VALUE"},
+        {L"test 1x", L"whole number"},
+        {L"firmware", L"FILE"},
+        {L"log", L"FILE"},
+    };
+    for (const Case& c : cases) {
+        CliArguments a;
+        std::wstring error;
+        EXPECT_FALSE(ParseCliArguments(Words(c.line), a, error)) << std::string(c.line, c.line + wcslen(c.line));
+        EXPECT_NE(error.find(c.says), std::wstring::npos)
+            << std::string(c.line, c.line + wcslen(c.line)) << " -> " << std::string(error.begin(), error.end());
+    }
+}
+
+TEST(CliArguments, DefaultTimeoutFollowsTheLinkKind)
+{
+    EXPECT_LT(DefaultTimeoutSeconds(false), DefaultTimeoutSeconds(true));
+    // A relay answer may take the session's full 60 s response time.
+    EXPECT_GT(DefaultTimeoutSeconds(true), 60.0);
+    // A direct sensor is declared silent by the session after 10 s.
+    EXPECT_GT(DefaultTimeoutSeconds(false), 10.0);
+}
+
+}  // namespace

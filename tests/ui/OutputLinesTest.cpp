@@ -1,0 +1,96 @@
+// The lines kivra-cli prints: live values, download progress, the port list, and poll counting.
+#include "protocol/KivraProcessor.h"
+#include "ui/cli/ComPortList.h"
+#include "ui/cli/LiveLine.h"
+#include "ui/cli/PollCounter.h"
+#include "ui/cli/ProgressLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(LiveLine, TextAndJsonCarryTheTrimmedValues)
+{
+    DisplayTexts t;
+    t.temperature = L" 21.5";
+    t.angle = L"  45.0";
+    t.lls[0] = L"4500";
+    t.lls[1] = L"";
+    t.outputValue[0] = L"1";
+    t.outputValue[1] = L"0";
+    t.magnetState[0] = 0;
+    t.extraCount = 1;
+    t.extraName[0] = L"Rotation counter (0..32767)";
+    t.extraValue[0] = L"12";
+    LiveLineFacts facts{&t, true, 1500};
+    EXPECT_EQ(LiveTextLine(facts), L"t=1.5s temperature=21.5 angle=45.0 lls1=4500 lls2= output1=1 output2=0 "
+                                   L"magnets=1,0 [Rotation counter (0..32767)]=12");
+    EXPECT_EQ(LiveJsonLine(facts), L"{\"t_ms\": 1500, \"temperature\": \"21.5\", \"angle\": \"45.0\", \"lls1\": "
+                                   L"\"4500\", \"lls2\": \"\", \"output1\": \"1\", \"output2\": \"0\", \"magnet1\": "
+                                   L"true, \"magnet2\": false, \"extra\": {\"Rotation counter (0..32767)\": \"12\"}}");
+    facts.magnetDetectors = false;
+    EXPECT_EQ(LiveTextLine(facts).find(L"magnets"), std::wstring::npos);
+    EXPECT_EQ(TrimBlanks(L"   "), L"");
+}
+
+TEST(ProgressLine, BarPercentBytesRateAndTimeLeft)
+{
+    // No rate until a second has passed.
+    EXPECT_EQ(ProgressBarText({243, 1000, 0, 500}), L"[####................]  24%  243/1000 bytes");
+    // Resumed at 200: 300 bytes in 2 s is 150 B/s, 500 left take 3 s.
+    EXPECT_EQ(ProgressBarText({500, 1000, 200, 2000}), L"[##########..........]  50%  500/1000 bytes  150 B/s  0:03 left");
+    EXPECT_EQ(ProgressPlainLine({1000, 1000, 0, 125000}), L"firmware: 100%  1000/1000 bytes  8 B/s  0:00 left");
+    EXPECT_EQ(ProgressBarText({0, 0, 0, 0}), L"[....................]   0%  0/0 bytes");
+}
+
+TEST(ProgressLine, PlainLinesComeAtEachTenth)
+{
+    CPlainProgressPacer pacer;
+    int lines = 0;
+    for (uint32_t position = 0; position <= 1000; position += 50)
+        lines += pacer.Due({position, 1000, 0, 0});
+    EXPECT_EQ(lines, 11);  // 0%, 10% .. 100%
+    EXPECT_FALSE(pacer.Due({1000, 1000, 0, 0}));
+}
+
+TEST(ComPortList, OrderedByNumberMarkedAndDeduplicated)
+{
+    const std::vector<ComPortEntry> list = BuildComPortList({
+        L"USB Serial (COM10)",
+        L"Printer port (LPT1)",
+        L"Communications Port (COM1)",
+        L"Vextora RUV adapter (COM7)",
+        L"Broken (COM3",
+        L"First five (COM5)",
+        L"Second five (COM5)",
+    });
+    ASSERT_EQ(list.size(), 4u);
+    EXPECT_EQ(list[0].portName, L"COM1");
+    EXPECT_EQ(list[0].description, L"Communications Port ");
+    EXPECT_EQ(list[1].description, L"Second five ");
+    EXPECT_EQ(list[2].portName, L"COM7");
+    EXPECT_TRUE(list[2].adapterMark);
+    EXPECT_FALSE(list[3].adapterMark);
+    EXPECT_EQ(list[3].portName, L"COM10");
+    EXPECT_EQ(ComPortListText(list[2]), L"COM7 : Vextora RUV USB");
+    EXPECT_EQ(ComPortListText(list[3]), L"COM10");
+    // The mark is case-sensitive.
+    EXPECT_FALSE(BuildComPortList({L"vextora ruv (COM2)"})[0].adapterMark);
+}
+
+TEST(PollCounter, AnAnswerIsAPollFollowedByThePause)
+{
+    using K = CKivraProcessor;
+    CPollCounter counter;
+    const int course[] = {K::ReqIdentify, K::ReqReadSettings, K::ReqPollMagnets, K::ReqPollPause,
+                          K::ReqPollMagnets, K::ReqPollMagnets,  // resent after a time-out
+                          K::ReqPollPause,   K::ReqPollPause,    // a second look at the same pause
+                          K::ReqZeroSetup,   K::ReqPollPause,    // a user request in between is not a poll
+                          K::ReqPollFull,    K::ReqIdle};
+    int answered = 0;
+    for (int type : course)
+        answered += counter.Answered(type);
+    EXPECT_EQ(answered, 3);
+}
+
+}  // namespace

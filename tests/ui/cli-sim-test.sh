@@ -1,0 +1,260 @@
+#!/bin/sh
+# kivra-cli under Wine against the simulator: every command and every failure exit, over a
+# virtual COM port and over the relay server, checked by exit status and output.
+# usage: cli-sim-test.sh --cli kivra-cli.exe --sim kivra-sim --wine wine-run.sh --work DIR
+set -u
+
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --cli) CLI=$2; shift 2 ;;
+    --sim) SIM=$2; shift 2 ;;
+    --wine) WINE_RUN=$2; shift 2 ;;
+    --work) WORK=$2; shift 2 ;;
+    *) echo "cli-sim-test: unknown argument $1" >&2; exit 2 ;;
+  esac
+done
+if [ ! -x "$SIM" ]; then
+  echo "cli-sim-test: the simulator $SIM is missing; build the host build first (or set KIVRA_SIM)" >&2
+  exit 1
+fi
+mkdir -p "$WORK"
+WORK=$(cd "$WORK" && pwd)
+rm -f "$WORK"/*.out "$WORK"/*.err "$WORK"/*.log "$WORK"/*.sim "$WORK"/*.json "$WORK"/*.txt "$WORK"/*.fw
+# A prefix of its own: the test registers COM ports and port devices in it.
+export KIVRA_WINEPREFIX="$WORK/wineprefix"
+sh "$WINE_RUN" cmd /c exit 0 >/dev/null 2>&1
+# One server for all the runs (it ends 30 s after the last), rather than one per pause between them.
+WINEPREFIX=$KIVRA_WINEPREFIX wineserver -p30 >/dev/null 2>&1
+
+passed=0
+failed=0
+sims=""
+
+# Stops every simulator this script started (by its own process id).
+stop_sims() {
+  for pid in $sims; do kill "$pid" 2>/dev/null; done
+  for pid in $sims; do wait "$pid" 2>/dev/null; done
+  sims=""
+}
+trap stop_sims EXIT INT TERM
+
+# start_sim NAME COM OPTIONS...: starts the simulator (it stops itself after 150 s at the latest)
+# with its sensor on COM (0: none, then it runs the relay server on a free port) and waits
+# until it is reachable; RELAY then holds the relay address.
+start_sim() {
+  name=$1 com=$2
+  shift 2
+  if [ "$com" = 0 ]; then
+    set -- --no-serial --relay-port 0 "$@"
+  else
+    set -- --wine-prefix "$KIVRA_WINEPREFIX" --com "$com" "$@"
+  fi
+  # Created here, not by the background redirection, so no earlier content can be read meanwhile.
+  : >"$WORK/$name.sim"
+  "$SIM" --exit-after 150 --log "$WORK/$name.log" "$@" >>"$WORK/$name.sim" 2>&1 &
+  sims="$sims $!"
+  i=0
+  while [ $i -lt 100 ]; do
+    if [ "$com" = 0 ]; then
+      grep -q '^relay: ' "$WORK/$name.sim" && break
+    else
+      grep -q '^serial: ' "$WORK/$name.sim" && [ -e "$KIVRA_WINEPREFIX/dosdevices/com$com" ] && break
+    fi
+    sleep 0.1
+    i=$((i + 1))
+  done
+  RELAY=$(sed -n 's/^relay: //p' "$WORK/$name.sim" | head -n 1)
+  [ $i -lt 100 ] || echo "cli-sim-test: the simulator $name did not come up: $(cat "$WORK/$name.sim")"
+}
+
+# check NAME STATUS PATTERN CLI-ARGUMENTS...: runs kivra-cli; passes when it ends with STATUS and
+# its output (stdout and stderr together) holds PATTERN (a grep -E expression; "" for none).
+check() {
+  name=$1 want=$2 pattern=$3
+  shift 3
+  sh "$WINE_RUN" "$CLI" "$@" >"$WORK/$name.out" 2>"$WORK/$name.err"
+  got=$?
+  if [ "$got" = "$want" ] && { [ -z "$pattern" ] || cat "$WORK/$name.out" "$WORK/$name.err" | grep -Eq -- "$pattern"; }; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED $name: status $got (wanted $want), pattern '$pattern'; kivra-cli $*"
+    sed 's/^/    | /' "$WORK/$name.out" "$WORK/$name.err"
+  fi
+}
+
+# check_console: as check, with kivra-cli's output on a console (Wine's console on a pseudo
+# terminal that script(1) provides, in a UTF-8 locale) instead of files.
+check_console() {
+  name=$1 want=$2 pattern=$3
+  shift 3
+  LC_ALL=C.UTF-8 script -qec "sh '$WINE_RUN' '$CLI' $*" /dev/null >"$WORK/$name.out" 2>&1 </dev/null
+  got=$?
+  if [ "$got" = "$want" ] && grep -Eq -- "$pattern" "$WORK/$name.out"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED $name (console): status $got (wanted $want), pattern '$pattern'; kivra-cli $*"
+    sed 's/^/    | /' "$WORK/$name.out"
+  fi
+}
+
+# expect NAME CONDITION-DESCRIPTION COMMAND...: a plain shell check of a file the CLI wrote.
+expect() {
+  name=$1 what=$2
+  shift 2
+  if "$@"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED $name: $what"
+  fi
+}
+
+u32() { printf "$(printf '\\%03o\\%03o\\%03o\\%03o' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"; }
+
+# make_image FILE BODY-BYTES VERSION: a firmware image of the supported device type.
+make_image() {
+  size=$(($2 + 28))
+  {
+    printf 'FW01'; u32 $size; u32 3735928559; u32 "$3"; u32 3201; u32 24
+    head -c "$2" /dev/urandom
+    u32 3735928559
+  } >"$1"
+}
+
+lines() { grep -c "$2" "$1"; }
+# Settings writes (request code 44) the simulator has received so far.
+writes() { grep -c '"kind":"request",.*"code":44,' "$WORK/$1.log"; }
+
+make_image "$WORK/good.fw" 3000 12
+make_image "$WORK/small.fw" 700 13
+make_image "$WORK/console.fw" 1200 14
+head -c 100 "$WORK/good.fw" >"$WORK/bad.fw"
+
+# --- the command line alone
+check usage 2 "19200, 9600 or 4800" info --baud 1234
+check help 0 "settings set KEY=VALUE" --help
+check bad-firmware-file 10 "bad.fw" firmware "$WORK/bad.fw" --port COM5
+
+# --- the port list: the setup API's ports class, numbered order, the adapter marked
+PORTS='HKLM\System\CurrentControlSet\Enum\Root\PORTS'
+add_port() {
+  WINEPREFIX=$KIVRA_WINEPREFIX WINEDEBUG=-all wine reg add "$PORTS\\$1" /v ClassGUID /t REG_SZ \
+    /d "{4D36E978-E325-11CE-BFC1-08002BE10318}" /f >/dev/null 2>&1
+  WINEPREFIX=$KIVRA_WINEPREFIX WINEDEBUG=-all wine reg add "$PORTS\\$1" /v FriendlyName /t REG_SZ \
+    /d "$2" /f >/dev/null 2>&1
+}
+add_port 0000 "Vextora RUV USB Serial (COM12)"
+add_port 0001 "Simulated sensor port (COM5)"
+add_port 0002 "Communications Port (COM3)"
+check ports 0 "" ports
+expect ports-order "numbered order, the adapter marked" \
+  sh -c "tr -d '\r' <'$WORK/ports.out' | tr '\n' '|' | grep -q '^COM3|COM5|COM12 : Vextora RUV USB|$'"
+
+# --- a sensor on COM5 at 19200 baud
+start_sim direct 5 --save-image "$WORK/received.fw"
+P="--port COM5 --timeout 5"
+check info 0 "model: TQS 25-07" info $P
+check info-ru 0 "Связь с датчиком установлена" info $P --lang ru
+# Without a connection option: the port the last connection stored, as the window takes it.
+check stored-port 0 "model: TQS 25-07" info --timeout 5
+check info-json 0 '"serial_number": "12345"' info $P --json
+check settings-get 0 "^angle_threshold = [0-9]+" settings get $P
+check settings-get-json 0 '"approximation_interval": "[0-9]+"' settings get --json $P
+check settings-set 0 "Settings are written into sensor" settings set angle_threshold=33 output_interval=7 $P
+check settings-after-set 0 "^angle_threshold = 33" settings get $P
+before=$(writes direct)
+check settings-invalid 8 'angle_threshold = "91": a whole number of degrees 1..90' settings set angle_threshold=91 $P
+check settings-unknown 8 'unknown setting "colour"' settings set colour=red $P
+expect invalid-sends-nothing "no settings write reached the sensor (after the earlier ones did)" \
+  test "$before" -gt 0 -a "$(writes direct)" = "$before"
+check settings-export 0 "" settings export "$WORK/backup.json" $P
+expect export-content "the backup holds the written value" grep -q '"angle_threshold": "33"' "$WORK/backup.json"
+check settings-change 0 "Settings are written" settings set angle_threshold=20 $P
+# Another sensor's backup: its serial number and address stay out unless asked for.
+sed -e 's/"serial_number": "[0-9]*"/"serial_number": "777"/' "$WORK/backup.json" >"$WORK/other.json"
+check settings-import 0 "Settings are written" settings import "$WORK/other.json" $P
+check settings-after-import 0 "^angle_threshold = 33" settings get $P
+expect import-kept-serial "the serial number was kept" grep -q "^serial_number = 12345" "$WORK/settings-after-import.out"
+printf '# edits\nangle_threshold = 44\npulse_sensor_timeout=9\n' >"$WORK/edits.txt"
+check settings-from 0 "Settings are written" settings set --from "$WORK/edits.txt" $P
+check settings-unchanged 0 "nothing to write" settings set angle_threshold=44 $P
+check live 0 "^t=0.0s temperature=" live --count 3 $P
+expect live-lines "three lines" test "$(lines "$WORK/live.out" '^t=')" = 3
+check live-json 0 '^\{"t_ms": 0, "temperature"' live --count 2 --fast --json $P
+check log 0 "3 rows appended" log "$WORK/rows.txt" --count 3 $P
+check log-full 0 "3 rows appended" log "$WORK/rows.txt" --count 3 --full $P
+# Firmware 9 polls subcode 7: long rows whose empty vector text is one empty column; full data
+# polls subcode 5, whose vector spans three columns.
+expect log-rows "3 rows of 7 fields, then full rows of 9 (after one answer to a poll sent before)" \
+  sh -c "tr -d '\r' <'$WORK/rows.txt' | awk -F', ' '{ print NF }' | tr '\n' ' ' | grep -q '^7 7 7 [79] 9 9 $'"
+check zero 0 "zero_reference = " zero $P
+check diag 0 "^C=[01],T=[01],A=[01],Sw=[0-9]+" diag $P
+check test-command 0 "accepted the test command" test 7 $P
+check address 0 "network address: 9" address 9 --secondary on $P
+check address-after 0 "network address: 9" info --address 9 $P
+check address-back 0 "network address: 1" address 1 --address 9 --secondary off $P
+check trace 0 "" info $P --trace "$WORK/trace.txt"
+expect trace-content "request and answer frames in hex" grep -q '^Rx;' "$WORK/trace.txt"
+check firmware 0 "Firmware update is completed" firmware "$WORK/good.fw" --port COM5 --baud 19200 --timeout 8
+expect firmware-image "the simulator received the file byte for byte" cmp -s "$WORK/good.fw" "$WORK/received.fw"
+expect firmware-progress "plain progress lines up to 100%" grep -q "^firmware: 100%  3028/3028 bytes" "$WORK/firmware.out"
+check firmware-again 0 "Firmware is up-to-date" firmware "$WORK/good.fw" $P --timeout 8
+check missing-port 3 "Connection via COM77 failed! Port may be unavailable or busy." info --port COM77
+# On a console: the same texts in Russian through the console, and the progress as a redrawn bar.
+check_console console-ru 0 "Связь с датчиком установлена" info $P --lang ru
+check_console console-firmware 0 "$(printf '\r')\\[#{20}\\] 100%  1228/1228 bytes" firmware "$WORK/console.fw" $P --timeout 8
+stop_sims
+
+# --- failures of the sensor itself
+start_sim silent 6 --no-answer
+check silent-sensor 6 "NO ANSWER FROM SENSOR!" info --port COM6 --timeout 2
+check silent-sensor-ru 6 "НЕТ ОТВЕТА ОТ ДАТЧИКА!" info --port COM6 --timeout 2 --lang ru
+start_sim other-model 7 --device-type 3001
+check unsupported-model 7 "unsupported sensor model Vextora T3" info --port COM7 --timeout 5
+start_sim rejecting 8 --reject-writes --zero-candidate 0.5,0.25,0.75
+check rejected-write 9 "SETTINGS ARE REJECTED BY SENSOR!" settings set angle_threshold=40 --port COM8 --timeout 5
+check rejected-zero 9 "SETTINGS ARE REJECTED BY SENSOR!" zero --port COM8 --timeout 5
+stop_sims
+
+# --- a firmware update cut in the middle, then run again: it resumes where the sensor stopped
+start_sim cut 9 --cut-after-block 12 --cut-for 2 \
+  --save-image "$WORK/resumed.fw"
+check firmware-cut 6 "NO ANSWER FROM SENSOR!" firmware "$WORK/good.fw" --port COM9 --timeout 1
+sleep 2
+check firmware-resume 0 "Firmware update is completed" firmware "$WORK/good.fw" --port COM9 --timeout 8
+expect firmware-resume-start "the second run did not start from byte 0" \
+  sh -c "! grep -q '^firmware:   0%' '$WORK/firmware-resume.out'"
+expect firmware-resume-image "the resumed image equals the file byte for byte" cmp -s "$WORK/good.fw" "$WORK/resumed.fw"
+stop_sims
+
+# --- the relay path: relay server, on-board terminal 1, the sensor behind it
+start_sim relay 0 --save-image "$WORK/relayed.fw"
+R="--relay $RELAY --terminal 1 --timeout 10"
+check relay-info 0 "model: TQS 25-07" info $R
+check relay-settings-get 0 "^angle_threshold = " settings get $R
+check relay-settings-set 0 "Settings are written into sensor" settings set angle_threshold=25 $R
+check relay-invalid 8 'approximation_interval = "5"' settings set approximation_interval=5 $R
+check relay-export 0 "" settings export "$WORK/relay.json" $R
+check relay-import 0 "Settings are written|nothing to write" settings import "$WORK/relay.json" $R
+check relay-live 0 "^t=" live --count 2 --fast $R
+check relay-log 0 "2 rows appended" log "$WORK/relay-rows.txt" --count 2 $R
+check relay-zero 0 "zero_reference = " zero $R
+check relay-diag 0 "^C=" diag $R
+check relay-test 0 "accepted the test command" test 3 $R
+check relay-address 0 "network address: 4" address 4 $R
+check relay-address-back 0 "network address: 1" address 1 --address 4 $R
+check relay-firmware 0 "Firmware update is completed" firmware "$WORK/small.fw" $R
+expect relay-firmware-image "the relayed image equals the file" cmp -s "$WORK/small.fw" "$WORK/relayed.fw"
+check refused-terminal 5 "relay server refused the link to terminal 7" info --relay "$RELAY" --terminal 7 --timeout 5
+check server-unreachable 4 "relay server" info --relay 127.0.0.1:1 --terminal 1 --timeout 5
+stop_sims
+start_sim old-terminal 0 --terminal-version 110
+check old-terminal 5 "terminal 1 refused to open its port" info --relay "$RELAY" --terminal 1 --timeout 10
+start_sim relay-error 0 --relay-error 2
+check relay-error 5 "relay server refused the link to terminal 1" info --relay "$RELAY" --terminal 1 --timeout 10
+stop_sims
+
+echo "cli-sim-test: $passed passed, $failed failed"
+[ "$failed" = 0 ]

@@ -1,0 +1,211 @@
+// The command line of kivra-cli: connection options, the command with its operands, and its switches.
+#include "ui/cli/CliArguments.h"
+
+#include "protocol/PlainNumber.h"
+
+#include <cwchar>
+
+namespace {
+
+const wchar_t* const kCommands[] = {L"info", L"settings", L"live", L"zero",     L"address", L"diag",
+                                    L"test", L"firmware", L"log",  L"ports",    L"help"};
+
+bool IsBaudRate(uint32_t rate) { return rate == 19200 || rate == 9600 || rate == 4800; }
+
+bool ReadUnsigned(const std::wstring& text, uint32_t& value)
+{
+    if (!IsPlainNumber(text, PlainNumberKind::Unsigned) || text.size() > 10)
+        return false;
+    const unsigned long long v = std::wcstoull(text.c_str(), nullptr, 10);
+    if (v > 0xFFFFFFFFull)
+        return false;
+    value = static_cast<uint32_t>(v);
+    return true;
+}
+
+bool ReadSwitch(const std::wstring& text, int& value)
+{
+    if (text == L"on")
+        value = 1;
+    else if (text == L"off")
+        value = 0;
+    else
+        return false;
+    return true;
+}
+
+// Checks the operands each command needs once the whole line is read.
+bool CheckCommand(CliArguments& a, std::wstring& error)
+{
+    const auto need = [&](std::size_t count, const wchar_t* what) {
+        if (a.operands.size() == count)
+            return true;
+        error = a.command + L" needs " + what;
+        return false;
+    };
+    if (a.command.empty() || a.command == L"help") {
+        a.help = true;
+        return true;
+    }
+    if (a.command == L"settings") {
+        const std::wstring sub = a.operands.empty() ? L"" : a.operands[0];
+        if (sub == L"get")
+            return need(1, L"nothing after get");
+        if (sub == L"set") {
+            if (a.operands.size() > 1 && !a.from.empty()) {
+                error = L"settings set takes KEY=VALUE words or --from FILE, not both";
+                return false;
+            }
+            if (a.operands.size() > 1 || !a.from.empty())
+                return true;
+            error = L"settings set needs KEY=VALUE words or --from FILE";
+            return false;
+        }
+        if (sub == L"export" || sub == L"import")
+            return need(2, L"a FILE");
+        error = L"settings needs get, set, export or import";
+        return false;
+    }
+    if (a.command == L"address") {
+        uint32_t address = 0;
+        if (!need(1, L"the new address N (0..254)"))
+            return false;
+        if (!ReadUnsigned(a.operands[0], address) || address > 254) {
+            error = L"address: \"" + a.operands[0] + L"\" is not an address 0..254";
+            return false;
+        }
+        return true;
+    }
+    if (a.command == L"test") {
+        uint32_t value = 0;
+        if (!need(1, L"a VALUE"))
+            return false;
+        if (!ReadUnsigned(a.operands[0], value)) {
+            error = L"test: \"" + a.operands[0] + L"\" is not a whole number";
+            return false;
+        }
+        return true;
+    }
+    if (a.command == L"firmware" || a.command == L"log")
+        return need(1, L"a FILE");
+    return need(0, L"no operands");
+}
+
+}  // namespace
+
+double DefaultTimeoutSeconds(bool relay) { return relay ? 150.0 : 15.0; }
+
+bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out, std::wstring& error)
+{
+    CliArguments a;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::wstring& word = words[i];
+        if (word.size() < 2 || word.compare(0, 2, L"--") != 0) {
+            if (a.command.empty()) {
+                bool known = false;
+                for (const wchar_t* c : kCommands)
+                    known = known || word == c;
+                if (!known) {
+                    error = L"unknown command \"" + word + L"\"";
+                    return false;
+                }
+                a.command = word;
+            } else {
+                a.operands.push_back(word);
+            }
+            continue;
+        }
+        const std::wstring name = word.substr(2);
+        // Switches without a value.
+        bool* flag = name == L"help"              ? &a.help
+                     : name == L"json"            ? &a.json
+                     : name == L"fast"            ? &a.fast
+                     : name == L"full"            ? &a.full
+                     : name == L"include-serial"  ? &a.includeSerial
+                     : name == L"include-address" ? &a.includeAddress
+                                                  : nullptr;
+        if (flag) {
+            *flag = true;
+            continue;
+        }
+        if (i + 1 >= words.size()) {
+            error = word + L" needs a value";
+            return false;
+        }
+        const std::wstring& value = words[++i];
+        uint32_t number = 0;
+        const auto bad = [&](const wchar_t* wanted) {
+            error = word + L" " + value + L": " + wanted;
+            return false;
+        };
+        if (name == L"port") {
+            a.port = value;
+        } else if (name == L"baud") {
+            if (!ReadUnsigned(value, a.baud) || !IsBaudRate(a.baud))
+                return bad(L"the baud rate is 19200, 9600 or 4800");
+        } else if (name == L"relay") {
+            if (value.find(L':') == std::wstring::npos || value.back() == L':' || value.front() == L':')
+                return bad(L"the relay server is given as host:port");
+            a.relay = value;
+        } else if (name == L"terminal") {
+            if (!ReadUnsigned(value, a.terminal) || a.terminal == 0)
+                return bad(L"the terminal id is a whole number above 0");
+        } else if (name == L"terminal-port") {
+            if (!ReadUnsigned(value, a.terminalPort) || a.terminalPort < 1 || a.terminalPort > 2)
+                return bad(L"the terminal port is 1 (RS232) or 2 (RS485)");
+        } else if (name == L"terminal-baud") {
+            if (!ReadUnsigned(value, a.terminalBaud) || !IsBaudRate(a.terminalBaud))
+                return bad(L"the baud rate is 19200, 9600 or 4800");
+        } else if (name == L"address") {
+            if (!ReadUnsigned(value, number) || number > 255)
+                return bad(L"the sensor address is 0..254, or 255 for the common address");
+            a.address = static_cast<int>(number);
+        } else if (name == L"timeout") {
+            wchar_t* end = nullptr;
+            a.timeout = std::wcstod(value.c_str(), &end);
+            if (value.empty() || *end != L'\0' || !(a.timeout > 0) || a.timeout > 86400)
+                return bad(L"the time-out is a number of seconds above 0");
+        } else if (name == L"lang") {
+            if (value != L"en" && value != L"ru")
+                return bad(L"the language is en or ru");
+            a.language = value;
+        } else if (name == L"trace") {
+            a.trace = value;
+        } else if (name == L"count") {
+            if (!ReadUnsigned(value, number) || number == 0)
+                return bad(L"the count is a whole number above 0");
+            a.count = static_cast<long>(number);
+        } else if (name == L"from") {
+            a.from = value;
+        } else if (name == L"common") {
+            if (!ReadSwitch(value, a.common))
+                return bad(L"on or off");
+        } else if (name == L"secondary") {
+            if (!ReadSwitch(value, a.secondary))
+                return bad(L"on or off");
+        } else {
+            error = L"unknown option " + word;
+            return false;
+        }
+    }
+    if (!a.port.empty() && !a.relay.empty()) {
+        error = L"--port and --relay exclude each other";
+        return false;
+    }
+    if (!a.relay.empty() && a.terminal == 0) {
+        error = L"--relay needs --terminal ID";
+        return false;
+    }
+    if (a.relay.empty() && (a.terminal || a.terminalPort || a.terminalBaud)) {
+        error = L"--terminal, --terminal-port and --terminal-baud belong to --relay";
+        return false;
+    }
+    if (a.help) {
+        out = a;
+        return true;
+    }
+    if (!CheckCommand(a, error))
+        return false;
+    out = a;
+    return true;
+}

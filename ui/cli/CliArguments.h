@@ -1,0 +1,43 @@
+// The command line of kivra-cli: connection options, the command with its operands, and its switches.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct CliArguments {
+    std::wstring command;                // empty with --help alone
+    std::vector<std::wstring> operands;  // words after the command that are not options
+
+    // Connection: a direct link, or the relay path; neither means the stored settings.
+    std::wstring port;
+    uint32_t baud = 0;  // 0: not given
+    std::wstring relay;
+    uint32_t terminal = 0;
+    uint32_t terminalPort = 0;  // 0: not given (1 RS232, 2 RS485)
+    uint32_t terminalBaud = 0;
+    int address = -1;     // -1: not given (the common address 255)
+    double timeout = 0;   // seconds; 0: the default of the link kind
+    std::wstring language;  // "en", "ru" or empty
+    std::wstring trace;
+
+    // Switches of the commands.
+    bool help = false;
+    bool json = false;
+    bool fast = false;
+    bool full = false;
+    long count = -1;  // -1: not given
+    std::wstring from;
+    int common = -1;     // -1 not given, 0 off, 1 on
+    int secondary = -1;
+    bool includeSerial = false;
+    bool includeAddress = false;
+};
+
+// Options may stand before or after the command. False with error set when the
+// line is not understood (unknown option, missing or malformed value, options
+// that exclude each other, a command without its operands).
+bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out, std::wstring& error);
+
+// Default time-out of a link kind: how long any one step may wait for the sensor.
+double DefaultTimeoutSeconds(bool relay);

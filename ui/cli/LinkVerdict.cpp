@@ -1,0 +1,66 @@
+// What the state of the manager and the session says about getting to a usable sensor.
+#include "ui/cli/LinkVerdict.h"
+
+namespace {
+
+constexpr unsigned kChannelOpenedBit = 0x8;
+constexpr int kStateConnectRequested = 5;
+constexpr int kPhaseIdle = 4;
+constexpr int kPhaseSession = 6;
+constexpr int kStatusIdle = 4;
+
+}  // namespace
+
+LinkVerdict CLinkWatch::Update(const LinkSnapshot& now)
+{
+    // The relay answers the connect request with bit 0x8, "@OK" and "@ERR:" alike; a refusal
+    // that drops the link comes in the same update as the drop, so the request having gone
+    // out is what tells it from a server that was never reached.
+    if (now.relay && (now.bits & kChannelOpenedBit) && now.connectionState >= kStateConnectRequested)
+        m_serverAnswered = true;
+    if (now.connectionState >= kStateConnectRequested)
+        m_requestSent = true;
+    if (now.phase >= 1 && now.phase <= 3)
+        m_terminalAsked = true;
+    if (now.phase == kPhaseSession)
+        m_sessionStarted = true;
+
+    if (now.connectionState == 0) {
+        if (m_sessionStarted)
+            return LinkVerdict::Lost;
+        if (now.relay)
+            return m_requestSent ? LinkVerdict::TerminalRefused : LinkVerdict::ServerUnreachable;
+        return LinkVerdict::Lost;
+    }
+    // Back to an idle terminal: it refused the version check or the port, or closed the channel.
+    if (now.relay && now.phase == kPhaseIdle && now.managerStatus == kStatusIdle && m_terminalAsked)
+        return m_sessionStarted ? LinkVerdict::Lost : LinkVerdict::TerminalRefused;
+    if (now.identified && !now.supportedModel)
+        return LinkVerdict::UnsupportedModel;
+    if (now.phase == kPhaseSession && now.supportedModel && now.settingsRead)
+        return LinkVerdict::Ready;
+    return LinkVerdict::Pending;
+}
+
+LinkVerdict CLinkWatch::TimedOut(const LinkSnapshot& now) const
+{
+    if (now.relay && now.connectionState <= kStateConnectRequested && now.phase < kPhaseIdle)
+        return m_serverAnswered ? LinkVerdict::TerminalRefused : LinkVerdict::ServerUnreachable;
+    if (now.relay && now.phase != kPhaseSession)
+        return LinkVerdict::TerminalRefused;
+    return LinkVerdict::SensorSilent;
+}
+
+ExitCode ExitCodeOf(LinkVerdict verdict)
+{
+    switch (verdict) {
+    case LinkVerdict::Pending:
+    case LinkVerdict::Ready: return ExitCode::Ok;
+    case LinkVerdict::ServerUnreachable: return ExitCode::ServerUnreachable;
+    case LinkVerdict::TerminalRefused: return ExitCode::TerminalRefused;
+    case LinkVerdict::SensorSilent: return ExitCode::SensorSilent;
+    case LinkVerdict::UnsupportedModel: return ExitCode::UnsupportedModel;
+    case LinkVerdict::Lost: return ExitCode::ConnectionLost;
+    }
+    return ExitCode::ConnectionLost;
+}

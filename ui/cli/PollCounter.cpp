@@ -1,0 +1,14 @@
+// Counts answered polls from the session's request type as the updates report it.
+#include "ui/cli/PollCounter.h"
+
+#include "protocol/KivraProcessor.h"
+
+bool CPollCounter::Answered(int requestType)
+{
+    const bool polling = requestType >= CKivraProcessor::ReqPollShort && requestType <= CKivraProcessor::ReqPollMagnets;
+    const bool answered = m_polling && (requestType == CKivraProcessor::ReqPollPause ||
+                                        requestType == CKivraProcessor::ReqIdle);
+    if (polling || answered)
+        m_polling = polling;
+    return answered;
+}

@@ -1,0 +1,178 @@
+// The stable names under which the settings texts are printed, set, exported and imported.
+#include "ui/cli/SettingsKeys.h"
+
+#include "protocol/PlainNumber.h"
+
+#include <cwctype>
+
+namespace {
+
+constexpr const wchar_t* kKindRule = L"0 (in other values), 1 (in range) or 2 (out of range)";
+constexpr const wchar_t* kDelayRule = L"a whole number of seconds 0..32767";
+constexpr const wchar_t* kRangeRule =
+    L"LOW..HIGH or one number, non-negative, LOW not above HIGH; the two conditions must not both be 'in other "
+    L"values' and their ranges must not overlap";
+constexpr const wchar_t* kAngleRangeRule =
+    L"LOW..HIGH or one number within 0..180, LOW not above HIGH; the two conditions must not both be 'in other "
+    L"values' and their ranges must not overlap";
+constexpr const wchar_t* kSourceRule = L"a value code 0..13 (firmware below 7), 0..19 (7 and 8) or 0..20";
+constexpr const wchar_t* kSwitchRule = L"0 or 1 (also off/on)";
+
+std::vector<SettingsKey> MakeKeys()
+{
+    std::vector<SettingsKey> keys = {
+        {L"serial_number", [](SettingsTexts& t) { return &t.serialNumber; }, nullptr, 0, L"a whole number"},
+        {L"network_address", [](SettingsTexts& t) { return &t.networkAddress; }, nullptr, 0,
+         L"a whole number 0..254"},
+        {L"no_common_address", nullptr, [](SettingsTexts& t) { return &t.noCommonAddress; }, 1,
+         L"0 (address 255 is the common address) or 1 (it is not)"},
+        {L"secondary_address", nullptr, [](SettingsTexts& t) { return &t.secondaryAddress; }, 1,
+         L"0 or 1; 1 needs firmware version 7 or later"},
+        {L"output_interval", [](SettingsTexts& t) { return &t.outputInterval; }, nullptr, 0,
+         L"a whole number of seconds 0..255, not 0 while unsolicited_output is 1"},
+        {L"unsolicited_output", nullptr, [](SettingsTexts& t) { return &t.unsolicitedOutput; }, 1,
+         L"0 (disabled) or 1 (LLS format)"},
+        {L"approximation_interval", [](SettingsTexts& t) { return &t.approximationInterval; }, nullptr, 0,
+         L"a whole number of tenths of a second 10..500"},
+        {L"zero_reference", [](SettingsTexts& t) { return &t.zeroReference; }, nullptr, 0,
+         L"three numbers X, Y, Z each within -8..8"},
+        {L"angle.not_working.kind", nullptr, [](SettingsTexts& t) { return &t.angle.inactive.kind; }, 2, kKindRule},
+        {L"angle.not_working.range", [](SettingsTexts& t) { return &t.angle.inactive.range; }, nullptr, 0,
+         kAngleRangeRule},
+        {L"angle.not_working.delay", [](SettingsTexts& t) { return &t.angle.inactive.delay; }, nullptr, 0,
+         kDelayRule},
+        {L"angle.working.kind", nullptr, [](SettingsTexts& t) { return &t.angle.active.kind; }, 2, kKindRule},
+        {L"angle.working.range", [](SettingsTexts& t) { return &t.angle.active.range; }, nullptr, 0,
+         kAngleRangeRule},
+        {L"angle.working.delay", [](SettingsTexts& t) { return &t.angle.active.delay; }, nullptr, 0, kDelayRule},
+        {L"angular_motion_timeout", [](SettingsTexts& t) { return &t.angularMotionTimeout; }, nullptr, 0,
+         L"a whole number of seconds 0..65535"},
+        {L"angle_threshold", [](SettingsTexts& t) { return &t.angleThreshold; }, nullptr, 0,
+         L"a whole number of degrees 1..90"},
+        {L"pulse_sensor_timeout", [](SettingsTexts& t) { return &t.pulseSensorTimeout; }, nullptr, 0,
+         L"a whole number of seconds 0..65535"},
+        {L"lls1.source", nullptr, [](SettingsTexts& t) { return &t.llsSource[0]; }, 21, kSourceRule},
+        {L"lls2.source", nullptr, [](SettingsTexts& t) { return &t.llsSource[1]; }, 21, kSourceRule},
+        {L"output1.source", nullptr, [](SettingsTexts& t) { return &t.outputs[0].valueCode; }, 21,
+         L"a value code as for lls1.source; 0 leaves the output unused"},
+        {L"output1.frequency_mode", nullptr, [](SettingsTexts& t) { return &t.outputs[0].frequencyMode; }, 1,
+         kSwitchRule},
+        {L"output1.not_active.kind", nullptr,
+         [](SettingsTexts& t) { return &t.outputs[0].conditions.inactive.kind; }, 2, kKindRule},
+        {L"output1.not_active.range", [](SettingsTexts& t) { return &t.outputs[0].conditions.inactive.range; },
+         nullptr, 0, kRangeRule},
+        {L"output1.not_active.delay", [](SettingsTexts& t) { return &t.outputs[0].conditions.inactive.delay; },
+         nullptr, 0, kDelayRule},
+        {L"output1.active.kind", nullptr, [](SettingsTexts& t) { return &t.outputs[0].conditions.active.kind; }, 2,
+         kKindRule},
+        {L"output1.active.range", [](SettingsTexts& t) { return &t.outputs[0].conditions.active.range; }, nullptr,
+         0, kRangeRule},
+        {L"output1.active.delay", [](SettingsTexts& t) { return &t.outputs[0].conditions.active.delay; }, nullptr,
+         0, kDelayRule},
+        {L"output2.source", nullptr, [](SettingsTexts& t) { return &t.outputs[1].valueCode; }, 21,
+         L"a value code as for lls1.source; 0 leaves the output unused"},
+        {L"output2.not_active.kind", nullptr,
+         [](SettingsTexts& t) { return &t.outputs[1].conditions.inactive.kind; }, 2, kKindRule},
+        {L"output2.not_active.range", [](SettingsTexts& t) { return &t.outputs[1].conditions.inactive.range; },
+         nullptr, 0, kRangeRule},
+        {L"output2.not_active.delay", [](SettingsTexts& t) { return &t.outputs[1].conditions.inactive.delay; },
+         nullptr, 0, kDelayRule},
+        {L"output2.active.kind", nullptr, [](SettingsTexts& t) { return &t.outputs[1].conditions.active.kind; }, 2,
+         kKindRule},
+        {L"output2.active.range", [](SettingsTexts& t) { return &t.outputs[1].conditions.active.range; }, nullptr,
+         0, kRangeRule},
+        {L"output2.active.delay", [](SettingsTexts& t) { return &t.outputs[1].conditions.active.delay; }, nullptr,
+         0, kDelayRule},
+    };
+    return keys;
+}
+
+std::wstring Trimmed(const std::wstring& text)
+{
+    std::size_t first = 0, last = text.size();
+    while (first < last && std::iswspace(text[first]))
+        ++first;
+    while (last > first && std::iswspace(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
+
+}  // namespace
+
+const std::vector<SettingsKey>& AllSettingsKeys()
+{
+    static const std::vector<SettingsKey> keys = MakeKeys();
+    return keys;
+}
+
+const SettingsKey* FindSettingsKey(const std::wstring& name)
+{
+    for (const SettingsKey& key : AllSettingsKeys())
+        if (name == key.name)
+            return &key;
+    return nullptr;
+}
+
+std::wstring SettingsValue(const SettingsKey& key, const SettingsTexts& texts)
+{
+    SettingsTexts& t = const_cast<SettingsTexts&>(texts);  // the accessors only point into it
+    return key.text ? *key.text(t) : std::to_wstring(*key.number(t));
+}
+
+bool SetSettingsValue(const SettingsKey& key, const std::wstring& value, SettingsTexts& texts, std::wstring& why)
+{
+    const std::wstring v = Trimmed(value);
+    if (key.text) {
+        *key.text(texts) = v;
+        return true;
+    }
+    int number = -1;
+    if (key.numberLimit == 1 && (v == L"on" || v == L"true"))
+        number = 1;
+    else if (key.numberLimit == 1 && (v == L"off" || v == L"false"))
+        number = 0;
+    else if (IsPlainNumber(v, PlainNumberKind::Unsigned) && v.size() <= 6)
+        number = std::stoi(v);
+    if (number < 0 || number > key.numberLimit) {
+        why = key.rule;
+        return false;
+    }
+    *key.number(texts) = number;
+    return true;
+}
+
+std::vector<const SettingsKey*> ChangedSettingsKeys(const SettingsTexts& a, const SettingsTexts& b)
+{
+    std::vector<const SettingsKey*> changed;
+    for (const SettingsKey& key : AllSettingsKeys())
+        if (SettingsValue(key, a) != SettingsValue(key, b))
+            changed.push_back(&key);
+    return changed;
+}
+
+std::vector<std::wstring> DiagnoseSettings(const SettingsTexts& edited, const SettingsBlock& held,
+                                           std::uint32_t firmwareVersion)
+{
+    SettingsBlock result{};
+    if (BuildSettingsBlock(edited, held, firmwareVersion, result))
+        return {};
+    const SettingsTexts heldTexts = FormatSettingsTexts(DecodeSettings(held));
+    const std::vector<const SettingsKey*> changed = ChangedSettingsKeys(heldTexts, edited);
+    std::vector<std::wstring> reasons;
+    for (const SettingsKey* key : changed) {
+        // The key alone over what the sensor holds: if that fails, this value is at fault.
+        SettingsTexts single = heldTexts;
+        std::wstring unused;  // the value was taken into edited already, so it has the key's form
+        SetSettingsValue(*key, SettingsValue(*key, edited), single, unused);
+        if (!BuildSettingsBlock(single, held, firmwareVersion, result))
+            reasons.push_back(std::wstring(key->name) + L" = \"" + SettingsValue(*key, edited) + L"\": " + key->rule);
+    }
+    if (reasons.empty()) {
+        std::wstring names;
+        for (const SettingsKey* key : changed)
+            names += (names.empty() ? L"" : L", ") + std::wstring(key->name);
+        reasons.push_back(changed.empty() ? L"the settings the sensor holds do not validate"
+                                          : L"these values do not go together: " + names);
+    }
+    return reasons;
+}

@@ -1,0 +1,89 @@
+// live and log: a line or a data-log row for every answered poll.
+#include "ui/cli/win32/Commands.h"
+
+#include "protocol/KivraProcessor.h"
+#include "protocol/ReportFile.h"
+#include "runtime/ProcessClock.h"
+#include "ui/cli/LiveLine.h"
+#include "ui/cli/PollCounter.h"
+#include "ui/cli/win32/ConsoleOutput.h"
+#include "ui/cli/win32/SensorLink.h"
+#include "ui/cli/win32/TextFile.h"
+
+namespace {
+
+constexpr long kDefaultLogRows = 10;
+
+// Runs until count polls were answered (count < 0: until the link fails), calling
+// onPoll after each.
+ExitCode CountPolls(CSensorLink& link, long count, const std::function<void()>& onPoll)
+{
+    CPollCounter counter;
+    counter.Answered(link.Session().GetRequestType());  // a poll may be out already
+    long answered = 0;
+    link.OnEveryUpdate([&](unsigned) {
+        if (counter.Answered(link.Session().GetRequestType())) {
+            ++answered;
+            onPoll();
+        }
+    });
+    const ExitCode result = link.WaitFor([&] { return count > 0 && answered >= count; });
+    link.OnEveryUpdate(nullptr);
+    return result;
+}
+
+std::wstring ProgramFolder()
+{
+    wchar_t folder[TProcessClock::kMaxPath + 1];
+    uint32_t size = sizeof folder / sizeof folder[0];
+    return GetModuleDirectory(&size, folder) ? std::wstring(folder) : std::wstring();
+}
+
+}  // namespace
+
+ExitCode RunLive(const CliArguments& arguments, CSensorLink& link)
+{
+    CKivraProcessor& session = link.Session();
+    session.SetFastPolling(arguments.fast);
+    int64_t first = -1;
+    return CountPolls(link, arguments.count, [&] {
+        const int64_t now = NowMilliseconds();
+        if (first < 0)
+            first = now;
+        LiveLineFacts facts;
+        facts.texts = &session.Records().displayTexts;
+        facts.magnetDetectors = session.Records().identificationTexts.magnetDetectors;
+        facts.elapsedMs = now - first;
+        link.Output().Out(arguments.json ? LiveJsonLine(facts) : LiveTextLine(facts));
+    });
+}
+
+ExitCode RunDataLog(const CliArguments& arguments, CSensorLink& link)
+{
+    // The session writes the rows where the window's log goes; they are moved into FILE
+    // afterwards and that file is left as it was found.
+    CKivraProcessor& session = link.Session();
+    const std::wstring& target = arguments.operands[0];
+    const std::wstring own =
+        CReportFile::FileName(ProgramFolder(), DecodeSettings(session.Records().settings).serialNumber);
+    const int64_t before = FileSize(own);
+    session.SetDataLog(arguments.full ? 2 : 1);
+    if (!session.IsDataLogOpen())
+        return link.Fail(ExitCode::FileError, L"cannot open the data log " + own);
+    long rows = 0;
+    const long count = arguments.count > 0 ? arguments.count : kDefaultLogRows;
+    ExitCode result = CountPolls(link, count, [&] { rows += session.IsDataLogOpen() ? 1 : 0; });
+    const bool stillOpen = session.IsDataLogOpen();
+    session.SetDataLog(0);
+    std::string bytes;
+    const bool moved = ReadFileTail(own, before < 0 ? 0 : static_cast<uint64_t>(before), bytes) &&
+                       AppendToFile(target, bytes);
+    RestoreFileSize(own, before);
+    if (!moved)
+        return link.Fail(ExitCode::FileError, L"cannot write " + target);
+    if (result == ExitCode::Ok && !stillOpen)
+        return link.Fail(ExitCode::FileError, L"writing the data log failed after " + std::to_wstring(rows) + L" rows");
+    if (result == ExitCode::Ok)
+        link.Output().Out(std::to_wstring(rows) + L" rows appended to " + target);
+    return result;
+}

@@ -1,0 +1,237 @@
+// One run's way to the sensor: the manager and session configured from the command line, the message pump, and the failure verdicts.
+#include "ui/cli/win32/SensorLink.h"
+
+#include "protocol/KivraProcessor.h"
+#include "remote/DeviceCommandProcessor.h"
+#include "runtime/ProcessClock.h"
+#include "runtime/ResourceText.h"
+#include "runtime/TRegKey1.h"
+#include "ui/cli/ComPortList.h"
+#include "ui/cli/Utf8.h"
+#include "ui/cli/win32/ConsoleOutput.h"
+#include "ui/cli/win32/SetupApiPorts.h"
+#include "ui/resources/resource.h"
+
+#include <windows.h>
+
+namespace {
+
+constexpr REGSAM kSettingsAccess = 0x2001F;
+constexpr unsigned kTraceBit = 0x100;
+constexpr unsigned kPumpSliceMs = 100;
+constexpr int kStateChannelOpen = 6;
+
+std::wstring Replaced(std::wstring text, const std::wstring& what, const std::wstring& with)
+{
+    const std::size_t at = text.find(what);
+    if (at != std::wstring::npos)
+        text.replace(at, what.size(), with);
+    return text;
+}
+
+// Line breaks of the message-box texts become blanks on one console line.
+std::wstring OneLine(std::wstring text)
+{
+    for (std::size_t at; (at = text.find(L"\r\n")) != std::wstring::npos;)
+        text.replace(at, 2, L" ");
+    return text;
+}
+
+// The stored port as the window keeps it: when it is not among the present ports,
+// the maker's adapter, else the first port, else the stored name unchanged.
+std::wstring DefaultPort(const std::wstring& stored)
+{
+    const std::vector<ComPortEntry> ports = BuildComPortList(PresentPortFriendlyNames());
+    for (const ComPortEntry& port : ports)
+        if (port.portName == stored)
+            return stored;
+    for (const ComPortEntry& port : ports)
+        if (port.adapterMark)
+            return port.portName;
+    return ports.empty() ? stored : ports.front().portName;
+}
+
+}  // namespace
+
+CSensorLink::CSensorLink(const CliArguments& arguments, CConsoleOutput& output)
+    : m_arguments(arguments),
+      m_output(output),
+      m_manager(new CDeviceCommandProcessor),
+      m_timeoutMs(static_cast<int64_t>(
+          (arguments.timeout > 0 ? arguments.timeout : DefaultTimeoutSeconds(!arguments.relay.empty())) * 1000))
+{
+    m_manager->AddRef();
+    m_manager->SetNotifyTarget(m_window.Handle(), kManagerTimerId, m_window.ChannelMessage(),
+                               m_window.UpdateMessage());
+    m_window.Attach(m_manager, [this](unsigned bits) { OnUpdate(bits); });
+    if (!arguments.trace.empty()) {
+        HANDLE file = CreateFileW(arguments.trace.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        m_trace = file == INVALID_HANDLE_VALUE ? nullptr : file;
+    }
+}
+
+CSensorLink::~CSensorLink()
+{
+    m_manager->Disconnect();
+    m_window.Attach(nullptr, nullptr);
+    m_manager->Release();
+    if (m_trace)
+        CloseHandle(m_trace);
+}
+
+CKivraProcessor& CSensorLink::Session() { return *m_manager->GetSession(); }
+
+std::wstring CSensorLink::ConnectionText() const
+{
+    return m_manager->GetStateText() + m_manager->GetStatusText();
+}
+
+ExitCode CSensorLink::Fail(ExitCode code, const std::wstring& message)
+{
+    m_output.Err(L"kivra-cli: " + message);
+    return code;
+}
+
+void CSensorLink::Configure()
+{
+    CKivraProcessor& session = Session();
+    if (IsRelay()) {
+        m_manager->SetConnectionType(ConnectionType::Relay);
+        m_manager->SetServerAddress(m_arguments.relay);
+        m_manager->SetTerminalId(m_arguments.terminal);
+        session.SetLinkKind(LinkRelay);
+        const TerminalPortParameters& port = session.GetTerminalPortParameters();
+        session.SetTerminalPort(m_arguments.terminalPort ? m_arguments.terminalPort : port.port,
+                                m_arguments.terminalBaud ? m_arguments.terminalBaud : port.baudRate);
+    } else {
+        m_manager->SetConnectionType(ConnectionType::Sensor);
+        session.SetLinkKind(LinkDirect);
+        if (m_arguments.port.empty()) {
+            TRegKey1& key = ApplicationRegKey();
+            if (key.Open(kSettingsAccess)) {
+                m_manager->LoadSettings(key);
+                key.Close();
+            }
+            m_manager->SetComPort(DefaultPort(m_manager->GetComPort()));
+        } else {
+            m_manager->SetComPort(m_arguments.port);
+        }
+        m_manager->SetBaudRate(m_arguments.baud ? m_arguments.baud : 19200);
+    }
+    // Address index as the window's combo box has it: 0 is the common address.
+    session.SetSensorAddress(m_arguments.address < 0 || m_arguments.address == 255 ? 0 : m_arguments.address + 1);
+}
+
+ExitCode CSensorLink::Connect()
+{
+    if (!m_window.IsValid())
+        return Fail(ExitCode::ConnectionLost, L"cannot create the message window");
+    if (!m_arguments.trace.empty() && !m_trace)
+        return Fail(ExitCode::FileError, L"cannot write the trace file " + m_arguments.trace);
+    Configure();
+    const int opened = m_manager->Open();
+    if (opened < 0) {
+        if (IsRelay())
+            return Fail(ExitCode::ServerUnreachable, L"cannot reach the relay server " + m_arguments.relay);
+        return Fail(ExitCode::PortUnavailable,
+                    OneLine(Replaced(LoadResourceText(IDS_CONNECT_FAILED), L"%s", m_manager->GetComPort())));
+    }
+    // Stored as the window stores them after every connection it opens.
+    TRegKey1& key = ApplicationRegKey();
+    if (key.Create(kSettingsAccess)) {
+        m_manager->SaveSettings(key);
+        key.Close();
+    }
+    m_verdict = m_watch.Update(Snapshot(0));
+    return WaitFor([this] { return m_verdict == LinkVerdict::Ready; });
+}
+
+LinkSnapshot CSensorLink::Snapshot(unsigned bits) const
+{
+    const CKivraProcessor& session = *m_manager->GetSession();
+    LinkSnapshot now;
+    now.relay = IsRelay();
+    now.connectionState = m_manager->GetConnectionState();
+    now.phase = m_manager->GetPhase();
+    now.managerStatus = m_manager->GetStatus();
+    now.bits = bits;
+    now.linkStatus = session.Status().GetLink();
+    now.identified = (session.GetRecordFlags() & RecordFlag::Identification) != 0;
+    now.supportedModel = session.Records().identificationTexts.supportedModel;
+    now.settingsRead = session.Status().GetSettings() != CSessionStatus::SettingsNone;
+    return now;
+}
+
+void CSensorLink::OnUpdate(unsigned bits)
+{
+    std::wstring trace;
+    if ((bits & kTraceBit) && m_manager->TakeTraceText(trace) && m_trace) {
+        const std::string bytes = ToUtf8(trace);
+        DWORD written = 0;
+        WriteFile(m_trace, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    }
+    const LinkVerdict verdict = m_watch.Update(Snapshot(bits));
+    // Once ready, only a failure is news: a firmware restart makes the session forget its settings for a while.
+    if (m_verdict != LinkVerdict::Ready || (verdict != LinkVerdict::Pending && verdict != LinkVerdict::Ready))
+        m_verdict = verdict;
+    if (m_hook)
+        m_hook(bits);
+}
+
+bool CSensorLink::SensorAnswering() const
+{
+    const CSessionStatus& status = m_manager->GetSession()->Status();
+    return status.GetLink() == CSessionStatus::LinkConnected && (status.GetActivity() & CSessionStatus::kNoAnswerFlag) == 0;
+}
+
+ExitCode CSensorLink::WaitFor(const std::function<bool()>& done)
+{
+    int64_t deadline = NowMilliseconds() + m_timeoutMs;
+    for (;;) {
+        if (m_verdict != LinkVerdict::Pending && m_verdict != LinkVerdict::Ready)
+            return Report(m_verdict);
+        if (done())
+            return ExitCode::Ok;
+        const int64_t now = NowMilliseconds();
+        if (now >= deadline)
+            return Report(m_watch.TimedOut(Snapshot(0)));
+        if (m_window.PumpOnce(kPumpSliceMs) && SensorAnswering())
+            deadline = NowMilliseconds() + m_timeoutMs;
+    }
+}
+
+ExitCode CSensorLink::Report(LinkVerdict verdict)
+{
+    const CKivraProcessor& session = Session();
+    const std::wstring seconds = std::to_wstring(m_timeoutMs / 1000);
+    switch (verdict) {
+    case LinkVerdict::ServerUnreachable:
+        return Fail(ExitCode::ServerUnreachable,
+                    L"the relay server " + m_arguments.relay + L" does not answer: " + ConnectionText());
+    case LinkVerdict::TerminalRefused: {
+        const std::wstring terminal = L"terminal " + std::to_wstring(m_arguments.terminal);
+        if (m_manager->GetConnectionState() < kStateChannelOpen)
+            return Fail(ExitCode::TerminalRefused,
+                        L"the relay server refused the link to " + terminal + L": " + ConnectionText());
+        return Fail(ExitCode::TerminalRefused, terminal + L" refused to open its port to the sensor (a terminal "
+                                                          L"software version below 120 is not used): " +
+                                                   ConnectionText());
+    }
+    case LinkVerdict::SensorSilent:
+        // The session's own verdict for a silent sensor, even before its 10 s have passed.
+        return Fail(ExitCode::SensorSilent, LoadResourceText(IDS_LINK_NO_ANSWER) + L" (no answer within " + seconds +
+                                                L" s)");
+    case LinkVerdict::UnsupportedModel: {
+        const std::wstring model = session.Records().identificationTexts.model;
+        return Fail(ExitCode::UnsupportedModel,
+                    L"unsupported sensor model " + (model.empty() ? std::wstring(L"(unknown)") : model) +
+                        L", device type " + std::to_wstring(session.Records().identification.deviceType));
+    }
+    case LinkVerdict::Lost:
+        return Fail(ExitCode::ConnectionLost, L"the connection was lost: " + ConnectionText());
+    case LinkVerdict::Pending:
+    case LinkVerdict::Ready: break;
+    }
+    return ExitCode::Ok;
+}

@@ -1,0 +1,62 @@
+// One run's way to the sensor: the manager and session configured from the command line, the message pump, and the failure verdicts.
+#pragma once
+
+#include "ui/cli/CliArguments.h"
+#include "ui/cli/ExitCode.h"
+#include "ui/cli/LinkVerdict.h"
+#include "ui/cli/win32/MessageWindow.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class CConsoleOutput;
+class CDeviceCommandProcessor;
+class CKivraProcessor;
+
+class CSensorLink
+{
+public:
+    CSensorLink(const CliArguments& arguments, CConsoleOutput& output);
+    ~CSensorLink();
+    CSensorLink(const CSensorLink&) = delete;
+    CSensorLink& operator=(const CSensorLink&) = delete;
+
+    // Opens the link and waits until the supported sensor has answered with its settings.
+    ExitCode Connect();
+
+    // Pumps messages until done() holds (checked after every update), the link fails,
+    // or the sensor stays silent for the time-out. Failures are reported here.
+    ExitCode WaitFor(const std::function<bool()>& done);
+
+    // Called with the change bits of every update, before done() is asked.
+    void OnEveryUpdate(std::function<void(unsigned bits)> hook) { m_hook = std::move(hook); }
+
+    // Prints "kivra-cli: message" on standard error and hands the code back.
+    ExitCode Fail(ExitCode code, const std::wstring& message);
+
+    CKivraProcessor& Session();
+    CConsoleOutput& Output() { return m_output; }
+    bool IsRelay() const { return !m_arguments.relay.empty(); }
+
+    // Connection state text with the status suffix, as the connection dialog shows them.
+    std::wstring ConnectionText() const;
+
+private:
+    void Configure();
+    void OnUpdate(unsigned bits);
+    LinkSnapshot Snapshot(unsigned bits) const;
+    ExitCode Report(LinkVerdict verdict);
+    // The sensor answered since the last look: the silence time-out starts again.
+    bool SensorAnswering() const;
+
+    const CliArguments& m_arguments;
+    CConsoleOutput& m_output;
+    CMessageWindow m_window;
+    CDeviceCommandProcessor* m_manager;
+    CLinkWatch m_watch;
+    LinkVerdict m_verdict = LinkVerdict::Pending;
+    std::function<void(unsigned)> m_hook;
+    int64_t m_timeoutMs;
+    void* m_trace = nullptr;  // file handle of --trace, or null
+};

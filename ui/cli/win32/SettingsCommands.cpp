@@ -1,0 +1,67 @@
+// settings get, set, export and import.
+#include "ui/cli/win32/Commands.h"
+
+#include "protocol/KivraProcessor.h"
+#include "ui/cli/SettingsDocument.h"
+#include "ui/cli/win32/ConsoleOutput.h"
+#include "ui/cli/win32/SensorLink.h"
+#include "ui/cli/win32/SettingsWrite.h"
+#include "ui/cli/win32/TextFile.h"
+
+namespace {
+
+SettingsOrigin OriginOf(const CKivraProcessor& session)
+{
+    return {session.Records().identificationTexts.model, session.Records().identificationTexts.firmwareVersion};
+}
+
+ExitCode ReportEdits(CSensorLink& link, const std::vector<std::wstring>& errors)
+{
+    for (const std::wstring& error : errors)
+        link.Output().Err(L"kivra-cli: invalid value: " + error);
+    return link.Fail(ExitCode::InvalidValue, L"nothing was written");
+}
+
+ExitCode Import(CSensorLink& link, const std::wstring& path, const SettingsImportFilter& filter)
+{
+    std::wstring text;
+    if (!ReadTextFile(path, text))
+        return link.Fail(ExitCode::FileError, L"cannot read " + path);
+    SettingsTexts edited = link.Session().Records().settingsTexts;
+    std::vector<std::wstring> errors;
+    if (!ApplySettingsDocument(text, filter, edited, errors))
+        return ReportEdits(link, errors);
+    return WriteSettingsTexts(link, edited);
+}
+
+}  // namespace
+
+ExitCode RunSettings(const CliArguments& arguments, CSensorLink& link)
+{
+    CKivraProcessor& session = link.Session();
+    const std::wstring& action = arguments.operands[0];
+    const SettingsTexts& held = session.Records().settingsTexts;
+    if (action == L"get") {
+        std::wstring text = arguments.json ? SettingsJson(held, OriginOf(session), false) : SettingsLines(held);
+        if (!text.empty() && text.back() == L'\n')
+            text.pop_back();
+        link.Output().Out(text);
+        return ExitCode::Ok;
+    }
+    if (action == L"export") {
+        if (!WriteTextFile(arguments.operands[1], SettingsJson(held, OriginOf(session), true) + L"\n"))
+            return link.Fail(ExitCode::FileError, L"cannot write " + arguments.operands[1]);
+        link.Output().Out(L"settings written to " + arguments.operands[1]);
+        return ExitCode::Ok;
+    }
+    if (action == L"import")
+        return Import(link, arguments.operands[1], {arguments.includeSerial, arguments.includeAddress});
+    // set: KEY=VALUE words, or the same from a file (every key it names is taken).
+    if (!arguments.from.empty())
+        return Import(link, arguments.from, {true, true});
+    SettingsTexts edited = held;
+    std::vector<std::wstring> errors;
+    if (!ApplySettingsAssignments({arguments.operands.begin() + 1, arguments.operands.end()}, edited, errors))
+        return ReportEdits(link, errors);
+    return WriteSettingsTexts(link, edited);
+}

@@ -1,0 +1,17 @@
+// Whole UTF-8 text files for the settings documents and the data-log copy.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+bool ReadTextFile(const std::wstring& path, std::wstring& text);
+bool WriteTextFile(const std::wstring& path, const std::wstring& text);
+
+// The bytes of a file from offset on; false when it cannot be read.
+bool ReadFileTail(const std::wstring& path, uint64_t offset, std::string& bytes);
+// Appends bytes to a file, creating it when missing.
+bool AppendToFile(const std::wstring& path, const std::string& bytes);
+// The file's size, or -1 when it does not exist.
+int64_t FileSize(const std::wstring& path);
+// Cuts the file back to size bytes; size -1 deletes it.
+bool RestoreFileSize(const std::wstring& path, int64_t size);

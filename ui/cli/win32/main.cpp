@@ -1,0 +1,51 @@
+// kivra-cli: the console front end over the same connection manager and sensor session as the window.
+#include "ui/cli/CliArguments.h"
+#include "ui/cli/HelpText.h"
+#include "ui/cli/win32/Commands.h"
+#include "ui/cli/win32/ConsoleOutput.h"
+#include "ui/cli/win32/InterfaceLanguage.h"
+#include "ui/cli/win32/SensorLink.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Command = ExitCode (*)(const CliArguments&, CSensorLink&);
+
+const std::map<std::wstring, Command> kConnectedCommands = {
+    {L"info", RunInfo},   {L"settings", RunSettings}, {L"live", RunLive}, {L"log", RunDataLog},
+    {L"zero", RunZero},   {L"address", RunAddress},   {L"diag", RunDiagnostics},
+    {L"test", RunTest},
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    CConsoleOutput output;
+    CliArguments arguments;
+    std::wstring error;
+    if (!ParseCliArguments(std::vector<std::wstring>(argv + 1, argv + argc), arguments, error)) {
+        output.Err(L"kivra-cli: " + error + L" (kivra-cli --help lists the commands and options)");
+        return ToInt(ExitCode::Usage);
+    }
+    if (arguments.help) {
+        std::wstring help = CliHelpText();
+        help.pop_back();
+        output.Out(help);
+        return ToInt(ExitCode::Ok);
+    }
+    ApplyInterfaceLanguage(arguments.language);
+    if (arguments.command == L"ports")
+        return ToInt(RunPorts(output));
+
+    CSensorLink link(arguments, output);
+    if (arguments.command == L"firmware")
+        return ToInt(RunFirmware(arguments, link));
+    const ExitCode connected = link.Connect();
+    if (connected != ExitCode::Ok)
+        return ToInt(connected);
+    return ToInt(kConnectedCommands.at(arguments.command)(arguments, link));
+}
