@@ -220,8 +220,13 @@ TEST(ThreadTest, TerminationTimeoutKeepsTheHandleForAnotherTry)
     EXPECT_TRUE(log.HasLine("ERROR;;WaitForSingleObject (termination timeout)"));
     EXPECT_TRUE(thread.IsActive());
 
+    // The kept handle allows further tries; a loaded machine may need more than one
+    // 100 ms window for the released worker to end.
     SetEvent(gate);
-    EXPECT_TRUE(thread.Destroy());
+    bool destroyed = false;
+    for (int attempt = 0; attempt < 50 && !destroyed; ++attempt)
+        destroyed = thread.Destroy();
+    EXPECT_TRUE(destroyed);
     EXPECT_FALSE(thread.IsActive());
     EXPECT_TRUE(log.HasLine("TRACE;;Destroy OK"));
     CloseHandle(gate);
