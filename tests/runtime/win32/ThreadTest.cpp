@@ -348,4 +348,78 @@ TEST(ThreadTest, AccessViolationInAHandlerIsReportedAndEndsTheThread)
     EXPECT_TRUE(thread.Destroy());
 }
 
+// A mutex whose owner thread ended without releasing it.
+HANDLE AbandonedMutex()
+{
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, nullptr);
+    HANDLE owner = CreateThread(
+        nullptr, 0, [](LPVOID m) -> DWORD { return WaitForSingleObject(static_cast<HANDLE>(m), INFINITE); }, mutex, 0,
+        nullptr);
+    WaitForSingleObject(owner, INFINITE);
+    CloseHandle(owner);
+    return mutex;
+}
+
+TEST(ThreadTest, WaitsReportIndexTimeoutAbandonmentAndFailure)
+{
+    CapturedLog log("waits", 1);
+    HANDLE idle = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE set = CreateEventW(nullptr, TRUE, TRUE, nullptr);
+    HANDLE abandonedOne = AbandonedMutex();
+    HANDLE abandonedTwo = AbandonedMutex();
+    // Far beyond any handle the process opens, so no later handle can take its value.
+    const HANDLE invalid = reinterpret_cast<HANDLE>(ULONG_PTR{0x0FFFFFFC});
+
+    struct Case {
+        const char* name;
+        std::vector<HANDLE> handles;
+        bool ok;
+        int result;
+    };
+    const Case cases[] = {
+        {"signalled", {set}, true, 0},
+        {"timed out", {idle}, true, TThread::kTimedOut},
+        {"abandoned", {abandonedOne}, true, 0},
+        {"invalid", {invalid}, false, 0},
+        {"second of two signalled", {idle, set}, true, 1},
+        {"none of two signalled", {idle, idle}, true, TThread::kTimedOut},
+        {"second of two abandoned", {idle, abandonedTwo}, true, 1},
+        {"one of two invalid", {idle, invalid}, false, 0},
+    };
+    // Not started: every caller is off the worker and gets the plain waits.
+    ProbeThread thread;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        int result = 77;
+        const bool ok = c.handles.size() == 1
+                            ? thread.WaitSingle(c.handles[0], result, 10)
+                            : thread.WaitMultiple(static_cast<DWORD>(c.handles.size()), c.handles.data(), result, 10);
+        EXPECT_EQ(ok, c.ok);
+        if (ok)
+            EXPECT_EQ(result, c.result);
+        else
+            EXPECT_EQ(thread.GetError(), errc::kInvalidHandle);
+    }
+    EXPECT_TRUE(log.HasLine("ERROR;;WaitForSingleObject 6"));
+    EXPECT_TRUE(log.HasLine("ERROR;;WaitForMultipleObjects 6,4294967295"));
+
+    // On the worker itself the waits pump messages and name that call in their failure lines.
+    volatile bool done = false;
+    thread.action = [&](unsigned short) {
+        int result = 0;
+        thread.WaitSingle(invalid, result, 10);
+        const HANDLE pair[2] = {idle, invalid};
+        thread.WaitMultiple(2, pair, result, 10);
+        done = true;
+    };
+    ASSERT_TRUE(thread.Create());
+    thread.first->Set();
+    ASSERT_TRUE(WaitUntil([&] { return done; }));
+    EXPECT_EQ(log.CountLines("ERROR;;MsgWaitForMultipleObjects 6(FFFFFFFF,this="), 1) << log.Text();
+    EXPECT_TRUE(log.HasLine("ERROR;;MsgWaitForMultipleObjects 6,4294967295"));
+    EXPECT_TRUE(thread.Destroy());
+    for (HANDLE h : {idle, set, abandonedOne, abandonedTwo})
+        CloseHandle(h);
+}
+
 }  // namespace
