@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <type_traits>
 
 class CRefCount {
 public:
@@ -26,7 +27,20 @@ private:
     std::atomic<std::int32_t> m_refCount{0};
 };
 
-// Holder of one counted reference to a CRefCount descendant.
+// Gives back one counted reference. A CRefCount deletes itself at zero; a TObject's
+// Release only says whether it was the last, and then the one giving it back deletes it.
+template <class T>
+void ReleaseCounted(T* p)
+{
+    if constexpr (std::is_same_v<decltype(p->Release()), bool>) {
+        if (p->Release())
+            delete p;
+    } else {
+        p->Release();
+    }
+}
+
+// Holder of one counted reference to a counted object (a CRefCount or TObject descendant).
 template <class T>
 class CRefPtr {
 public:
@@ -47,7 +61,7 @@ public:
         T* old = m_p;
         m_p = nullptr;
         if (old)
-            old->Release();
+            ReleaseCounted(old);
     }
     T* Get() const { return m_p; }
     T* operator->() const { return m_p; }

@@ -6,6 +6,7 @@
 
 #include "runtime/ErrorCodes.h"
 #include "runtime/OwnedWString.h"
+#include "runtime/RefCount.h"
 
 class TObject {
 public:
@@ -45,31 +46,4 @@ private:
 
 // Holder of one counted reference to a TObject descendant; dropping the last one deletes it.
 template <class T>
-class TRef {
-public:
-    TRef() = default;
-    TRef(T* p) : m_p(p) { if (m_p) m_p->AddRef(); }
-    TRef(const TRef& o) : TRef(o.m_p) {}
-    TRef(TRef&& o) noexcept : m_p(o.m_p) { o.m_p = nullptr; }
-    ~TRef() { Reset(); }
-    TRef& operator=(TRef o) noexcept
-    {
-        T* old = m_p;
-        m_p = o.m_p;
-        o.m_p = old;
-        return *this;
-    }
-    void Reset()
-    {
-        T* old = m_p;
-        m_p = nullptr;
-        if (old && old->Release())
-            delete old;
-    }
-    T* Get() const { return m_p; }
-    T* operator->() const { return m_p; }
-    explicit operator bool() const { return m_p != nullptr; }
-
-private:
-    T* m_p = nullptr;
-};
+using TRef = CRefPtr<T>;
