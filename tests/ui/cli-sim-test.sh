@@ -215,6 +215,9 @@ expect import-kept-serial "the serial number was kept" grep -q "^serial_number =
 printf '# edits\nangle_threshold = 44\npulse_sensor_timeout=9\n' >"$WORK/edits.txt"
 check settings-from 0 "Settings are written" settings set --from "$WORK/edits.txt" $P
 check settings-unchanged 0 "nothing to write" settings set angle_threshold=44 $P
+# A "Unicode" file as Windows editors and shell redirection write it: UTF-16 after its byte-order mark.
+{ printf '\377\376'; printf 'pulse_sensor_timeout = 11\r\n' | iconv -f UTF-8 -t UTF-16LE; } >"$WORK/edits-utf16.txt"
+check settings-from-utf16 0 "Settings are written" settings set --from "$WORK/edits-utf16.txt" $P
 check live 0 "^t=0.0s temperature=" live --count 3 $P
 expect live-lines "three lines" test "$(lines "$WORK/live.out" '^t=')" = 3
 check live-json 0 '^\{"t_ms": 0, "temperature"' live --count 2 --fast --json $P
