@@ -260,6 +260,7 @@ stop_sims
 # --- failures of the sensor itself
 start_sim silent 6 --no-answer
 check silent-sensor 6 "NO ANSWER FROM SENSOR!" info --port COM6 --timeout 2
+check silent-sensor-short 6 "NO ANSWER FROM SENSOR! \(no answer within 0\.5 s\)" info --port COM6 --timeout 0.5
 check silent-sensor-ru 6 "НЕТ ОТВЕТА ОТ ДАТЧИКА!" info --port COM6 --timeout 2 --lang ru
 interrupt silent-interrupted 13 "kivra-cli: interrupted" 4 info --port COM6 --timeout 60
 # A sensor that falls silent while live values come in: the lines so far, then its verdict.

@@ -200,7 +200,10 @@ ExitCode CSensorLink::WaitFor(const std::function<bool()>& done)
 ExitCode CSensorLink::Report(LinkVerdict verdict)
 {
     const CKivraProcessor& session = Session();
-    const std::wstring seconds = std::to_wstring(m_timeoutMs / 1000);
+    // Tenths too, so that a time-out below a second is not reported as 0 s.
+    std::wstring seconds = std::to_wstring(m_timeoutMs / 1000);
+    if (m_timeoutMs % 1000 >= 100)
+        seconds += L"." + std::to_wstring(m_timeoutMs % 1000 / 100);
     switch (verdict) {
     case LinkVerdict::ServerUnreachable:
         return Fail(ExitCode::ServerUnreachable,
