@@ -90,6 +90,9 @@ TEST(CliArguments, RefusedLinesSayWhy)
         {L"fly", L"unknown command"},
         {L"info --colour red", L"unknown option"},
         {L"info --port", L"needs a value"},
+        // An unknown last word is unknown, not short of a value, and takes no value from the next.
+        {L"info --colour", L"unknown option --colour"},
+        {L"live --colour --count 3", L"unknown option --colour"},
         {L"info --baud 115200", L"19200, 9600 or 4800"},
         {L"info --port COM1 --relay h:1 --terminal 1", L"exclude each other"},
         {L"info --relay h:1", L"needs --terminal"},
@@ -102,6 +105,9 @@ TEST(CliArguments, RefusedLinesSayWhy)
         {L"info --timeout soon", L"above 0"},
         {L"info --lang de", L"en or ru"},
         {L"live --count 0", L"above 0"},
+        // Beyond what a count holds on Windows, where it would turn negative (meaning "no count").
+        {L"live --count 2147483648", L"at most 2147483647"},
+        {L"live --count 4294967295", L"at most 2147483647"},
         {L"info extra", L"no operands"},
         {L"settings", L"get, set, export or import"},
         {L"settings set", L"KEY=VALUE"},

@@ -2,6 +2,7 @@
 #include "protocol/KivraProcessor.h"
 #include "ui/cli/ComPortList.h"
 #include "ui/cli/LiveLine.h"
+#include "ui/cli/MessageLine.h"
 #include "ui/cli/PollCounter.h"
 #include "ui/cli/ProgressLine.h"
 
@@ -31,6 +32,23 @@ TEST(LiveLine, TextAndJsonCarryTheTrimmedValues)
     facts.magnetDetectors = false;
     EXPECT_EQ(LiveTextLine(facts).find(L"magnets"), std::wstring::npos);
     EXPECT_EQ(TrimBlanks(L"   "), L"");
+}
+
+TEST(MessageLine, LineBreaksBecomeOneBlankAndTheEndsAreTrimmed)
+{
+    struct Case {
+        const wchar_t* text;
+        const wchar_t* line;
+    };
+    const Case cases[] = {
+        {L"Connection via COM7 failed!\r\nPort may be unavailable or busy.",
+         L"Connection via COM7 failed! Port may be unavailable or busy."},
+        {L"File not found.\r\n", L"File not found."},
+        {L"one\ntwo\rthree", L"one two three"},
+        {L"\r\n", L""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MessageLine(c.text), c.line);
 }
 
 TEST(ProgressLine, BarPercentBytesRateAndTimeLeft)

@@ -129,6 +129,9 @@ TEST(SettingsKeys, DiagnosisOfValuesThatOnlyFailTogether)
     EXPECT_NE(reasons[0].find(L"do not go together"), std::wstring::npos) << Narrow(reasons[0]);
     EXPECT_NE(reasons[0].find(L"angle.not_working.kind"), std::wstring::npos);
     EXPECT_NE(reasons[0].find(L"angle.not_working.range"), std::wstring::npos);
+    // Each named with its value and why such values fail: the rule says how they must relate.
+    EXPECT_NE(reasons[0].find(L"angle.not_working.range = \"10..40\""), std::wstring::npos) << Narrow(reasons[0]);
+    EXPECT_NE(reasons[0].find(FindSettingsKey(L"angle.not_working.range")->rule), std::wstring::npos);
 
     // Two independent faults are both named.
     edited = held.texts;

@@ -17,6 +17,29 @@ TEST(Utf8, CyrillicAndSupplementaryCharactersRoundTrip)
     EXPECT_EQ(back, text);
 }
 
+TEST(Utf8, FileTextIsUtf16AfterItsByteOrderMarkElseUtf8)
+{
+    struct Case {
+        std::string bytes;
+        std::wstring text;
+        bool clean;
+    };
+    const Case cases[] = {
+        // "a=Ж" and a character beyond U+FFFF, as a Windows "Unicode" file and its big-endian twin.
+        {std::string("\xFF\xFE" "a\0=\0\x16\x04\x3D\xD8\x00\xDE", 12), L"a=\x0416\U0001F600", true},
+        {std::string("\xFE\xFF\0a\0=\x04\x16\xD8\x3D\xDE\x00", 12), L"a=\x0416\U0001F600", true},
+        {std::string("\xFF\xFE" "a\0\x00\xDC", 6), L"a\xFFFD", false},  // a lone low surrogate
+        {std::string("\xFF\xFE" "a\0b", 5), L"a\xFFFD", false},         // an odd byte at the end
+        {"\xEF\xBB\xBF" "a=\xD0\x96", L"a=\x0416", true},               // UTF-8, its mark dropped
+        {"a=1", L"a=1", true},
+    };
+    for (const Case& c : cases) {
+        std::wstring text;
+        EXPECT_EQ(DecodeFileText(c.bytes, text), c.clean);
+        EXPECT_EQ(text, c.text);
+    }
+}
+
 TEST(Utf8, BrokenSequencesBecomeReplacementCharacters)
 {
     struct Case {

@@ -99,6 +99,26 @@ check_console() {
   fi
 }
 
+# interrupt NAME STATUS PATTERN SECONDS CLI-ARGUMENTS...: as check, with Ctrl+C (SIGINT, which
+# Wine hands to the program as a console control event) SECONDS after the start.
+interrupt() {
+  name=$1 want=$2 pattern=$3 after=$4
+  shift 4
+  sh "$WINE_RUN" "$CLI" "$@" >"$WORK/$name.out" 2>"$WORK/$name.err" &
+  pid=$!
+  sleep "$after"
+  kill -INT "$pid"
+  wait "$pid"
+  got=$?
+  if [ "$got" = "$want" ] && cat "$WORK/$name.out" "$WORK/$name.err" | grep -Eq -- "$pattern"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED $name (Ctrl+C after $after s): status $got (wanted $want), pattern '$pattern'; kivra-cli $*"
+    sed 's/^/    | /' "$WORK/$name.out" "$WORK/$name.err"
+  fi
+}
+
 # expect NAME CONDITION-DESCRIPTION COMMAND...: a plain shell check of a file the CLI wrote.
 expect() {
   name=$1 what=$2
@@ -113,11 +133,11 @@ expect() {
 
 u32() { printf "$(printf '\\%03o\\%03o\\%03o\\%03o' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"; }
 
-# make_image FILE BODY-BYTES VERSION: a firmware image of the supported device type.
+# make_image FILE BODY-BYTES VERSION [DEVICE-TYPE]: a firmware image, by default of the supported device type.
 make_image() {
   size=$(($2 + 28))
   {
-    printf 'FW01'; u32 $size; u32 3735928559; u32 "$3"; u32 3201; u32 24
+    printf 'FW01'; u32 $size; u32 3735928559; u32 "$3"; u32 "${4:-3201}"; u32 24
     head -c "$2" /dev/urandom
     u32 3735928559
   } >"$1"
@@ -131,11 +151,26 @@ make_image "$WORK/good.fw" 3000 12
 make_image "$WORK/small.fw" 700 13
 make_image "$WORK/console.fw" 1200 14
 head -c 100 "$WORK/good.fw" >"$WORK/bad.fw"
+make_image "$WORK/other-type.fw" 500 15 3001
+# Every kind of bad image file: too short for a header, no header, a size the file does not
+# have, a trailer that is not the header's check value.
+head -c 20 "$WORK/good.fw" >"$WORK/bad-short.fw"
+head -c 3028 /dev/zero >"$WORK/bad-header.fw"
+cp "$WORK/bad.fw" "$WORK/bad-size.fw"
+{ head -c 3024 "$WORK/good.fw"; u32 1234; } >"$WORK/bad-trailer.fw"
 
 # --- the command line alone
 check usage 2 "19200, 9600 or 4800" info --baud 1234
 check help 0 "settings set KEY=VALUE" --help
 check bad-firmware-file 10 "bad.fw" firmware "$WORK/bad.fw" --port COM5
+# The loader's two-line message on one line, one blank between its sentences and none at the end.
+check bad-firmware-short 10 "image\. The file is too short to hold a firmware image\.$" firmware "$WORK/bad-short.fw"
+check bad-firmware-header 10 "image\. The file does not begin with a firmware image header\.$" \
+  firmware "$WORK/bad-header.fw"
+check bad-firmware-size 10 "image\. The image size in the file header differs from the size of the file\.$" \
+  firmware "$WORK/bad-size.fw"
+check bad-firmware-trailer 10 "image\. The check value at the end of the file differs" firmware "$WORK/bad-trailer.fw"
+check bad-firmware-missing 10 "missing\.fw: [^ ].*[^ ]$" firmware "$WORK/missing.fw"
 
 # --- the port list: the setup API's ports class, numbered order, the adapter marked
 PORTS='HKLM\System\CurrentControlSet\Enum\Root\PORTS'
@@ -180,6 +215,9 @@ expect import-kept-serial "the serial number was kept" grep -q "^serial_number =
 printf '# edits\nangle_threshold = 44\npulse_sensor_timeout=9\n' >"$WORK/edits.txt"
 check settings-from 0 "Settings are written" settings set --from "$WORK/edits.txt" $P
 check settings-unchanged 0 "nothing to write" settings set angle_threshold=44 $P
+# A "Unicode" file as Windows editors and shell redirection write it: UTF-16 after its byte-order mark.
+{ printf '\377\376'; printf 'pulse_sensor_timeout = 11\r\n' | iconv -f UTF-8 -t UTF-16LE; } >"$WORK/edits-utf16.txt"
+check settings-from-utf16 0 "Settings are written" settings set --from "$WORK/edits-utf16.txt" $P
 check live 0 "^t=0.0s temperature=" live --count 3 $P
 expect live-lines "three lines" test "$(lines "$WORK/live.out" '^t=')" = 3
 check live-json 0 '^\{"t_ms": 0, "temperature"' live --count 2 --fast --json $P
@@ -197,11 +235,23 @@ check address-after 0 "network address: 9" info --address 9 $P
 check address-back 0 "network address: 1" address 1 --address 9 --secondary off $P
 check trace 0 "" info $P --trace "$WORK/trace.txt"
 expect trace-content "request and answer frames in hex" grep -q '^Rx;' "$WORK/trace.txt"
+# An image for another device type is not sent: the sensor would no longer be one this tool can update.
+check firmware-other-type 10 "device type 3001, the sensor is of type 3201; nothing was sent" \
+  firmware "$WORK/other-type.fw" $P
+check firmware-other-type-after 0 "model: TQS 25-07" info $P
+expect firmware-other-type-sent "no firmware block reached the sensor" \
+  sh -c "! grep -q '\"kind\":\"request\",.*\"code\":3,' '$WORK/direct.log'"
 check firmware 0 "Firmware update is completed" firmware "$WORK/good.fw" --port COM5 --baud 19200 --timeout 8
 expect firmware-image "the simulator received the file byte for byte" cmp -s "$WORK/good.fw" "$WORK/received.fw"
 expect firmware-progress "plain progress lines up to 100%" grep -q "^firmware: 100%  3028/3028 bytes" "$WORK/firmware.out"
 check firmware-again 0 "Firmware is up-to-date" firmware "$WORK/good.fw" $P --timeout 8
-check missing-port 3 "Connection via COM77 failed! Port may be unavailable or busy." info --port COM77
+check missing-port 3 "Connection via COM77 failed! Port may be unavailable or busy.$" info --port COM77
+# Ctrl+C ends the command cleanly: the rows logged so far reach their file, and live without
+# a count ends that way with success.
+rm -f "$WORK/interrupted-rows.txt"
+interrupt log-interrupted 13 "[1-9][0-9]* rows appended" 6 log "$WORK/interrupted-rows.txt" --count 1000 $P
+expect log-interrupted-rows "the rows before Ctrl+C are in the file" test -s "$WORK/interrupted-rows.txt"
+interrupt live-interrupted 0 "^t=" 6 live $P
 # On a console: the same texts in Russian through the console, and the progress as a redrawn bar.
 check_console console-ru 0 "Связь с датчиком установлена" info $P --lang ru
 check_console console-firmware 0 "$(printf '\r')\\[#{20}\\] 100%  1228/1228 bytes" firmware "$WORK/console.fw" $P --timeout 8
@@ -210,7 +260,14 @@ stop_sims
 # --- failures of the sensor itself
 start_sim silent 6 --no-answer
 check silent-sensor 6 "NO ANSWER FROM SENSOR!" info --port COM6 --timeout 2
+check silent-sensor-short 6 "NO ANSWER FROM SENSOR! \(no answer within 0\.5 s\)" info --port COM6 --timeout 0.5
 check silent-sensor-ru 6 "НЕТ ОТВЕТА ОТ ДАТЧИКА!" info --port COM6 --timeout 2 --lang ru
+interrupt silent-interrupted 13 "kivra-cli: interrupted" 4 info --port COM6 --timeout 60
+# A sensor that falls silent while live values come in: the lines so far, then its verdict.
+printf 'at 5 no-answer on\n' >"$WORK/falls-silent.txt"
+start_sim falls-silent 10 --scenario "$WORK/falls-silent.txt"
+check live-falls-silent 6 "NO ANSWER FROM SENSOR!" live --port COM10 --timeout 3
+expect live-falls-silent-lines "live lines before the silence" grep -q '^t=' "$WORK/live-falls-silent.out"
 start_sim other-model 7 --device-type 3001
 check unsupported-model 7 "unsupported sensor model Vextora T3" info --port COM7 --timeout 5
 start_sim rejecting 8 --reject-writes --zero-candidate 0.5,0.25,0.75

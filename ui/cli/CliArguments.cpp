@@ -10,6 +10,22 @@ namespace {
 const wchar_t* const kCommands[] = {L"info", L"settings", L"live", L"zero",     L"address", L"diag",
                                     L"test", L"firmware", L"log",  L"ports",    L"help"};
 
+// Options followed by a value; any other word starting with "--" that is no switch is unknown.
+const wchar_t* const kValueOptions[] = {L"port",  L"baud",    L"relay", L"terminal", L"terminal-port",
+                                        L"terminal-baud", L"address", L"timeout", L"lang",
+                                        L"trace", L"count",   L"from",  L"common",   L"secondary"};
+
+// The largest count a long holds on every build (it is 32 bits wide on Windows).
+constexpr uint32_t kMaxCount = 0x7FFFFFFF;
+
+bool IsOneOf(const std::wstring& word, const auto& list)
+{
+    for (const wchar_t* item : list)
+        if (word == item)
+            return true;
+    return false;
+}
+
 bool IsBaudRate(uint32_t rate) { return rate == 19200 || rate == 9600 || rate == 4800; }
 
 bool ReadUnsigned(const std::wstring& text, uint32_t& value)
@@ -102,10 +118,7 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
         const std::wstring& word = words[i];
         if (word.size() < 2 || word.compare(0, 2, L"--") != 0) {
             if (a.command.empty()) {
-                bool known = false;
-                for (const wchar_t* c : kCommands)
-                    known = known || word == c;
-                if (!known) {
+                if (!IsOneOf(word, kCommands)) {
                     error = L"unknown command \"" + word + L"\"";
                     return false;
                 }
@@ -127,6 +140,10 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
         if (flag) {
             *flag = true;
             continue;
+        }
+        if (!IsOneOf(name, kValueOptions)) {
+            error = L"unknown option " + word;
+            return false;
         }
         if (i + 1 >= words.size()) {
             error = word + L" needs a value";
@@ -172,8 +189,8 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
         } else if (name == L"trace") {
             a.trace = value;
         } else if (name == L"count") {
-            if (!ReadUnsigned(value, number) || number == 0)
-                return bad(L"the count is a whole number above 0");
+            if (!ReadUnsigned(value, number) || number == 0 || number > kMaxCount)
+                return bad(L"the count is a whole number above 0, at most 2147483647");
             a.count = static_cast<long>(number);
         } else if (name == L"from") {
             a.from = value;
@@ -183,9 +200,6 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
         } else if (name == L"secondary") {
             if (!ReadSwitch(value, a.secondary))
                 return bad(L"on or off");
-        } else {
-            error = L"unknown option " + word;
-            return false;
         }
     }
     if (!a.port.empty() && !a.relay.empty()) {

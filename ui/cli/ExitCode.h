@@ -14,6 +14,7 @@ enum class ExitCode : int {
     BadFirmwareFile = 10,   // the firmware image cannot be opened or is not an image
     FileError = 11,         // a file of the command cannot be read or written
     ConnectionLost = 12,    // the link dropped while the command was running
+    Interrupted = 13,       // Ctrl+C or Ctrl+Break ended the command before it was done
 };
 
 inline int ToInt(ExitCode code) { return static_cast<int>(code); }

@@ -39,6 +39,7 @@ Commands:
 
 Exit status: 0 done, 2 wrong command line, 3 COM port missing or busy, 4 relay server unreachable,
 5 terminal refused, 6 sensor silent, 7 unsupported sensor model, 8 invalid value (nothing sent),
-9 rejected by the sensor, 10 bad firmware file, 11 file error, 12 connection lost.
+9 rejected by the sensor, 10 bad firmware file, 11 file error, 12 connection lost,
+13 interrupted (Ctrl+C; live without --count ends that way with 0).
 )";
 }

@@ -168,11 +168,13 @@ std::vector<std::wstring> DiagnoseSettings(const SettingsTexts& edited, const Se
             reasons.push_back(std::wstring(key->name) + L" = \"" + SettingsValue(*key, edited) + L"\": " + key->rule);
     }
     if (reasons.empty()) {
-        std::wstring names;
+        // The rules say how the values must relate, so each comes with its value and rule.
+        std::wstring values;
         for (const SettingsKey* key : changed)
-            names += (names.empty() ? L"" : L", ") + std::wstring(key->name);
+            values += (values.empty() ? L"" : L"; ") + std::wstring(key->name) + L" = \"" + SettingsValue(*key, edited) +
+                      L"\" (" + key->rule + L")";
         reasons.push_back(changed.empty() ? L"the settings the sensor holds do not validate"
-                                          : L"these values do not go together: " + names);
+                                          : L"these values do not go together: " + values);
     }
     return reasons;
 }

@@ -62,6 +62,34 @@ std::string ToUtf8(const std::wstring& text)
     return out;
 }
 
+bool DecodeFileText(const std::string& bytes, std::wstring& text)
+{
+    const bool little = bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE';
+    const bool big = bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF';
+    if (!little && !big)
+        return FromUtf8(bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? bytes.substr(3) : bytes, text);
+    text.clear();
+    bool clean = bytes.size() % 2 == 0;
+    const auto unit = [&](std::size_t at) {
+        const auto first = static_cast<unsigned char>(bytes[at]), second = static_cast<unsigned char>(bytes[at + 1]);
+        return static_cast<char32_t>(little ? first | second << 8 : second | first << 8);
+    };
+    for (std::size_t at = 2; at + 1 < bytes.size(); at += 2) {
+        char32_t c = unit(at);
+        if (c >= 0xD800 && c <= 0xDBFF && at + 3 < bytes.size() && unit(at + 2) >= 0xDC00 && unit(at + 2) <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(at + 2) - 0xDC00);
+            at += 2;
+        } else if (IsSurrogate(c)) {
+            c = kReplacement;
+            clean = false;
+        }
+        AppendWide(text, c);
+    }
+    if (bytes.size() % 2)
+        AppendWide(text, kReplacement);
+    return clean;
+}
+
 bool FromUtf8(const std::string& bytes, std::wstring& text)
 {
     text.clear();

@@ -5,6 +5,7 @@
 #include "protocol/KivraProcessor.h"
 #include "protocol/UserPrompt.h"
 #include "runtime/ProcessClock.h"
+#include "ui/cli/MessageLine.h"
 #include "ui/cli/ProgressLine.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
@@ -15,16 +16,12 @@ namespace {
 class CCollectedPrompt : public CUserPrompt
 {
 public:
-    void ShowMessage(const std::wstring& text) override { message += (message.empty() ? L"" : L" ") + text; }
+    void ShowMessage(const std::wstring& text) override
+    {
+        message += (message.empty() ? L"" : L" ") + MessageLine(text);
+    }
     std::wstring message;
 };
-
-std::wstring OneLine(std::wstring text)
-{
-    for (wchar_t& c : text)
-        c = c == L'\r' || c == L'\n' ? L' ' : c;
-    return text;
-}
 
 // Shows the download as it goes: the status texts as lines, the blocks as a bar or as paced lines.
 class CProgressView
@@ -81,11 +78,19 @@ ExitCode RunFirmware(const CliArguments& arguments, CSensorLink& link)
     CRefPtr<CFirmwareFile> image(new CFirmwareFile);
     CCollectedPrompt prompt;
     if (!image->Load(arguments.operands[0].c_str(), prompt))
-        return link.Fail(ExitCode::BadFirmwareFile, arguments.operands[0] + L": " + OneLine(prompt.message));
+        return link.Fail(ExitCode::BadFirmwareFile, arguments.operands[0] + L": " + prompt.message);
     const ExitCode connected = link.Connect();
     if (connected != ExitCode::Ok)
         return connected;
     CKivraProcessor& session = link.Session();
+    // An image of another device type would leave a sensor this tool no longer talks to,
+    // so not even an update could mend it.
+    const uint32_t imageType = image->Header().deviceType;
+    const uint32_t sensorType = session.Records().identification.deviceType;
+    if (imageType != sensorType)
+        return link.Fail(ExitCode::BadFirmwareFile, arguments.operands[0] + L": the image is for device type " +
+                                                        std::to_wstring(imageType) + L", the sensor is of type " +
+                                                        std::to_wstring(sensorType) + L"; nothing was sent");
     if (!session.StartFirmwareUpdate(image.Get()))
         return link.Fail(ExitCode::ConnectionLost, L"the sensor is not ready for an update");
     image.Reset();  // the session holds its own reference while the update runs

@@ -46,7 +46,7 @@ ExitCode RunLive(const CliArguments& arguments, CSensorLink& link)
     CKivraProcessor& session = link.Session();
     session.SetFastPolling(arguments.fast);
     int64_t first = -1;
-    return CountPolls(link, arguments.count, [&] {
+    const ExitCode result = CountPolls(link, arguments.count, [&] {
         const int64_t now = NowMilliseconds();
         if (first < 0)
             first = now;
@@ -56,6 +56,8 @@ ExitCode RunLive(const CliArguments& arguments, CSensorLink& link)
         facts.elapsedMs = now - first;
         link.Output().Out(arguments.json ? LiveJsonLine(facts) : LiveTextLine(facts));
     });
+    // Without a count, Ctrl+C is how the watching ends.
+    return result == ExitCode::Interrupted && arguments.count < 0 ? ExitCode::Ok : result;
 }
 
 ExitCode RunDataLog(const CliArguments& arguments, CSensorLink& link)
@@ -83,7 +85,8 @@ ExitCode RunDataLog(const CliArguments& arguments, CSensorLink& link)
         return link.Fail(ExitCode::FileError, L"cannot write " + target);
     if (result == ExitCode::Ok && !stillOpen)
         return link.Fail(ExitCode::FileError, L"writing the data log failed after " + std::to_wstring(rows) + L" rows");
-    if (result == ExitCode::Ok)
+    // Interrupted, the rows taken so far are kept all the same.
+    if (result == ExitCode::Ok || result == ExitCode::Interrupted)
         link.Output().Out(std::to_wstring(rows) + L" rows appended to " + target);
     return result;
 }

@@ -7,8 +7,10 @@
 #include "runtime/ResourceText.h"
 #include "runtime/TRegKey1.h"
 #include "ui/cli/ComPortList.h"
+#include "ui/cli/MessageLine.h"
 #include "ui/cli/Utf8.h"
 #include "ui/cli/win32/ConsoleOutput.h"
+#include "ui/cli/win32/Interruption.h"
 #include "ui/cli/win32/SetupApiPorts.h"
 #include "ui/resources/resource.h"
 
@@ -26,14 +28,6 @@ std::wstring Replaced(std::wstring text, const std::wstring& what, const std::ws
     const std::size_t at = text.find(what);
     if (at != std::wstring::npos)
         text.replace(at, what.size(), with);
-    return text;
-}
-
-// Line breaks of the message-box texts become blanks on one console line.
-std::wstring OneLine(std::wstring text)
-{
-    for (std::size_t at; (at = text.find(L"\r\n")) != std::wstring::npos;)
-        text.replace(at, 2, L" ");
     return text;
 }
 
@@ -135,7 +129,7 @@ ExitCode CSensorLink::Connect()
         if (IsRelay())
             return Fail(ExitCode::ServerUnreachable, L"cannot reach the relay server " + m_arguments.relay);
         return Fail(ExitCode::PortUnavailable,
-                    OneLine(Replaced(LoadResourceText(IDS_CONNECT_FAILED), L"%s", m_manager->GetComPort())));
+                    MessageLine(Replaced(LoadResourceText(IDS_CONNECT_FAILED), L"%s", m_manager->GetComPort())));
     }
     // Stored as the window stores them after every connection it opens.
     TRegKey1& key = ApplicationRegKey();
@@ -193,6 +187,8 @@ ExitCode CSensorLink::WaitFor(const std::function<bool()>& done)
             return Report(m_verdict);
         if (done())
             return ExitCode::Ok;
+        if (Interrupted())
+            return Fail(ExitCode::Interrupted, L"interrupted");
         const int64_t now = NowMilliseconds();
         if (now >= deadline)
             return Report(m_watch.TimedOut(Snapshot(0)));
@@ -204,7 +200,10 @@ ExitCode CSensorLink::WaitFor(const std::function<bool()>& done)
 ExitCode CSensorLink::Report(LinkVerdict verdict)
 {
     const CKivraProcessor& session = Session();
-    const std::wstring seconds = std::to_wstring(m_timeoutMs / 1000);
+    // Tenths too, so that a time-out below a second is not reported as 0 s.
+    std::wstring seconds = std::to_wstring(m_timeoutMs / 1000);
+    if (m_timeoutMs % 1000 >= 100)
+        seconds += L"." + std::to_wstring(m_timeoutMs % 1000 / 100);
     switch (verdict) {
     case LinkVerdict::ServerUnreachable:
         return Fail(ExitCode::ServerUnreachable,

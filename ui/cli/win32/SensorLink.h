@@ -26,7 +26,7 @@ public:
     ExitCode Connect();
 
     // Pumps messages until done() holds (checked after every update), the link fails,
-    // or the sensor stays silent for the time-out. Failures are reported here.
+    // the sensor stays silent for the time-out, or Ctrl+C is pressed. Failures are reported here.
     ExitCode WaitFor(const std::function<bool()>& done);
 
     // Called with the change bits of every update, before done() is asked.

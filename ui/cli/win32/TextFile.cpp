@@ -1,4 +1,4 @@
-// Whole UTF-8 text files for the settings documents and the data-log copy.
+// Whole text files for the settings documents (written as UTF-8, read also as UTF-16) and the data-log copy.
 #include "ui/cli/win32/TextFile.h"
 
 #include "ui/cli/Utf8.h"
@@ -58,7 +58,7 @@ bool ReadTextFile(const std::wstring& path, std::wstring& text)
     std::string bytes;
     if (!ReadFileTail(path, 0, bytes))
         return false;
-    FromUtf8(bytes, text);
+    DecodeFileText(bytes, text);
     return true;
 }
 

@@ -1,4 +1,4 @@
-// Whole UTF-8 text files for the settings documents and the data-log copy.
+// Whole text files for the settings documents (written as UTF-8, read also as UTF-16) and the data-log copy.
 #pragma once
 
 #include <cstdint>

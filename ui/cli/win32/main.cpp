@@ -4,6 +4,7 @@
 #include "ui/cli/win32/Commands.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/InterfaceLanguage.h"
+#include "ui/cli/win32/Interruption.h"
 #include "ui/cli/win32/SensorLink.h"
 
 #include <map>
@@ -41,6 +42,7 @@ int wmain(int argc, wchar_t** argv)
     if (arguments.command == L"ports")
         return ToInt(RunPorts(output));
 
+    CatchInterruption();
     CSensorLink link(arguments, output);
     if (arguments.command == L"firmware")
         return ToInt(RunFirmware(arguments, link));
