@@ -158,6 +158,10 @@ check settings-readback-drops 0 "^angle_threshold = 37" settings get $P
 expect settings-readback-interval "output_interval read back as written" \
   grep -q "^output_interval = 6" "$WORK/settings-readback-drops.out"
 stop_sims
+# A sensor that keeps its block: a lost answer must not turn the refusal into a success.
+start_sim rejecting-drops 19 --drop-every 3 --reject-writes
+check settings-rejected-drops 9 "SETTINGS ARE REJECTED BY SENSOR!" settings set angle_threshold=38 --port COM19 --baud 19200 --timeout 5
+stop_sims
 
 # --- firmware through drops and through damaged bytes: the sensor's image is the file's
 start_sim fw-drops 16 --drop-every 5 --save-image "$WORK/drops-received.fw"
