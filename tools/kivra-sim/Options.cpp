@@ -255,6 +255,8 @@ const std::vector<Option>& Options() {
        SetTerminalError},
       {"close-marker", "TEXT", true, "line the terminal sends when its port closes (default #CLOSED)",
        Text([](SimConfig& c) -> std::string& { return c.terminal.closeMarker; })},
+      {"close-port-after", "S", true, "the terminal closes its transparent port S seconds after opening it, traffic or not",
+       Number([](SimConfig& c) -> double& { return c.terminal.closePortAfter; }, 0, 1e9)},
       {"relay-error", "CODE[:COUNT]", true, "answer connect requests with @ERR:CODE (only the first COUNT)",
        SetRelayError},
       // Faults

@@ -32,6 +32,7 @@ struct TerminalConfig {
   unsigned boardRevision = 0x190;
   std::vector<std::pair<std::string, int>> errors;  // command keyword -> "#ERR:" code
   std::string closeMarker = "#CLOSED";
+  double closePortAfter = 0;  // seconds after opening that the port closes despite traffic; 0 never
 };
 
 struct RelayConfig {

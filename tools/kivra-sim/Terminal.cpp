@@ -1,6 +1,7 @@
 // On-board terminal commands and transparent pass-through.
 #include "Terminal.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace sim {
@@ -84,9 +85,14 @@ bool Terminal::OpenPort(const std::string& arguments, double now) {
   shortTime_ = shortTime / 100.0;  // both times come in units of 10 ms
   longTime_ = longTime / 100.0;
   lastTraffic_ = now;
+  openedAt_ = now;
   port_ = std::make_unique<SensorLink>(name_, sensor_, config_.faults, config_.line, log_, now);
   port_->SetBaud(baud);
   return true;
+}
+
+bool Terminal::ForcedCloseDue(double now) const {
+  return config_.terminal.closePortAfter > 0 && now - openedAt_ >= config_.terminal.closePortAfter;
 }
 
 void Terminal::Poll(double now) {
@@ -102,7 +108,7 @@ void Terminal::Poll(double now) {
     out_.insert(out_.end(), held_.begin(), held_.end());
     held_.clear();
   }
-  if (held_.empty() && now - lastTraffic_ >= longTime_) {
+  if (held_.empty() && (now - lastTraffic_ >= longTime_ || ForcedCloseDue(now))) {
     port_.reset();
     Send(config_.terminal.closeMarker, now);
   }
@@ -112,6 +118,8 @@ std::optional<double> Terminal::NextWake() const {
   if (!port_) return std::nullopt;
   std::optional<double> wake = port_->NextWake();
   double other = held_.empty() ? lastTraffic_ + longTime_ : forwardAt_;
+  if (held_.empty() && config_.terminal.closePortAfter > 0)
+    other = std::min(other, openedAt_ + config_.terminal.closePortAfter);
   if (!wake || other < *wake) wake = other;
   return wake;
 }

@@ -25,6 +25,7 @@ class Terminal {
   std::string Reply(const std::string& command, double now);
   bool OpenPort(const std::string& arguments, double now);
   void Send(const std::string& text, double now);
+  bool ForcedCloseDue(double now) const;
 
   unsigned id_;
   const SimConfig& config_;
@@ -39,6 +40,7 @@ class Terminal {
   double shortTime_ = 0;
   double longTime_ = 0;
   double lastTraffic_ = 0;
+  double openedAt_ = 0;
   Bytes held_;            // sensor bytes waiting for the short gap
   double forwardAt_ = 0;
 };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 
@@ -104,6 +105,32 @@ TEST(TerminalDialogue, TransparentPortCarriesSensorFramesAndClosesWhenIdle) {
   EXPECT_NEAR(firstByte, 42 * 10.0 / 9600 + 0.005 + 0.03, 0.003);
   EXPECT_EQ(closed, "#CLOSED\r\n");  // 2 s without traffic
   EXPECT_EQ(rig.Say(s, "#DEVID?\r", 3.1), "#DEVID:1\r\n#OK\r\n");  // back in command mode
+}
+
+TEST(TerminalDialogue, PortClosesOnTimeDespiteTraffic) {
+  Rig rig;
+  rig.config.terminal.closePortAfter = 1.0;
+  rig.config.terminal.closeMarker = "#MON:IDLE";
+  sim::RelaySession s = rig.Session();
+  CRequestFrame f;
+  f.BuildReadIdentification(255);
+  const std::string request(f.Data(), f.Data() + f.Length());
+  EXPECT_EQ(rig.Say(s, "@CON=1\r#SEROPN=2,19200,0,3,30000\r", 0.0), "@OK\r\n#OPEN\r\n");
+  size_t answered = 0;
+  double closedAt = -1;
+  // A request every 100 ms keeps the port busy, far inside its long time of 300 s.
+  for (double t = 0; t < 2 && closedAt < 0; t += 0.001) {
+    if (std::fmod(t, 0.1) < 0.001) s.OnReceived(reinterpret_cast<const uint8_t*>(request.data()), request.size(), t);
+    s.Poll(t);
+    sim::Bytes out = s.TakeOutput();
+    if (!out.empty() && out[0] == '#') {
+      EXPECT_EQ(std::string(out.begin(), out.end()), "#MON:IDLE\r\n");
+      closedAt = t;
+    } else answered += out.size();
+  }
+  EXPECT_GT(answered, 37u * 5);
+  EXPECT_NEAR(closedAt, 1.0, 0.05);
+  EXPECT_EQ(rig.Say(s, "#DEVID?\r", 2.1), "#DEVID:1\r\n#OK\r\n");
 }
 
 }  // namespace

@@ -1,0 +1,211 @@
+#!/bin/sh
+# kivra-cli under Wine against the simulator on a bad line: dropped answers, damaged bytes,
+# stray bytes, frames in pieces, a cut in a firmware download and a terminal that closes its
+# port; every run must end with the right result or a clear failure, never hang.
+# usage: cli-fault-test.sh --cli kivra-cli.exe --sim kivra-sim --wine wine-run.sh --work DIR
+set -u
+
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --cli) CLI=$2; shift 2 ;;
+    --sim) SIM=$2; shift 2 ;;
+    --wine) WINE_RUN=$2; shift 2 ;;
+    --work) WORK=$2; shift 2 ;;
+    *) echo "cli-fault-test: unknown argument $1" >&2; exit 2 ;;
+  esac
+done
+if [ ! -x "$SIM" ]; then
+  echo "cli-fault-test: the simulator $SIM is missing; build the host build first (or set KIVRA_SIM)" >&2
+  exit 1
+fi
+mkdir -p "$WORK"
+WORK=$(cd "$WORK" && pwd)
+rm -f "$WORK"/*.out "$WORK"/*.err "$WORK"/*.log "$WORK"/*.sim "$WORK"/*.fw
+export KIVRA_WINEPREFIX="$WORK/wineprefix"
+sh "$WINE_RUN" cmd /c exit 0 >/dev/null 2>&1
+WINEPREFIX=$KIVRA_WINEPREFIX wineserver -p30 >/dev/null 2>&1
+
+passed=0
+failed=0
+sims=""
+
+stop_sims() {
+  for pid in $sims; do kill "$pid" 2>/dev/null; done
+  for pid in $sims; do wait "$pid" 2>/dev/null; done
+  sims=""
+}
+trap stop_sims EXIT INT TERM
+
+# start_sim NAME COM OPTIONS...: the simulator with its sensor on COM (0: the relay server
+# instead, whose address RELAY then holds), once it is reachable.
+start_sim() {
+  sim=$1 com=$2
+  shift 2
+  if [ "$com" = 0 ]; then
+    set -- --no-serial --relay-port 0 "$@"
+  else
+    set -- --wine-prefix "$KIVRA_WINEPREFIX" --com "$com" "$@"
+  fi
+  : >"$WORK/$sim.sim"
+  "$SIM" --exit-after 100 --log "$WORK/$sim.log" "$@" >>"$WORK/$sim.sim" 2>&1 &
+  sims="$sims $!"
+  i=0
+  while [ $i -lt 100 ]; do
+    if [ "$com" = 0 ]; then
+      grep -q '^relay: ' "$WORK/$sim.sim" && break
+    else
+      grep -q '^serial: ' "$WORK/$sim.sim" && [ -e "$KIVRA_WINEPREFIX/dosdevices/com$com" ] && break
+    fi
+    sleep 0.1
+    i=$((i + 1))
+  done
+  RELAY=$(sed -n 's/^relay: //p' "$WORK/$sim.sim" | head -n 1)
+  [ $i -lt 100 ] || echo "cli-fault-test: the simulator $sim did not come up: $(cat "$WORK/$sim.sim")"
+}
+
+# check NAME STATUS PATTERN CLI-ARGUMENTS...: passes when kivra-cli ends with STATUS within
+# 120 s (a hang is a failure of its own) and its output holds PATTERN (grep -E; "" for none).
+check() {
+  run=$1 want=$2 pattern=$3
+  shift 3
+  timeout -k 5 120 sh "$WINE_RUN" "$CLI" "$@" >"$WORK/$run.out" 2>"$WORK/$run.err"
+  got=$?
+  if [ "$got" = "$want" ] && { [ -z "$pattern" ] || cat "$WORK/$run.out" "$WORK/$run.err" | grep -Eq -- "$pattern"; }; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    [ "$got" = 124 ] && echo "FAILED $run: still running after 120 s"
+    echo "FAILED $run: status $got (wanted $want), pattern '$pattern'; kivra-cli $*"
+    sed 's/^/    | /' "$WORK/$run.out" "$WORK/$run.err"
+  fi
+}
+
+expect() {
+  what=$2
+  if (shift 2; "$@"); then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED $1: $what"
+  fi
+}
+
+# sane_live FILE [COUNT]: COUNT live lines (without COUNT: at least one), time rising, every
+# temperature near the simulated 21.5 degrees and every angle inside the simulated swing of
+# 45 +- 30 degrees (a damaged frame taken for an answer shows up as a wild value, a line
+# without an answer behind it as empty fields).
+sane_live() {
+  tr -d '\r' <"$1" | awk -v want="${2:-}" '
+    /^t=/ {
+      n++
+      t = $1; sub(/^t=/, "", t); sub(/s$/, "", t)
+      temp = $2; sub(/^temperature=/, "", temp)
+      angle = $3; sub(/^angle=/, "", angle)
+      if ($2 !~ /^temperature=-?[0-9]+(\.[0-9]+)?$/ || $3 !~ /^angle=-?[0-9]+(\.[0-9]+)?$/) bad++
+      else if (temp + 0 < 15 || temp + 0 > 28 || angle + 0 < 5 || angle + 0 > 85) bad++
+      if (n > 1 && t + 0 < last) bad++
+      last = t + 0
+    }
+    END { exit !((want == "" ? n > 0 : n == want) && bad == 0) }'
+}
+
+u32() { printf "$(printf '\\%03o\\%03o\\%03o\\%03o' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"; }
+
+# make_image FILE BODY-BYTES VERSION: a firmware image of the supported device type.
+make_image() {
+  size=$(($2 + 28))
+  {
+    printf 'FW01'; u32 $size; u32 3735928559; u32 "$3"; u32 3201; u32 24
+    head -c "$2" /dev/urandom
+    u32 3735928559
+  } >"$1"
+}
+
+make_image "$WORK/drops.fw" 2000 12
+make_image "$WORK/damage.fw" 2000 13
+make_image "$WORK/cut.fw" 3000 14
+
+# --- live values through every kind of line fault, at 19200 baud
+# live_case NAME COM TIMEOUT SIM-OPTIONS...
+live_case() {
+  name=$1 com=$2 wait=$3
+  shift 3
+  start_sim "$name" "$com" "$@"
+  check "$name" 0 "^t=" live --count 20 --fast --port "COM$com" --baud 19200 --timeout "$wait"
+  expect "$name-values" "20 lines of sane values in time order" sane_live "$WORK/$name.out" 20
+  stop_sims
+}
+# At 2 % damaged bytes most of the 103-byte settings answers and half the 35-byte data answers
+# are lost, each costing a 2 s resend: about 90 s, so this case runs beside all the others,
+# with a time-out that allows a run of damaged answers.
+(
+  passed=0 failed=0 sims=""
+  trap stop_sims EXIT INT TERM
+  live_case live-corrupt 12 40 --corrupt 0.02 --seed 1
+  echo "$passed $failed" >"$WORK/live-corrupt.counts"
+) &
+corrupt_case=$!
+live_case live-drops 11 5 --drop-every 3
+live_case live-garbage 13 5 --garbage 5
+live_case live-split 14 5 --split 4 --split-gap 20
+
+# --- settings under drops: the written value is read back and the verdict says so
+start_sim settings-drops 15 --drop-every 3
+P="--port COM15 --baud 19200 --timeout 5"
+check settings-get-drops 0 "^angle_threshold = [0-9]+" settings get $P
+check settings-set-drops 0 "Settings are written into sensor" settings set angle_threshold=37 output_interval=6 $P
+check settings-readback-drops 0 "^angle_threshold = 37" settings get $P
+expect settings-readback-interval "output_interval read back as written" \
+  grep -q "^output_interval = 6" "$WORK/settings-readback-drops.out"
+stop_sims
+# A sensor that keeps its block: a lost answer must not turn the refusal into a success.
+start_sim rejecting-drops 19 --drop-every 3 --reject-writes
+check settings-rejected-drops 9 "SETTINGS ARE REJECTED BY SENSOR!" settings set angle_threshold=38 --port COM19 --baud 19200 --timeout 5
+stop_sims
+
+# --- firmware through drops and through damaged bytes: the sensor's image is the file's
+start_sim fw-drops 16 --drop-every 5 --save-image "$WORK/drops-received.fw"
+check firmware-drops 0 "Firmware update is completed" firmware "$WORK/drops.fw" --port COM16 --baud 19200 --timeout 5
+expect firmware-drops-image "the image received through drops equals the file" \
+  cmp -s "$WORK/drops.fw" "$WORK/drops-received.fw"
+stop_sims
+start_sim fw-corrupt 17 --corrupt 0.01 --seed 1 --save-image "$WORK/damage-received.fw"
+check firmware-corrupt 0 "Firmware update is completed" firmware "$WORK/damage.fw" --port COM17 --baud 19200 --timeout 5
+expect firmware-corrupt-image "the image received through damaged bytes equals the file" \
+  cmp -s "$WORK/damage.fw" "$WORK/damage-received.fw"
+stop_sims
+
+# --- a cut in the middle of the download; the second run resumes and completes
+start_sim fw-cut 18 --cut-after-block 10 --cut-for 2 --save-image "$WORK/cut-received.fw"
+check firmware-cut 6 "NO ANSWER FROM SENSOR!" firmware "$WORK/cut.fw" --port COM18 --baud 19200 --timeout 1
+expect firmware-cut-partial "the cut run left no complete image" test ! -e "$WORK/cut-received.fw"
+sleep 2
+check firmware-cut-resume 0 "Firmware update is completed" firmware "$WORK/cut.fw" --port COM18 --baud 19200 --timeout 5
+expect firmware-cut-resumed "the second run did not start from byte 0" \
+  sh -c "! grep -q '^firmware:   0%' '$WORK/firmware-cut-resume.out'"
+expect firmware-cut-image "the resumed image equals the file byte for byte" cmp -s "$WORK/cut.fw" "$WORK/cut-received.fw"
+stop_sims
+
+# --- the relay: the line cut under live values, and the terminal closing its port
+start_sim relay-cut 0 --cut-at 4 --drop-every 4
+check relay-cut 12 "the connection was lost" live --fast --relay "$RELAY" --terminal 1 --timeout 10
+expect relay-cut-values "sane live values came before the cut, and none after it" sane_live "$WORK/relay-cut.out"
+stop_sims
+for marker in "#CLOSED" "#MON:IDLE"; do
+  name=relay-closed-$(echo "$marker" | tr -dc 'A-Z')
+  start_sim "$name" 0 --close-port-after 4 --close-marker "$marker"
+  check "$name" 12 "the connection was lost" live --fast --relay "$RELAY" --terminal 1 --timeout 10
+  expect "$name-values" "sane live values came before the port closed, and none after it" sane_live "$WORK/$name.out"
+  stop_sims
+done
+
+wait "$corrupt_case"
+if read -r p f <"$WORK/live-corrupt.counts"; then
+  passed=$((passed + p))
+  failed=$((failed + f))
+else
+  failed=$((failed + 1))
+  echo "FAILED live-corrupt: the case ended without a result"
+fi
+echo "cli-fault-test: $passed passed, $failed failed"
+[ "$failed" = 0 ]
