@@ -1,5 +1,7 @@
 // The lines kivra-cli prints: live values, download progress, the port list, and poll counting.
 #include "protocol/KivraProcessor.h"
+#include "protocol/SessionOwner.h"
+#include "remote/ChangeBits.h"
 #include "ui/cli/ComPortList.h"
 #include "ui/cli/LiveLine.h"
 #include "ui/cli/MessageLine.h"
@@ -107,8 +109,18 @@ TEST(PollCounter, AnAnswerIsAPollFollowedByThePause)
                           K::ReqPollFull,    K::ReqIdle};
     int answered = 0;
     for (int type : course)
-        answered += counter.Answered(type);
+        answered += counter.Answered(type, SessionNotify::LiveValues);
     EXPECT_EQ(answered, 3);
+}
+
+TEST(PollCounter, ADroppedConnectionAnswersNoPoll)
+{
+    using K = CKivraProcessor;
+    CPollCounter counter;
+    EXPECT_FALSE(counter.Answered(K::ReqPollMagnets, SessionNotify::LiveValues));
+    // The drop stops the session: idle, yet nothing was answered.
+    EXPECT_FALSE(counter.Answered(K::ReqIdle, ChangeBits::Everything));
+    EXPECT_FALSE(counter.Answered(K::ReqPollPause, SessionNotify::LiveValues));
 }
 
 }  // namespace

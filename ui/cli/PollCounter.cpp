@@ -2,9 +2,14 @@
 #include "ui/cli/PollCounter.h"
 
 #include "protocol/KivraProcessor.h"
+#include "remote/ChangeBits.h"
 
-bool CPollCounter::Answered(int requestType)
+bool CPollCounter::Answered(int requestType, unsigned bits)
 {
+    if (bits == ChangeBits::Everything) {
+        m_polling = false;
+        return false;
+    }
     const bool polling = requestType >= CKivraProcessor::ReqPollShort && requestType <= CKivraProcessor::ReqPollMagnets;
     const bool answered = m_polling && (requestType == CKivraProcessor::ReqPollPause ||
                                         requestType == CKivraProcessor::ReqIdle);

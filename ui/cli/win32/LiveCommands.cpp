@@ -19,10 +19,10 @@ constexpr long kDefaultLogRows = 10;
 ExitCode CountPolls(CSensorLink& link, long count, const std::function<void()>& onPoll)
 {
     CPollCounter counter;
-    counter.Answered(link.Session().GetRequestType());  // a poll may be out already
+    counter.Answered(link.Session().GetRequestType(), 0);  // a poll may be out already
     long answered = 0;
-    link.OnEveryUpdate([&](unsigned) {
-        if (counter.Answered(link.Session().GetRequestType())) {
+    link.OnEveryUpdate([&](unsigned bits) {
+        if (counter.Answered(link.Session().GetRequestType(), bits)) {
             ++answered;
             onPoll();
         }

@@ -176,7 +176,10 @@ void CSensorLink::OnUpdate(unsigned bits)
 bool CSensorLink::SensorAnswering() const
 {
     const CSessionStatus& status = m_manager->GetSession()->Status();
-    return status.GetLink() == CSessionStatus::LinkConnected && (status.GetActivity() & CSessionStatus::kNoAnswerFlag) == 0;
+    // The link status turns back to connected with every answer; the no-answer flag of the
+    // activity outlives a single lost answer for as long as that activity lasts (a whole
+    // firmware download), so it cannot tell a silent sensor.
+    return status.GetLink() == CSessionStatus::LinkConnected;
 }
 
 ExitCode CSensorLink::WaitFor(const std::function<bool()>& done)
