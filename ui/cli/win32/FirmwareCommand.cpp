@@ -91,6 +91,14 @@ ExitCode RunFirmware(const CliArguments& arguments, CSensorLink& link)
         return link.Fail(ExitCode::BadFirmwareFile, arguments.operands[0] + L": the image is for device type " +
                                                         std::to_wstring(imageType) + L", the sensor is of type " +
                                                         std::to_wstring(sensorType) + L"; nothing was sent");
+    // The session tells of an image that can no longer be read through the prompt; it must not
+    // keep a pointer to it once this command is over.
+    prompt.message.clear();
+    session.SetUserPrompt(&prompt);
+    struct PromptRelease {
+        CKivraProcessor& session;
+        ~PromptRelease() { session.SetUserPrompt(nullptr); }
+    } release{session};
     if (!session.StartFirmwareUpdate(image.Get()))
         return link.Fail(ExitCode::ConnectionLost, L"the sensor is not ready for an update");
     image.Reset();  // the session holds its own reference while the update runs
@@ -105,6 +113,10 @@ ExitCode RunFirmware(const CliArguments& arguments, CSensorLink& link)
     if (waited != ExitCode::Ok)
         return waited;
     const int status = session.Status().GetFirmware();
+    if (status == CSessionStatus::FirmwareUnreadable)
+        return link.Fail(ExitCode::BadFirmwareFile,
+                         arguments.operands[0] + L": " +
+                             (prompt.message.empty() ? session.Status().GetFirmwareText() : prompt.message));
     if (status != CSessionStatus::FirmwareUpToDate && status != CSessionStatus::FirmwareCompleted)
         return link.Fail(ExitCode::WriteRejected, L"the update was abandoned: the sensor reports more of this image "
                                                   L"than the file holds");
