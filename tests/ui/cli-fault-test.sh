@@ -3,92 +3,9 @@
 # stray bytes, frames in pieces, a cut in a firmware download and a terminal that closes its
 # port; every run must end with the right result or a clear failure, never hang.
 # usage: cli-fault-test.sh --cli kivra-cli.exe --sim kivra-sim --wine wine-run.sh --work DIR
-set -u
-
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --cli) CLI=$2; shift 2 ;;
-    --sim) SIM=$2; shift 2 ;;
-    --wine) WINE_RUN=$2; shift 2 ;;
-    --work) WORK=$2; shift 2 ;;
-    *) echo "cli-fault-test: unknown argument $1" >&2; exit 2 ;;
-  esac
-done
-if [ ! -x "$SIM" ]; then
-  echo "cli-fault-test: the simulator $SIM is missing; build the host build first (or set KIVRA_SIM)" >&2
-  exit 1
-fi
-mkdir -p "$WORK"
-WORK=$(cd "$WORK" && pwd)
-rm -f "$WORK"/*.out "$WORK"/*.err "$WORK"/*.log "$WORK"/*.sim "$WORK"/*.fw
-export KIVRA_WINEPREFIX="$WORK/wineprefix"
-sh "$WINE_RUN" cmd /c exit 0 >/dev/null 2>&1
-WINEPREFIX=$KIVRA_WINEPREFIX wineserver -p30 >/dev/null 2>&1
-
-passed=0
-failed=0
-sims=""
-
-stop_sims() {
-  for pid in $sims; do kill "$pid" 2>/dev/null; done
-  for pid in $sims; do wait "$pid" 2>/dev/null; done
-  sims=""
-}
-trap stop_sims EXIT INT TERM
-
-# start_sim NAME COM OPTIONS...: the simulator with its sensor on COM (0: the relay server
-# instead, whose address RELAY then holds), once it is reachable.
-start_sim() {
-  sim=$1 com=$2
-  shift 2
-  if [ "$com" = 0 ]; then
-    set -- --no-serial --relay-port 0 "$@"
-  else
-    set -- --wine-prefix "$KIVRA_WINEPREFIX" --com "$com" "$@"
-  fi
-  : >"$WORK/$sim.sim"
-  "$SIM" --exit-after 100 --log "$WORK/$sim.log" "$@" >>"$WORK/$sim.sim" 2>&1 &
-  sims="$sims $!"
-  i=0
-  while [ $i -lt 100 ]; do
-    if [ "$com" = 0 ]; then
-      grep -q '^relay: ' "$WORK/$sim.sim" && break
-    else
-      grep -q '^serial: ' "$WORK/$sim.sim" && [ -e "$KIVRA_WINEPREFIX/dosdevices/com$com" ] && break
-    fi
-    sleep 0.1
-    i=$((i + 1))
-  done
-  RELAY=$(sed -n 's/^relay: //p' "$WORK/$sim.sim" | head -n 1)
-  [ $i -lt 100 ] || echo "cli-fault-test: the simulator $sim did not come up: $(cat "$WORK/$sim.sim")"
-}
-
-# check NAME STATUS PATTERN CLI-ARGUMENTS...: passes when kivra-cli ends with STATUS within
-# 120 s (a hang is a failure of its own) and its output holds PATTERN (grep -E; "" for none).
-check() {
-  run=$1 want=$2 pattern=$3
-  shift 3
-  timeout -k 5 120 sh "$WINE_RUN" "$CLI" "$@" >"$WORK/$run.out" 2>"$WORK/$run.err"
-  got=$?
-  if [ "$got" = "$want" ] && { [ -z "$pattern" ] || cat "$WORK/$run.out" "$WORK/$run.err" | grep -Eq -- "$pattern"; }; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    [ "$got" = 124 ] && echo "FAILED $run: still running after 120 s"
-    echo "FAILED $run: status $got (wanted $want), pattern '$pattern'; kivra-cli $*"
-    sed 's/^/    | /' "$WORK/$run.out" "$WORK/$run.err"
-  fi
-}
-
-expect() {
-  what=$2
-  if (shift 2; "$@"); then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAILED $1: $what"
-  fi
-}
+NAME=cli-fault-test
+SIM_LIFETIME=100
+. "$(dirname "$0")/cli-harness.sh"
 
 # sane_live FILE [COUNT]: COUNT live lines (without COUNT: at least one), time rising, every
 # temperature near the simulated 21.5 degrees and every angle inside the simulated swing of
@@ -107,18 +24,6 @@ sane_live() {
       last = t + 0
     }
     END { exit !((want == "" ? n > 0 : n == want) && bad == 0) }'
-}
-
-u32() { printf "$(printf '\\%03o\\%03o\\%03o\\%03o' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"; }
-
-# make_image FILE BODY-BYTES VERSION: a firmware image of the supported device type.
-make_image() {
-  size=$(($2 + 28))
-  {
-    printf 'FW01'; u32 $size; u32 3735928559; u32 "$3"; u32 3201; u32 24
-    head -c "$2" /dev/urandom
-    u32 3735928559
-  } >"$1"
 }
 
 make_image "$WORK/drops.fw" 2000 12

@@ -2,86 +2,9 @@
 # kivra-cli under Wine against the simulator: every command and every failure exit, over a
 # virtual COM port and over the relay server, checked by exit status and output.
 # usage: cli-sim-test.sh --cli kivra-cli.exe --sim kivra-sim --wine wine-run.sh --work DIR
-set -u
-
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --cli) CLI=$2; shift 2 ;;
-    --sim) SIM=$2; shift 2 ;;
-    --wine) WINE_RUN=$2; shift 2 ;;
-    --work) WORK=$2; shift 2 ;;
-    *) echo "cli-sim-test: unknown argument $1" >&2; exit 2 ;;
-  esac
-done
-if [ ! -x "$SIM" ]; then
-  echo "cli-sim-test: the simulator $SIM is missing; build the host build first (or set KIVRA_SIM)" >&2
-  exit 1
-fi
-mkdir -p "$WORK"
-WORK=$(cd "$WORK" && pwd)
-rm -f "$WORK"/*.out "$WORK"/*.err "$WORK"/*.log "$WORK"/*.sim "$WORK"/*.json "$WORK"/*.txt "$WORK"/*.fw
-# A prefix of its own: the test registers COM ports and port devices in it.
-export KIVRA_WINEPREFIX="$WORK/wineprefix"
-sh "$WINE_RUN" cmd /c exit 0 >/dev/null 2>&1
-# One server for all the runs (it ends 30 s after the last), rather than one per pause between them.
-WINEPREFIX=$KIVRA_WINEPREFIX wineserver -p30 >/dev/null 2>&1
-
-passed=0
-failed=0
-sims=""
-
-# Stops every simulator this script started (by its own process id).
-stop_sims() {
-  for pid in $sims; do kill "$pid" 2>/dev/null; done
-  for pid in $sims; do wait "$pid" 2>/dev/null; done
-  sims=""
-}
-trap stop_sims EXIT INT TERM
-
-# start_sim NAME COM OPTIONS...: starts the simulator (it stops itself after 150 s at the latest)
-# with its sensor on COM (0: none, then it runs the relay server on a free port) and waits
-# until it is reachable; RELAY then holds the relay address.
-start_sim() {
-  name=$1 com=$2
-  shift 2
-  if [ "$com" = 0 ]; then
-    set -- --no-serial --relay-port 0 "$@"
-  else
-    set -- --wine-prefix "$KIVRA_WINEPREFIX" --com "$com" "$@"
-  fi
-  # Created here, not by the background redirection, so no earlier content can be read meanwhile.
-  : >"$WORK/$name.sim"
-  "$SIM" --exit-after 150 --log "$WORK/$name.log" "$@" >>"$WORK/$name.sim" 2>&1 &
-  sims="$sims $!"
-  i=0
-  while [ $i -lt 100 ]; do
-    if [ "$com" = 0 ]; then
-      grep -q '^relay: ' "$WORK/$name.sim" && break
-    else
-      grep -q '^serial: ' "$WORK/$name.sim" && [ -e "$KIVRA_WINEPREFIX/dosdevices/com$com" ] && break
-    fi
-    sleep 0.1
-    i=$((i + 1))
-  done
-  RELAY=$(sed -n 's/^relay: //p' "$WORK/$name.sim" | head -n 1)
-  [ $i -lt 100 ] || echo "cli-sim-test: the simulator $name did not come up: $(cat "$WORK/$name.sim")"
-}
-
-# check NAME STATUS PATTERN CLI-ARGUMENTS...: runs kivra-cli; passes when it ends with STATUS and
-# its output (stdout and stderr together) holds PATTERN (a grep -E expression; "" for none).
-check() {
-  name=$1 want=$2 pattern=$3
-  shift 3
-  sh "$WINE_RUN" "$CLI" "$@" >"$WORK/$name.out" 2>"$WORK/$name.err"
-  got=$?
-  if [ "$got" = "$want" ] && { [ -z "$pattern" ] || cat "$WORK/$name.out" "$WORK/$name.err" | grep -Eq -- "$pattern"; }; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAILED $name: status $got (wanted $want), pattern '$pattern'; kivra-cli $*"
-    sed 's/^/    | /' "$WORK/$name.out" "$WORK/$name.err"
-  fi
-}
+NAME=cli-sim-test
+SIM_LIFETIME=150
+. "$(dirname "$0")/cli-harness.sh"
 
 # check_console: as check, with kivra-cli's output on a console (Wine's console on a pseudo
 # terminal that script(1) provides, in a UTF-8 locale) instead of files.
@@ -117,30 +40,6 @@ interrupt() {
     echo "FAILED $name (Ctrl+C after $after s): status $got (wanted $want), pattern '$pattern'; kivra-cli $*"
     sed 's/^/    | /' "$WORK/$name.out" "$WORK/$name.err"
   fi
-}
-
-# expect NAME CONDITION-DESCRIPTION COMMAND...: a plain shell check of a file the CLI wrote.
-expect() {
-  name=$1 what=$2
-  shift 2
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAILED $name: $what"
-  fi
-}
-
-u32() { printf "$(printf '\\%03o\\%03o\\%03o\\%03o' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"; }
-
-# make_image FILE BODY-BYTES VERSION [DEVICE-TYPE]: a firmware image, by default of the supported device type.
-make_image() {
-  size=$(($2 + 28))
-  {
-    printf 'FW01'; u32 $size; u32 3735928559; u32 "$3"; u32 "${4:-3201}"; u32 24
-    head -c "$2" /dev/urandom
-    u32 3735928559
-  } >"$1"
 }
 
 lines() { grep -c "$2" "$1"; }

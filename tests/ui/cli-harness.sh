@@ -1,0 +1,109 @@
+# What the kivra-cli end-to-end scripts share: the command line, the Wine prefix, starting and
+# stopping simulators, the checks and their tally, and firmware images. A script sets NAME (for
+# its messages) and SIM_LIFETIME (seconds a simulator may live at most), then sources this file.
+# usage of a script: SCRIPT --cli kivra-cli.exe --sim kivra-sim --wine wine-run.sh --work DIR
+set -u
+
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --cli) CLI=$2; shift 2 ;;
+    --sim) SIM=$2; shift 2 ;;
+    --wine) WINE_RUN=$2; shift 2 ;;
+    --work) WORK=$2; shift 2 ;;
+    *) echo "$NAME: unknown argument $1" >&2; exit 2 ;;
+  esac
+done
+if [ ! -x "$SIM" ]; then
+  echo "$NAME: the simulator $SIM is missing; build the host build first (or set KIVRA_SIM)" >&2
+  exit 1
+fi
+mkdir -p "$WORK"
+WORK=$(cd "$WORK" && pwd)
+rm -f "$WORK"/*.out "$WORK"/*.err "$WORK"/*.log "$WORK"/*.sim "$WORK"/*.json "$WORK"/*.txt "$WORK"/*.fw
+# A prefix of its own: the scripts register COM ports and port devices in it.
+export KIVRA_WINEPREFIX="$WORK/wineprefix"
+sh "$WINE_RUN" cmd /c exit 0 >/dev/null 2>&1
+# One server for all the runs (it ends 30 s after the last), rather than one per pause between them.
+WINEPREFIX=$KIVRA_WINEPREFIX wineserver -p30 >/dev/null 2>&1
+
+passed=0
+failed=0
+sims=""
+
+# Stops every simulator this script started (by its own process id).
+stop_sims() {
+  for pid in $sims; do kill "$pid" 2>/dev/null; done
+  for pid in $sims; do wait "$pid" 2>/dev/null; done
+  sims=""
+}
+trap stop_sims EXIT INT TERM
+
+# start_sim NAME COM OPTIONS...: starts the simulator (it stops itself after SIM_LIFETIME s at
+# the latest) with its sensor on COM (0: none, then it runs the relay server on a free port)
+# and waits until it is reachable; RELAY then holds the relay address.
+start_sim() {
+  sim=$1 com=$2
+  shift 2
+  if [ "$com" = 0 ]; then
+    set -- --no-serial --relay-port 0 "$@"
+  else
+    set -- --wine-prefix "$KIVRA_WINEPREFIX" --com "$com" "$@"
+  fi
+  # Created here, not by the background redirection, so no earlier content can be read meanwhile.
+  : >"$WORK/$sim.sim"
+  "$SIM" --exit-after "$SIM_LIFETIME" --log "$WORK/$sim.log" "$@" >>"$WORK/$sim.sim" 2>&1 &
+  sims="$sims $!"
+  i=0
+  while [ $i -lt 100 ]; do
+    if [ "$com" = 0 ]; then
+      grep -q '^relay: ' "$WORK/$sim.sim" && break
+    else
+      grep -q '^serial: ' "$WORK/$sim.sim" && [ -e "$KIVRA_WINEPREFIX/dosdevices/com$com" ] && break
+    fi
+    sleep 0.1
+    i=$((i + 1))
+  done
+  RELAY=$(sed -n 's/^relay: //p' "$WORK/$sim.sim" | head -n 1)
+  [ $i -lt 100 ] || echo "$NAME: the simulator $sim did not come up: $(cat "$WORK/$sim.sim")"
+}
+
+# check NAME STATUS PATTERN CLI-ARGUMENTS...: passes when kivra-cli ends with STATUS within
+# 120 s (a hang is a failure of its own) and its output (stdout and stderr together) holds
+# PATTERN (a grep -E expression; "" for none).
+check() {
+  run=$1 want=$2 pattern=$3
+  shift 3
+  timeout -k 5 120 sh "$WINE_RUN" "$CLI" "$@" >"$WORK/$run.out" 2>"$WORK/$run.err"
+  got=$?
+  if [ "$got" = "$want" ] && { [ -z "$pattern" ] || cat "$WORK/$run.out" "$WORK/$run.err" | grep -Eq -- "$pattern"; }; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    [ "$got" = 124 ] && echo "FAILED $run: still running after 120 s"
+    echo "FAILED $run: status $got (wanted $want), pattern '$pattern'; kivra-cli $*"
+    sed 's/^/    | /' "$WORK/$run.out" "$WORK/$run.err"
+  fi
+}
+
+# expect NAME CONDITION-DESCRIPTION COMMAND...: a plain shell check of what a run left behind.
+expect() {
+  what=$2
+  if (shift 2; "$@"); then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED $1: $what"
+  fi
+}
+
+u32() { printf "$(printf '\\%03o\\%03o\\%03o\\%03o' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"; }
+
+# make_image FILE BODY-BYTES VERSION [DEVICE-TYPE]: a firmware image, by default of the supported device type.
+make_image() {
+  size=$(($2 + 28))
+  {
+    printf 'FW01'; u32 $size; u32 3735928559; u32 "$3"; u32 "${4:-3201}"; u32 24
+    head -c "$2" /dev/urandom
+    u32 3735928559
+  } >"$1"
+}
