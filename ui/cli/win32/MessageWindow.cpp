@@ -40,10 +40,12 @@ CMessageWindow::~CMessageWindow()
         DestroyWindow(static_cast<HWND>(m_window));
 }
 
-void CMessageWindow::Attach(CConnectionManagerBase* manager, std::function<void(unsigned bits)> onUpdate)
+void CMessageWindow::Attach(CConnectionManagerBase* manager, std::function<void(unsigned bits)> onUpdate,
+                            std::function<void()> afterEvent)
 {
     m_manager = manager;
     m_onUpdate = std::move(onUpdate);
+    m_afterEvent = std::move(afterEvent);
 }
 
 bool CMessageWindow::PumpOnce(unsigned waitMs)
@@ -67,6 +69,8 @@ bool CMessageWindow::Deliver(unsigned message, std::uintptr_t wParam, std::intpt
         return false;
     if (message == m_channelMessage || message == WM_TIMER) {
         m_manager->OnWindowMessage(message, wParam, lParam);
+        if (m_afterEvent)
+            m_afterEvent();
         return true;
     }
     if (message == m_updateMessage) {

@@ -19,8 +19,11 @@ public:
     unsigned ChannelMessage() const { return m_channelMessage; }
     unsigned UpdateMessage() const { return m_updateMessage; }
 
-    // Where channel events and timer ticks go, and who hears of the change bits.
-    void Attach(CConnectionManagerBase* manager, std::function<void(unsigned bits)> onUpdate);
+    // Where channel events and timer ticks go, who hears of the change bits, and who looks
+    // at the manager right after each event (its state by the time a posted update is read
+    // may already be a later one).
+    void Attach(CConnectionManagerBase* manager, std::function<void(unsigned bits)> onUpdate,
+                std::function<void()> afterEvent = nullptr);
 
     // Handles the messages that are waiting, or waits for one up to waitMs; false when none came.
     bool PumpOnce(unsigned waitMs);
@@ -35,6 +38,7 @@ private:
     unsigned m_updateMessage = 0;
     CConnectionManagerBase* m_manager = nullptr;
     std::function<void(unsigned)> m_onUpdate;
+    std::function<void()> m_afterEvent;
 };
 
 // The manager's one timer on this window.

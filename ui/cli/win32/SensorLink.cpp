@@ -57,7 +57,7 @@ CSensorLink::CSensorLink(const CliArguments& arguments, CConsoleOutput& output)
     m_manager->AddRef();
     m_manager->SetNotifyTarget(m_window.Handle(), kManagerTimerId, m_window.ChannelMessage(),
                                m_window.UpdateMessage());
-    m_window.Attach(m_manager, [this](unsigned bits) { OnUpdate(bits); });
+    m_window.Attach(m_manager, [this](unsigned bits) { OnUpdate(bits); }, [this] { Watch(0); });
     if (!arguments.trace.empty()) {
         HANDLE file = CreateFileW(arguments.trace.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -165,12 +165,17 @@ void CSensorLink::OnUpdate(unsigned bits)
         DWORD written = 0;
         WriteFile(m_trace, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     }
+    Watch(bits);
+    if (m_hook)
+        m_hook(bits);
+}
+
+void CSensorLink::Watch(unsigned bits)
+{
     const LinkVerdict verdict = m_watch.Update(Snapshot(bits));
     // Once ready, only a failure is news: a firmware restart makes the session forget its settings for a while.
     if (m_verdict != LinkVerdict::Ready || (verdict != LinkVerdict::Pending && verdict != LinkVerdict::Ready))
         m_verdict = verdict;
-    if (m_hook)
-        m_hook(bits);
 }
 
 bool CSensorLink::SensorAnswering() const

@@ -45,6 +45,8 @@ public:
 private:
     void Configure();
     void OnUpdate(unsigned bits);
+    // Takes in what the manager and the session show now.
+    void Watch(unsigned bits);
     LinkSnapshot Snapshot(unsigned bits) const;
     ExitCode Report(LinkVerdict verdict);
     // The sensor answered since the last look: the silence time-out starts again.
