@@ -84,6 +84,20 @@ public:
         return true;
     }
 
+    // The key behind a handle for a value operation that needs the given access right:
+    // kOk with the key, or the error the platform call would give.
+    long KeyFor(TRegHandle handle, std::uint32_t needed, TKey** key)
+    {
+        std::wstring path;
+        std::uint32_t access = 0;
+        if (!Resolve(handle, &path, &access))
+            return kInvalidHandle;
+        if (!(access & needed))
+            return kAccessDenied;
+        *key = Find(path);
+        return *key ? kOk : kNotFound;
+    }
+
     void Ensure(const std::wstring& path)
     {
         TKey& key = keys[Lower(path)];
@@ -206,18 +220,11 @@ long OsRegCloseKey(TRegHandle key)
 long OsRegQueryValue(TRegHandle key, const wchar_t* name, std::uint32_t* type, void* data, std::uint32_t* size)
 {
     auto hold = Enter();
-    TStore& s = Store();
-    std::wstring path;
-    std::uint32_t access = 0;
-    if (!s.Resolve(key, &path, &access))
-        return kInvalidHandle;
-    if (!(access & reg::kQueryValue))
-        return kAccessDenied;
+    TKey* k = nullptr;
+    if (const long error = Store().KeyFor(key, reg::kQueryValue, &k))
+        return error;
     if (data && !size)
         return kInvalidParameter;
-    TKey* k = s.Find(path);
-    if (!k)
-        return kNotFound;
     auto it = k->values.find(Lower(name ? name : L""));
     if (it == k->values.end())
         return kNotFound;
@@ -241,17 +248,11 @@ long OsRegSetValue(TRegHandle key, const wchar_t* name, std::uint32_t type, cons
 {
     auto hold = Enter();
     TStore& s = Store();
-    std::wstring path;
-    std::uint32_t access = 0;
-    if (!s.Resolve(key, &path, &access))
-        return kInvalidHandle;
-    if (!(access & reg::kSetValue))
-        return kAccessDenied;
+    TKey* k = nullptr;
+    if (const long error = s.KeyFor(key, reg::kSetValue, &k))
+        return error;
     if (!data && size)
         return kInvalidParameter;
-    TKey* k = s.Find(path);
-    if (!k)
-        return kNotFound;
     TValue& v = k->values[Lower(name ? name : L"")];
     v.name = name ? name : L"";
     v.type = type;
