@@ -35,6 +35,10 @@ check rect-window 'expect rect window ~ "* * * *"'
 
 # --- a modal message box: its text, each answer, and the program going on afterwards
 step ask 'click 101' || finish
+check modal-disables 'expect enabled window = 0'
+ui 'click 114'
+expect_shell refuses-under-modal "click while a message box is open: $UI_RESULT" \
+  test "$UI_RESULT" = 'FAILED click 114: the window "Driver target" is disabled: a modal window of it is open'
 check message-box 'message-box "Driver target"'
 check message-text 'expect message-text = "Really ask?\r\nSecond line."'
 check answer-yes 'answer Yes'
@@ -79,6 +83,9 @@ check tab-page 'expect text page:106 = "page two"'
 check tab-selection 'expect selection 110 = 2'
 check tab-select-index 'tab-select 110 #0'
 check tab-page-back 'expect text page:106 = "page one"'
+check type-on-page 'type page:121 "12.5"'
+check focused-on-page 'expect focused = 121'
+check text-on-page 'expect text page:121 = "12.5"'
 
 # --- buttons
 check click 'click 114'

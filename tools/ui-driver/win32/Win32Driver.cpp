@@ -75,6 +75,10 @@ HWND CWin32Driver::UsableControl(const CDriverCommand& command) const
         throw CDriverFailure(Describe(control) + " is hidden");
     if (!IsWindowEnabled(control))
         throw CDriverFailure(Describe(control) + " is disabled");
+    // A control's own state says nothing about its window, which a modal dialog disables.
+    const HWND root = GetAncestor(control, GA_ROOT);
+    if (root != control && !IsWindowEnabled(root))
+        throw CDriverFailure(Describe(root) + " is disabled: a modal window of it is open");
     return control;
 }
 
@@ -129,8 +133,9 @@ void CWin32Driver::BringToForeground()
 void CWin32Driver::FocusControl(HWND control)
 {
     BringToForeground();
-    // The dialog moves the focus itself, in its own thread, as Tab would (and selects an edit's text).
-    CallWindow(GetParent(control), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    // The dialog moves the focus itself, in its own thread, as Tab would (and selects an edit's
+    // text); the top-level dialog, which keeps the focus of its pages' controls as well.
+    CallWindow(GetAncestor(control, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
     const long long deadline = NowMs() + ForegroundLimitMs;

@@ -25,5 +25,6 @@
 #define IDC_KEYS 118
 #define IDC_MODS 119
 #define IDC_MODTEXT 120
+#define IDC_PAGE_EDIT 121
 // On both pages: the same id as a control of the main dialog, as the product's pages have.
 #define IDC_PAGE_TEXT IDC_CHANGES
