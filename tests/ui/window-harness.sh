@@ -7,6 +7,7 @@
 #                         [--program EXE] [--sim kivra-sim]
 set -u
 
+harness_args=("$@")
 DRIVER="" WINE_RUN="" WORK="" PROGRAM="" SIM=""
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -27,6 +28,11 @@ WORK=$(cd "$WORK" && pwd)
 rm -f "$WORK"/*.png "$WORK"/*.out "$WORK"/*.err "$WORK"/*.log "$WORK"/*.sim "$WORK"/driver.*
 # A prefix of its own: the suite sets its desktop, registers COM ports and kills its server.
 export KIVRA_WINEPREFIX="$WORK/wineprefix"
+# Without a display the suite runs again on a virtual display of its own, which goes when it
+# ends (cmake/with-display.sh, beside the Wine runner).
+if [ -z "${DISPLAY:-}" ]; then
+  exec sh "$(dirname "$WINE_RUN")/with-display.sh" bash "$0" "${harness_args[@]}"
+fi
 # Size of the virtual desktop every program of the prefix shares.
 WINDOW_DESKTOP_SIZE=${WINDOW_DESKTOP_SIZE:-1280x900}
 # Longest wait for one answer of the driver, in seconds; its own waits are much shorter.
@@ -34,7 +40,6 @@ UI_ANSWER_LIMIT=${UI_ANSWER_LIMIT:-60}
 
 passed=0
 failed=0
-xvfb_pid=""
 driver_pid=""
 driver_alive=0
 programs=""
@@ -42,7 +47,7 @@ shot_count=0
 . "$(dirname "${BASH_SOURCE[0]}")/sim-control.sh"
 
 # Ends everything this suite started, whichever way it ends: the driver (end of its input), the
-# programs and every other process of the prefix (its server), the simulators, the display.
+# programs and every other process of the prefix (its server), the simulators.
 window_cleanup() {
   if [ "$driver_alive" = 1 ]; then exec 7>&- 8<&-; fi
   driver_alive=0
@@ -51,44 +56,19 @@ window_cleanup() {
   for pid in $programs $driver_pid; do wait "$pid" 2>/dev/null; done
   programs="" driver_pid=""
   stop_sims
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=""
-  fi
 }
 trap window_cleanup EXIT
 trap 'exit 130' INT TERM
 # A driver that died must fail the next command, not end the suite with SIGPIPE.
 trap '' PIPE
 
-# Its own display unless DISPLAY names one: Xvfb picks a free number and writes it to the
-# descriptor it is given, so several suites can run at once.
-start_display() {
-  [ -n "${DISPLAY:-}" ] && return 0
-  : >"$WORK/display"
-  Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  i=0
-  until [ -s "$WORK/display" ]; do
-    i=$((i + 1))
-    if [ $i -gt 100 ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
-      echo "$NAME: Xvfb did not start: $(cat "$WORK/xvfb.log")"
-      return 1
-    fi
-    sleep 0.1
-  done
-  export DISPLAY=":$(head -n 1 "$WORK/display")"
-}
-
-# window_setup: the display, the prefix (created on first use) with a virtual desktop as every
+# window_setup: the prefix (created on first use) with a virtual desktop as every
 # program's default desktop, so that the driver sees the windows of the program under test (a
 # program in another desktop cannot see them) and windows get frames, then the driver.
 window_setup() {
-  start_display || exit 1
   # A server left from an interrupted run would still serve its dead display.
   WINEPREFIX=$KIVRA_WINEPREFIX wineserver -k >/dev/null 2>&1
-  sh "$WINE_RUN" cmd /c exit 0 >/dev/null 2>&1
+  # (The Wine runner creates the prefix before the first program it runs there.)
   if ! grep -q "^\"Default\"=\"$WINDOW_DESKTOP_SIZE\"" "$KIVRA_WINEPREFIX/user.reg" 2>/dev/null; then
     printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="%s"\r\n' \
       "$WINDOW_DESKTOP_SIZE" >"$WORK/desktop.reg"

@@ -312,6 +312,7 @@ std::string CWin32Driver::FileDialog(const std::string& path, int timeoutMs)
 {
     // Known by its file name box rather than by its caption, which follows the language.
     const DWORD process = stack.empty() ? 0 : ProcessOf(Current());
+    const long long deadline = NowMs() + timeoutMs;
     const HWND dialog = AwaitNewWindow(timeoutMs, [&](HWND candidate) {
         return IsClass(candidate, L"#32770") && (!process || ProcessOf(candidate) == process) &&
                FindDescendant(candidate, FileNameBoxId, L"ComboBoxEx32");
@@ -326,7 +327,10 @@ std::string CWin32Driver::FileDialog(const std::string& path, int timeoutMs)
     if (!edit || !open)
         throw CDriverFailure(Describe(dialog) + " has no file name box or no open button");
     const std::wstring text = Wide(path);
-    CallWindow(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    // The dialog shows itself before it has finished filling its folder view; it takes the
+    // name when it is ready, within what is left of the time limit.
+    const long long left = deadline - NowMs();
+    CallWindow(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), static_cast<UINT>(left > 0 ? left : 1));
     PostToWindow(open, BM_CLICK, 0, 0);
     if (!AwaitClosed(dialog, timeoutMs))
         throw CDriverFailure(Describe(dialog) + " is still open " + std::to_string(timeoutMs) + " ms after choosing " + QuoteText(path) +

@@ -6,11 +6,11 @@
 
 #include <vector>
 
-LRESULT CallWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CallWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT limitMs)
 {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, WindowAnswerLimitMs, &result))
-        throw CDriverFailure(IsWindow(window) ? Describe(window) + " did not answer within " + std::to_string(WindowAnswerLimitMs) + " ms"
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, limitMs, &result))
+        throw CDriverFailure(IsWindow(window) ? Describe(window) + " did not answer within " + std::to_string(limitMs) + " ms"
                                               : std::string("the window has gone"));
     return static_cast<LRESULT>(result);
 }

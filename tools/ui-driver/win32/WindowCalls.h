@@ -8,8 +8,9 @@
 
 constexpr UINT WindowAnswerLimitMs = 5000;
 
-// SendMessageTimeout; throws CDriverFailure when the window is gone or does not answer.
-LRESULT CallWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// SendMessageTimeout; throws CDriverFailure when the window is gone or does not answer within
+// the limit (a window that has just opened may still be busy making itself ready).
+LRESULT CallWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT limitMs = WindowAnswerLimitMs);
 // PostMessage; throws CDriverFailure when it cannot be posted.
 void PostToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // A control's text by WM_GETTEXT (GetWindowText reads only captions across processes).
