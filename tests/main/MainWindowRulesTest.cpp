@@ -8,6 +8,7 @@
 #include "runtime/ResourceText.h"
 #include "ui/main/GaugeDegrees.h"
 #include "ui/main/MainButtonStates.h"
+#include "ui/main/MainKeys.h"
 #include "ui/main/MainWindowTexts.h"
 #include "ui/main/UpdatePassPlan.h"
 #include "ui/resources/resource.h"
@@ -124,4 +125,31 @@ TEST(MainWindowTexts, ConnectionParametersCaptionAndFailureInBothLanguages)
         EXPECT_EQ(ConnectFailedMessage(L"COM7", reason), bare + L"\r\n" + reason) << c.language;
     }
     SetResourceLanguage(kLangEnglish);
+}
+
+TEST(MainKeys, F4F6F12PressesAreTakenWithAndWithoutCtrl)
+{
+    struct Case { unsigned code; bool ctrl; bool handled; MainKeyAction action; };
+    const Case cases[] = {
+        {0x10073, false, true, MainKeyAction::ConnectOrDisconnect},
+        {0x10073, true, true, MainKeyAction::OpenIpDialog},
+        {0x10075, false, true, MainKeyAction::NextTab},
+        {0x10075, true, true, MainKeyAction::PreviousTab},
+        {0x1007B, true, true, MainKeyAction::ToggleLogTab},
+        // F12 alone is taken and does nothing.
+        {0x1007B, false, true, MainKeyAction::None},
+        // Releases and other keys go on to normal processing.
+        {0x73, false, false, MainKeyAction::None},
+        {0x75, true, false, MainKeyAction::None},
+        {0x7B, true, false, MainKeyAction::None},
+        {0x10074, false, false, MainKeyAction::None},
+        {0x1000D, false, false, MainKeyAction::None},
+        {0x1001B, true, false, MainKeyAction::None},
+        {0x20073, false, false, MainKeyAction::None},
+    };
+    for (const Case& c : cases) {
+        const MainKey key = MainKeyOf(c.code, c.ctrl);
+        EXPECT_EQ(key.handled, c.handled) << std::hex << c.code << " ctrl " << c.ctrl;
+        EXPECT_EQ(key.action, c.action) << std::hex << c.code << " ctrl " << c.ctrl;
+    }
 }

@@ -1,8 +1,7 @@
-// The main window: its template and control ids, and the icon it shows.
+// The main window: its template and control ids.
 #pragma once
 
 #define IDD_KIVRA_DIALOG                 221
-#define IDI_KIVRA                        128
 
 #define IDC_MAIN_TABS                    1001
 #define IDC_LINK_STATUS                  1002
