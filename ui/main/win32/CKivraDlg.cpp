@@ -15,9 +15,6 @@
 #include "ui/app/ConnectionSettings.h"
 #include "ui/app/win32/ManagerMessages.h"
 #include "ui/app/win32/SystemComPorts.h"
-#include "ui/dialogs/win32/CIpDlg.h"
-#include "ui/dialogs/win32/CNetAddrDlg.h"
-#include "ui/dialogs/win32/CSerialDlg.h"
 #include "ui/main/GaugeDegrees.h"
 #include "ui/main/MainButtonStates.h"
 #include "ui/main/MainKeys.h"
@@ -76,18 +73,13 @@ CKivraDlg::CKivraDlg(CDeviceCommandProcessor& manager)
       m_prompt([this] { PostMessage(kDeliverPromptsMessage); }),
       m_logo(IDP_LOGO),
       m_output2Info(IDP_HELP_MARKER),
-      m_output1Info(IDP_HELP_MARKER),
-      m_anglePage(this),
-      m_rs485Page(this),
-      m_outputsPage(this),
-      m_auxDataPage(this),
-      m_logPage(this)
+      m_output1Info(IDP_HELP_MARKER)
 {
-    m_tabs.AddEntry(&m_rs485Page, IDS_TAB_RS485, true);
-    m_tabs.AddEntry(&m_outputsPage, IDS_TAB_OUTPUTS, true);
-    m_tabs.AddEntry(&m_anglePage, IDS_TAB_ANGLE, true);
-    m_tabs.AddEntry(&m_auxDataPage, IDS_TAB_AUX_DATA, true);
-    m_tabs.AddEntry(&m_logPage, IDS_TAB_LOG, false);
+    m_tabs.AddEntry(nullptr, IDS_TAB_RS485, true);
+    m_tabs.AddEntry(nullptr, IDS_TAB_OUTPUTS, true);
+    m_tabs.AddEntry(nullptr, IDS_TAB_ANGLE, true);
+    m_tabs.AddEntry(nullptr, IDS_TAB_AUX_DATA, true);
+    m_tabs.AddEntry(nullptr, IDS_TAB_LOG, false);
     AddTabCtrl(m_tabs);
 }
 
@@ -275,16 +267,8 @@ void CKivraDlg::OnUpdate(std::uint32_t bits)
     }
     if (plan.transferValues)
         UpdateData(false);
-    TellLostConnection(bits);
 }
 
-void CKivraDlg::TellLostConnection(std::uint32_t bits)
-{
-    // The manager posts every bit when a connection ends; only one that ended by itself (the
-    // adapter pulled out, the server gone) is news to the person who did not end it.
-    if (bits == ChangeBits::Everything && m_manager.WasConnectionLost())
-        m_prompt.ShowMessage(m_manager.GetConnectionLostText());
-}
 
 void CKivraDlg::FitIntoWorkArea()
 {
@@ -350,10 +334,8 @@ bool CKivraDlg::OnCommand(WORD id, WORD code)
     switch (id) {
     case IDC_CONNECT: Connect(); return true;
     case IDC_DISCONNECT: Disconnect(); return true;
-    case IDC_MODIFY_CONNECTION: ModifyConnection(); return true;
     case IDC_READ_SETTINGS: Session().ReadSettings(); return true;
     case IDC_WRITE_SETTINGS: Session().WriteSettings(); return true;
-    case IDC_NETWORK_SETUP: NetworkSetup(); return true;
     case IDC_ZERO_SETUP: ZeroSetup(); return true;
     case IDC_FIRMWARE_UPDATE: FirmwareUpdate(); return true;
     case IDC_MAGNET1:
@@ -404,7 +386,7 @@ bool CKivraDlg::OnKey(unsigned keyCode)
         else
             Connect();
         break;
-    case MainKeyAction::OpenIpDialog: OpenIpDialog(); break;
+    case MainKeyAction::OpenIpDialog: break;
     case MainKeyAction::NextTab: m_tabs.NextTab(); break;
     case MainKeyAction::PreviousTab: m_tabs.PreviousTab(); break;
     case MainKeyAction::ToggleLogTab: ToggleLogTab(); break;
@@ -421,7 +403,7 @@ void CKivraDlg::Connect()
     if (opened > 0)
         SaveConnectionSettings(m_manager);
     else if (opened < 0)
-        ShowMessage(ConnectFailedMessage(m_manager.GetComPort(), m_manager.GetFailureReason()),
+        ShowMessage(ConnectFailedMessage(m_manager.GetComPort(), std::wstring()),
                     MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -430,21 +412,6 @@ void CKivraDlg::Disconnect()
     m_manager.Disconnect();
 }
 
-void CKivraDlg::ModifyConnection()
-{
-    CSerialDlg dialog(m_hWnd);
-    dialog.Preset(m_manager.GetComPort(), m_manager.GetBaudRate());
-    if (RunChildModal(dialog) != IDOK)
-        return;
-    std::wstring port = m_manager.GetComPort();
-    std::uint32_t baud = m_manager.GetBaudRate();
-    if (dialog.ReadBack(port, baud)) {
-        m_manager.SetComPort(port);
-        m_manager.SetBaudRate(baud);
-    }
-    RefreshButtons();
-    UpdateData(false);
-}
 
 void CKivraDlg::SelectAddress()
 {
@@ -452,22 +419,7 @@ void CKivraDlg::SelectAddress()
     Session().SetSensorAddress(m_addressIndex);
 }
 
-void CKivraDlg::NetworkSetup()
-{
-    CNetAddrDlg dialog(m_hWnd);
-    RunChildModal(dialog);
-}
 
-void CKivraDlg::OpenIpDialog()
-{
-    // One connection dialog at a time: a second would take over the first one's updates.
-    if (GetChild() != nullptr)
-        return;
-    CIpDlg dialog(m_hWnd);
-    RunChildModal(dialog);
-    RefreshButtons();
-    UpdateData(false);
-}
 
 void CKivraDlg::ZeroSetup()
 {

@@ -10,11 +10,6 @@
 
 #include "ui/app/ManagerMessageRouter.h"
 #include "ui/main/DeferredPrompt.h"
-#include "ui/pages/win32/CAngleParamDlg.h"
-#include "ui/pages/win32/CAuxDataDlg.h"
-#include "ui/pages/win32/CBinaryOutParamDlg.h"
-#include "ui/pages/win32/CDigitalOutParamDlg.h"
-#include "ui/pages/win32/CRuvLogDlg.h"
 #include "ui/window/win32/CInclinationCtrl.h"
 #include "ui/window/win32/CPNGButton.h"
 #include "ui/window/win32/CProgressBarCtrl.h"
@@ -58,18 +53,13 @@ private:
     bool OnCommand(WORD id, WORD code);
     void Connect();
     void Disconnect();
-    void ModifyConnection();
     void SelectAddress();
-    void NetworkSetup();
     void ZeroSetup();
     void FirmwareUpdate();
-    void OpenIpDialog();
     void ToggleLogTab();
 
     bool OnNotify(NMHDR& header, LRESULT& result);
     bool PaintMinimised();
-    // A connection that dropped by itself is told with its reason once the update pass is over.
-    void TellLostConnection(std::uint32_t bits);
     void ShowMessage(const std::wstring& text, UINT type);
     int Ask(unsigned stringId);
 
@@ -87,11 +77,6 @@ private:
     HICON m_icon = nullptr;
     CPNGButton m_output2Info;
     CPNGButton m_output1Info;
-    CAngleParamDlg m_anglePage;
-    CDigitalOutParamDlg m_rs485Page;
-    CBinaryOutParamDlg m_outputsPage;
-    CAuxDataDlg m_auxDataPage;
-    CRuvLogDlg m_logPage;
     // The gauge's position is set again after its range has been (re)set.
     bool m_gaugePositionKnown = false;
 };
