@@ -46,6 +46,7 @@ bool CIpDlg::OnInitDialog()
     for (uint32_t rate : kBaudRates)
         m_baudRates.AddString(std::to_wstring(rate));
     // The status line, the controls and the connect rule, as every update pass sets them.
+    m_loading = false;
     OnUpdate(ChangeBits::State);
     return focusDefault;
 }

@@ -38,7 +38,9 @@ private:
     int m_terminalPortIndex = -1;
     int m_baudIndex = -1;
     bool m_connectIssued = false;
-    bool m_loading = false;
+    // Change notices of the controls are ours, not the user's: while the controls are filled
+    // (initialisation included, whose first fill comes before all of them hold a value).
+    bool m_loading = true;
     CComboBox m_terminalPorts;
     CComboBox m_baudRates;
 };

@@ -34,5 +34,7 @@ private:
     int m_useSecondary;
     bool m_serviceMode;
     std::wstring m_serialNumber;
-    bool m_loading = false;
+    // Change notices of the controls are ours, not the user's: while the controls are filled
+    // (initialisation included, whose first fill comes before all of them hold a value).
+    bool m_loading = true;
 };
