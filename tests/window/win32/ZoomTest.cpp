@@ -207,3 +207,27 @@ TEST_F(ZoomTest, AChildOpenedFromTheZoomedMainWindowIsLargerAndCentred)
 }
 
 }  // namespace
+
+namespace {
+
+// Not a check: shows the test dialog zoomed by 1.5 for a while, for a look or a screenshot
+// (run with --gtest_also_run_disabled_tests --gtest_filter=*ZoomedForALook*).
+TEST(ZoomedForALook, DISABLED_ShowsTheTestDialogZoomed)
+{
+    CTestMainDlg dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    const RECT client = dialog.GetClientRect();
+    dialog.SetWindowPos(nullptr, 20, 20, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    dialog.ShowWindow(SW_SHOWNORMAL);
+    ResizeClientTo(dialog, client.right * 3 / 2, client.bottom * 3 / 2);
+    dialog.tab.SetShown(2, true);
+    dialog.tab.SelectEntry(1);
+    dialog.combo.SetCurSel(3);
+    const DWORD end = ::GetTickCount() + 15000;
+    while (::GetTickCount() < end) {
+        PumpMessages();
+        ::Sleep(20);
+    }
+}
+
+}  // namespace
