@@ -68,6 +68,39 @@ TEST_F(ZoomTest, RegistersEveryControlWhereItStandsWithTheTemplateFonts)
     EXPECT_EQ(CResizableDialog::MainDialog(), &dialog);
 }
 
+TEST_F(ZoomTest, RegisteringAgainWithOtherFlagsTakesThePlaceAndFontAgain)
+{
+    const CWindow edit(dialog.GetDlgItem(IDC_TEST_EDIT));
+    const ScaledFontHeights heights = ComputeScaledFontHeights(baseHeight, 1.0f);
+    dialog.RegisterControl(edit, LayoutFont(1), true);
+    EXPECT_EQ(dialog.FindControl(edit)->GetFlags(), 0u) << "only if absent: kept as it was";
+    EXPECT_EQ(FontHeightOf(edit), heights[0]);
+
+    edit.SetWindowPos(nullptr, 3, 4, 50, 30, SWP_NOZORDER);
+    dialog.RegisterControl(edit, LayoutFont(1), false);
+    EXPECT_EQ(dialog.FindControl(edit)->GetFlags(), LayoutFont(1));
+    EXPECT_EQ(dialog.FindControl(edit)->GetRegisteredRect(), (LayoutRect{3, 4, 53, 34}));
+    EXPECT_EQ(FontHeightOf(edit), heights[1]);
+    ResizeClientTo(dialog, 2 * ClientWidth(), ClientHeight());
+    EXPECT_EQ(ToLayout(edit.GetWindowRectIn(dialog)), (LayoutRect{6, 4, 106, 34}));
+}
+
+TEST(MainDialogRecord, IsTheFirstResizableDialogUntilItGoes)
+{
+    EXPECT_EQ(CResizableDialog::MainDialog(), nullptr);
+    {
+        CTestPageDlg first;
+        {
+            CTestPageDlg second;
+            EXPECT_EQ(CResizableDialog::MainDialog(), &first);
+        }
+        EXPECT_EQ(CResizableDialog::MainDialog(), &first);
+    }
+    EXPECT_EQ(CResizableDialog::MainDialog(), nullptr);
+    CTestPageDlg later;
+    EXPECT_EQ(CResizableDialog::MainDialog(), &later);
+}
+
 TEST_F(ZoomTest, TwiceAsWideDoublesXAndWidthsButKeepsHeightsAndFonts)
 {
     ResizeClientTo(dialog, 2 * ClientWidth(), ClientHeight());
