@@ -15,6 +15,9 @@
 #include "ui/app/ConnectionSettings.h"
 #include "ui/app/win32/ManagerMessages.h"
 #include "ui/app/win32/SystemComPorts.h"
+#include "ui/dialogs/win32/CIpDlg.h"
+#include "ui/dialogs/win32/CNetAddrDlg.h"
+#include "ui/dialogs/win32/CSerialDlg.h"
 #include "ui/main/GaugeDegrees.h"
 #include "ui/main/MainButtonStates.h"
 #include "ui/main/MainKeys.h"
@@ -334,8 +337,10 @@ bool CKivraDlg::OnCommand(WORD id, WORD code)
     switch (id) {
     case IDC_CONNECT: Connect(); return true;
     case IDC_DISCONNECT: Disconnect(); return true;
+    case IDC_MODIFY_CONNECTION: ModifyConnection(); return true;
     case IDC_READ_SETTINGS: Session().ReadSettings(); return true;
     case IDC_WRITE_SETTINGS: Session().WriteSettings(); return true;
+    case IDC_NETWORK_SETUP: NetworkSetup(); return true;
     case IDC_ZERO_SETUP: ZeroSetup(); return true;
     case IDC_FIRMWARE_UPDATE: FirmwareUpdate(); return true;
     case IDC_MAGNET1:
@@ -386,7 +391,7 @@ bool CKivraDlg::OnKey(unsigned keyCode)
         else
             Connect();
         break;
-    case MainKeyAction::OpenIpDialog: break;
+    case MainKeyAction::OpenIpDialog: OpenIpDialog(); break;
     case MainKeyAction::NextTab: m_tabs.NextTab(); break;
     case MainKeyAction::PreviousTab: m_tabs.PreviousTab(); break;
     case MainKeyAction::ToggleLogTab: ToggleLogTab(); break;
@@ -412,6 +417,21 @@ void CKivraDlg::Disconnect()
     m_manager.Disconnect();
 }
 
+void CKivraDlg::ModifyConnection()
+{
+    CSerialDlg dialog(m_hWnd);
+    dialog.Preset(m_manager.GetComPort(), m_manager.GetBaudRate());
+    if (RunChildModal(dialog) != IDOK)
+        return;
+    std::wstring port = m_manager.GetComPort();
+    std::uint32_t baud = m_manager.GetBaudRate();
+    if (dialog.ReadBack(port, baud)) {
+        m_manager.SetComPort(port);
+        m_manager.SetBaudRate(baud);
+    }
+    RefreshButtons();
+    UpdateData(false);
+}
 
 void CKivraDlg::SelectAddress()
 {
@@ -419,7 +439,22 @@ void CKivraDlg::SelectAddress()
     Session().SetSensorAddress(m_addressIndex);
 }
 
+void CKivraDlg::NetworkSetup()
+{
+    CNetAddrDlg dialog(m_hWnd);
+    RunChildModal(dialog);
+}
 
+void CKivraDlg::OpenIpDialog()
+{
+    // One connection dialog at a time: a second would take over the first one's updates.
+    if (GetChild() != nullptr)
+        return;
+    CIpDlg dialog(m_hWnd);
+    RunChildModal(dialog);
+    RefreshButtons();
+    UpdateData(false);
+}
 
 void CKivraDlg::ZeroSetup()
 {

@@ -53,9 +53,12 @@ private:
     bool OnCommand(WORD id, WORD code);
     void Connect();
     void Disconnect();
+    void ModifyConnection();
     void SelectAddress();
+    void NetworkSetup();
     void ZeroSetup();
     void FirmwareUpdate();
+    void OpenIpDialog();
     void ToggleLogTab();
 
     bool OnNotify(NMHDR& header, LRESULT& result);
