@@ -16,6 +16,7 @@ enum EArgs {
     ChordArg,        // a key chord
     ButtonArg,       // a message-box button
     Milliseconds,    // a duration
+    Percent,         // a size in percent
 };
 
 struct SVerbInfo
@@ -32,6 +33,7 @@ const SVerbInfo verbs[] = {
     {"wait-window", EVerb::WaitWindow, Pattern, false, true, "wait-window CAPTION-PATTERN [MS]"},
     {"wait-closed", EVerb::WaitClosed, NoArgs, false, true, "wait-closed [MS]"},
     {"close", EVerb::Close, NoArgs, false, false, "close"},
+    {"zoom", EVerb::Zoom, Percent, false, false, "zoom PERCENT"},
     {"message-box", EVerb::MessageDialog, Pattern, true, false, "message-box [CAPTION-PATTERN]"},
     {"answer", EVerb::Answer, ButtonArg, false, false, "answer OK|Cancel|Yes|No|Abort|Retry|Ignore|Close|ID"},
     {"file-dialog", EVerb::FileDialog, Pattern, false, true, "file-dialog PATH [MS]"},
@@ -122,6 +124,11 @@ void ReadArgs(const SVerbInfo& info, const std::vector<std::string>& args, CDriv
         break;
     case Milliseconds:
         command.number = ParseMilliseconds(args[0], info);
+        break;
+    case Percent:
+        command.number = static_cast<int>(ParseNumberWord(args[0], 50, 400));
+        if (command.number < 0)
+            throw CScriptError(std::string(info.usage) + ": \"" + args[0] + "\" is no percentage (50..400)");
         break;
     case NoArgs:
     case Pattern:

@@ -108,6 +108,7 @@ TEST(DriverCommand, ReadsEachArgumentKind)
     EXPECT_EQ(c.args, (std::vector<std::string>{"1076", "12"}));
 
     EXPECT_EQ(Parse("sleep 250").number, 250);
+    EXPECT_EQ(Parse("zoom 150").number, 150);
     EXPECT_EQ(Parse("file-dialog 'Z:\\a b\\c.fw' 9000").args, std::vector<std::string>{"Z:\\a b\\c.fw"});
 }
 
@@ -159,6 +160,9 @@ TEST(DriverCommand, RefusesWhatItCannotDo)
         {"select 1087", "write it as: select ID TEXT|#INDEX"},
         {"select 1087 #x", "write #N with the item's index"},
         {"sleep -5", "is no number of milliseconds"},
+        {"zoom", "write it as: zoom PERCENT"},
+        {"zoom 40", "is no percentage (50..400)"},
+        {"zoom big", "is no percentage (50..400)"},
         {"timeout 99999999", "is no number of milliseconds"},
         {"expect", "QUERY one of text"},
         {"expect click 1006 = 1", "QUERY one of text"},
@@ -191,7 +195,7 @@ TEST(DriverCommand, UsageListsOnlyKnownCommands)
             EXPECT_EQ(std::string(e.what()).find("unknown command"), std::string::npos) << verb;
         }
     }
-    EXPECT_EQ(lines, 30u);
+    EXPECT_EQ(lines, 31u);
 }
 
 } // namespace

@@ -203,6 +203,8 @@ std::string CWin32Driver::Act(const CDriverCommand& command, int timeoutMs)
     case EVerb::Close:
         PostToWindow(Current(), WM_CLOSE, 0, 0);
         return std::string();
+    case EVerb::Zoom:
+        return Zoom(command.number);
     case EVerb::MessageDialog:
         return AwaitMessageBox(command.args.empty() ? "*" : command.args[0], timeoutMs);
     case EVerb::Answer:
@@ -260,6 +262,21 @@ std::string CWin32Driver::WaitClosed(int timeoutMs)
     if (!AwaitClosed(window, timeoutMs))
         throw CDriverFailure(Describe(window) + " is still open after " + std::to_string(timeoutMs) + " ms");
     stack.pop_back();
+    return std::string();
+}
+
+std::string CWin32Driver::Zoom(int percent)
+{
+    const HWND window = Current();
+    RECT outer = {};
+    RECT client = {};
+    if (!GetWindowRect(window, &outer) || !GetClientRect(window, &client))
+        throw CDriverFailure(Describe(window) + " has no size to change");
+    const int width = outer.right - outer.left + client.right * (percent - 100) / 100;
+    const int height = outer.bottom - outer.top + client.bottom * (percent - 100) / 100;
+    // The window answers with its sizing messages, as when its frame is dragged.
+    if (!SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE))
+        throw CDriverFailure(Describe(window) + " could not be sized: error " + std::to_string(GetLastError()));
     return std::string();
 }
 

@@ -35,6 +35,8 @@ private:
 
     std::string WaitWindow(const std::string& pattern, int timeoutMs);
     std::string WaitClosed(int timeoutMs);
+    // Drags the frame as a person would: the client area becomes percent of its size.
+    std::string Zoom(int percent);
     std::string AwaitMessageBox(const std::string& pattern, int timeoutMs);
     std::string Answer(int buttonId, int timeoutMs);
     std::string FileDialog(const std::string& path, int timeoutMs);

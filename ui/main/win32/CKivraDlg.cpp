@@ -383,7 +383,10 @@ bool CKivraDlg::PaintMinimised()
 
 bool CKivraDlg::OnKey(unsigned keyCode)
 {
-    const MainKey key = MainKeyOf(keyCode, ::GetAsyncKeyState(VK_CONTROL) < 0);
+    // Ctrl as it was when the key was pressed (the state that goes with the message being
+    // handled), not as it is now: on a busy machine Ctrl may be up again by the time F4, F6 or
+    // F12 is handled, and the key would do what it does without Ctrl.
+    const MainKey key = MainKeyOf(keyCode, ::GetKeyState(VK_CONTROL) < 0);
     switch (key.action) {
     case MainKeyAction::ConnectOrDisconnect:
         if (IsConnectionActive())
