@@ -5,7 +5,7 @@
 # writes on a bad line, each either written (and read back as sent) or reported as not
 # written, never reported written when it was not. Ends with the counts and the slowest case.
 # usage: cli-campaign.sh --cli kivra-cli.exe --sim kivra-sim --wine wine-run.sh --work DIR
-# CAMPAIGN_UPDATES (100), CAMPAIGN_WRITES (50) and CAMPAIGN_SEED (1) change the campaign.
+# CAMPAIGN_UPDATES (100), CAMPAIGN_WRITES (50), CAMPAIGN_SEED (1) and CAMPAIGN_COM (30) change the campaign.
 NAME=cli-campaign
 SIM_LIFETIME=600
 . "$(dirname "$0")/cli-harness.sh"
@@ -13,7 +13,7 @@ SIM_LIFETIME=600
 UPDATES=${CAMPAIGN_UPDATES:-100}
 WRITES=${CAMPAIGN_WRITES:-50}
 SEED=${CAMPAIGN_SEED:-1}
-COM=30
+COM=${CAMPAIGN_COM:-30}
 # Runs one case may take before it counts as failed (a run ends at each cut).
 ATTEMPTS=8
 
@@ -43,12 +43,24 @@ run() {
   status=$?
 }
 
+# The counts so far: at the end, or when the campaign is stopped early (Ctrl+C, kill).
+summary() {
+  failed=$((fw_bad + set_false + set_unread))
+  echo "campaign: firmware $fw_ok of $((fw_ok + fw_bad)) updates byte-identical and identified ($fw_runs runs," \
+    "$fw_resumed resumed after a cut); settings writes: $set_written written and read back as sent," \
+    "$set_rejected rejected, $set_failed failed, $set_false reported written when not, $set_unread unverified;" \
+    "slowest case $slowest_case ($((slowest_ms / 1000)).$((slowest_ms % 1000 / 100)) s); $failed failed"
+}
+trap 'stop_sims; echo "stopped early"; summary; exit 1' INT TERM
+
 # --- firmware updates
 fw_ok=0 fw_bad=0 fw_runs=0 fw_resumed=0
-i=1
-while [ "$i" -le "$UPDATES" ]; do
-  eval "$(draw "$i")"
-  name=fw-$i
+set_written=0 set_rejected=0 set_failed=0 set_false=0 set_unread=0
+# (start_sim counts its waits in i, so the cases are counted in n.)
+n=1
+while [ "$n" -le "$UPDATES" ]; do
+  eval "$(draw "$n")"
+  name=fw-$n
   make_image "$WORK/$name.fw" "$size" "$version"
   rm -f "$WORK/$name-received.fw"
   start=$(now_ms)
@@ -73,14 +85,14 @@ while [ "$i" -le "$UPDATES" ]; do
   note_time "$name" "$start"
   if [ "$done_run" = 1 ] && [ "$identified" = 1 ] && cmp -s "$WORK/$name.fw" "$WORK/$name-received.fw"; then
     fw_ok=$((fw_ok + 1))
-    rm -f "$WORK/$name".*.out "$WORK/$name"-*.out "$WORK/$name"-*.err "$WORK/$name.log"
+    rm -f "$WORK/$name"-*.out "$WORK/$name"-*.err "$WORK/$name.log" "$WORK/$name.sim" "$WORK/$name.fw" "$WORK/$name-received.fw"
   else
     fw_bad=$((fw_bad + 1))
     echo "FAILED $name: size $size, cut after block $cut, corrupt $corrupt, drop every $drop:" \
       "completed $done_run after $attempt runs, identified $identified," \
       "image $(cmp -s "$WORK/$name.fw" "$WORK/$name-received.fw" && echo equal || echo DIFFERENT)"
   fi
-  i=$((i + 1))
+  n=$((n + 1))
 done
 
 # --- settings writes on a bad line
@@ -94,11 +106,10 @@ read_back() {
   done
   return 1
 }
-set_written=0 set_rejected=0 set_failed=0 set_false=0 set_unread=0
-i=1
-while [ "$i" -le "$WRITES" ]; do
-  eval "$(draw "$((1000 + i))")"
-  name=set-$i
+n=1
+while [ "$n" -le "$WRITES" ]; do
+  eval "$(draw "$((1000 + n))")"
+  name=set-$n
   start=$(now_ms)
   rejecting=
   [ "$reject" = 1 ] && rejecting=--reject-writes
@@ -106,7 +117,7 @@ while [ "$i" -le "$WRITES" ]; do
   if ! read_back "$name-before"; then
     set_unread=$((set_unread + 1))
     echo "FAILED $name: the settings could not be read before the write"
-    stop_sims; i=$((i + 1)); continue
+    stop_sims; n=$((n + 1)); continue
   fi
   before="$(value angle_threshold "$WORK/$name-before-get.out") $(value approximation_interval "$WORK/$name-before-get.out") $(value pulse_sensor_timeout "$WORK/$name-before-get.out") $(value angular_motion_timeout "$WORK/$name-before-get.out")"
   sent="$threshold $approx $pulse $motion"
@@ -138,12 +149,8 @@ while [ "$i" -le "$WRITES" ]; do
   esac
   stop_sims
   note_time "$name" "$start"
-  i=$((i + 1))
+  n=$((n + 1))
 done
 
-failed=$((fw_bad + set_false + set_unread))
-echo "campaign: firmware $fw_ok of $UPDATES byte-identical and identified ($fw_runs runs, $fw_resumed resumed after a cut);" \
-  "settings $WRITES writes: $set_written written and read back as sent, $set_rejected rejected, $set_failed failed," \
-  "$set_false reported written when not, $set_unread unverified; slowest case $slowest_case ($((slowest_ms / 1000)).$((slowest_ms % 1000 / 100)) s);" \
-  "$failed failed"
+summary
 test "$failed" = 0
