@@ -68,7 +68,8 @@ while [ "$n" -le "$UPDATES" ]; do
     --drop-every "$drop" --save-image "$WORK/$name-received.fw"
   done_run=0 attempt=1
   while [ "$attempt" -le "$ATTEMPTS" ]; do
-    run "$name-$attempt" firmware "$WORK/$name.fw" --port "COM$COM" --timeout 2
+    # Long enough for a dropped answer (the session resends after 2 s), short enough for a cut.
+    run "$name-$attempt" firmware "$WORK/$name.fw" --port "COM$COM" --timeout 5
     fw_runs=$((fw_runs + 1))
     if [ "$status" = 0 ]; then done_run=1; break; fi
     attempt=$((attempt + 1))
@@ -89,7 +90,7 @@ while [ "$n" -le "$UPDATES" ]; do
   else
     fw_bad=$((fw_bad + 1))
     echo "FAILED $name: size $size, cut after block $cut, corrupt $corrupt, drop every $drop:" \
-      "completed $done_run after $attempt runs, identified $identified," \
+      "completed $done_run after $((attempt > ATTEMPTS ? ATTEMPTS : attempt)) runs, identified $identified," \
       "image $(cmp -s "$WORK/$name.fw" "$WORK/$name-received.fw" && echo equal || echo DIFFERENT)"
   fi
   n=$((n + 1))

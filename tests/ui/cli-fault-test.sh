@@ -4,7 +4,7 @@
 # port; every run must end with the right result or a clear failure, never hang.
 # usage: cli-fault-test.sh --cli kivra-cli.exe --sim kivra-sim --wine wine-run.sh --work DIR
 NAME=cli-fault-test
-SIM_LIFETIME=100
+SIM_LIFETIME=200
 . "$(dirname "$0")/cli-harness.sh"
 
 # sane_live FILE [COUNT]: COUNT live lines (without COUNT: at least one), time rising, every
