@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "tests/controls/win32/ControlsTestIds.h"
@@ -73,8 +74,8 @@ struct Pixels {
     COLORREF At(int x, int y) const { return colors[static_cast<size_t>(y) * width + x]; }
 };
 
-// Copies what the window shows (from:screen) or what it prints on request
-// (PrintWindow, which has the control paint into our bitmap).
+// Copies what the window shows on the screen, or what it paints into our
+// bitmap when asked to print itself (PrintWindow).
 enum class Source { Screen, Print };
 
 Pixels Capture(HWND window, Source source)
