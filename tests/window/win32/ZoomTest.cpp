@@ -68,6 +68,39 @@ TEST_F(ZoomTest, RegistersEveryControlWhereItStandsWithTheTemplateFonts)
     EXPECT_EQ(CResizableDialog::MainDialog(), &dialog);
 }
 
+TEST_F(ZoomTest, RegisteringAgainWithOtherFlagsTakesThePlaceAndFontAgain)
+{
+    const CWindow edit(dialog.GetDlgItem(IDC_TEST_EDIT));
+    const ScaledFontHeights heights = ComputeScaledFontHeights(baseHeight, 1.0f);
+    dialog.RegisterControl(edit, LayoutFont(1), true);
+    EXPECT_EQ(dialog.FindControl(edit)->GetFlags(), 0u) << "only if absent: kept as it was";
+    EXPECT_EQ(FontHeightOf(edit), heights[0]);
+
+    edit.SetWindowPos(nullptr, 3, 4, 50, 30, SWP_NOZORDER);
+    dialog.RegisterControl(edit, LayoutFont(1), false);
+    EXPECT_EQ(dialog.FindControl(edit)->GetFlags(), LayoutFont(1));
+    EXPECT_EQ(dialog.FindControl(edit)->GetRegisteredRect(), (LayoutRect{3, 4, 53, 34}));
+    EXPECT_EQ(FontHeightOf(edit), heights[1]);
+    ResizeClientTo(dialog, 2 * ClientWidth(), ClientHeight());
+    EXPECT_EQ(ToLayout(edit.GetWindowRectIn(dialog)), (LayoutRect{6, 4, 106, 34}));
+}
+
+TEST(MainDialogRecord, IsTheFirstResizableDialogUntilItGoes)
+{
+    EXPECT_EQ(CResizableDialog::MainDialog(), nullptr);
+    {
+        CTestPageDlg first;
+        {
+            CTestPageDlg second;
+            EXPECT_EQ(CResizableDialog::MainDialog(), &first);
+        }
+        EXPECT_EQ(CResizableDialog::MainDialog(), &first);
+    }
+    EXPECT_EQ(CResizableDialog::MainDialog(), nullptr);
+    CTestPageDlg later;
+    EXPECT_EQ(CResizableDialog::MainDialog(), &later);
+}
+
 TEST_F(ZoomTest, TwiceAsWideDoublesXAndWidthsButKeepsHeightsAndFonts)
 {
     ResizeClientTo(dialog, 2 * ClientWidth(), ClientHeight());
@@ -204,6 +237,30 @@ TEST_F(ZoomTest, AChildOpenedFromTheZoomedMainWindowIsLargerAndCentred)
     EXPECT_NEAR(zoomedClient.bottom, plainClient.bottom * scale, 1.5);
     EXPECT_EQ((zoomedWindow.left + zoomedWindow.right) / 2, (mainRect.left + mainRect.right) / 2);
     EXPECT_EQ(editFont, ComputeScaledFontHeights(baseHeight, scale)[0]) << "the child shows the scaled font";
+}
+
+}  // namespace
+
+namespace {
+
+// Not a check: shows the test dialog zoomed by 1.5 for a while, for a look or a screenshot
+// (run with --gtest_also_run_disabled_tests --gtest_filter=*ZoomedForALook*).
+TEST(ZoomedForALook, DISABLED_ShowsTheTestDialogZoomed)
+{
+    CTestMainDlg dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    const RECT client = dialog.GetClientRect();
+    dialog.SetWindowPos(nullptr, 20, 20, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    dialog.ShowWindow(SW_SHOWNORMAL);
+    ResizeClientTo(dialog, client.right * 3 / 2, client.bottom * 3 / 2);
+    dialog.tab.SetShown(2, true);
+    dialog.tab.SelectEntry(1);
+    dialog.combo.SetCurSel(3);
+    const DWORD end = ::GetTickCount() + 15000;
+    while (::GetTickCount() < end) {
+        PumpMessages();
+        ::Sleep(20);
+    }
 }
 
 }  // namespace
