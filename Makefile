@@ -45,7 +45,7 @@ $(BENCH)/CMakeCache.txt: | deps
 
 bench: $(BENCH)/CMakeCache.txt $(WIN64)/CMakeCache.txt
 	cmake --build $(BENCH) -j $(JOBS) --target kivra-sim kivra-scanner-bench
-	cmake --build $(WIN64) -j $(JOBS) --target kivra-cli
+	cmake --build $(WIN64) -j $(JOBS) --target kivra-cli kivra-window-bench
 	@if cmake --build $(WIN64) --target help | grep -qx '\.\.\. kivra'; then \
 	  cmake --build $(WIN64) -j $(JOBS) --target kivra; fi
 	@sh tools/bench/bench.sh

@@ -27,7 +27,9 @@ root=$(pwd)
 SIM=${KIVRA_SIM:-$BENCH_BUILD/tools/kivra-sim/kivra-sim}
 SCANNER=${KIVRA_SCANNER_BENCH:-$BENCH_BUILD/tools/bench/kivra-scanner-bench}
 CLI=${KIVRA_CLI:-build/win64/ui/cli/kivra-cli.exe}
-KIVRA=${KIVRA_EXE:-$(find build/win64 -name kivra.exe -type f 2>/dev/null | head -n 1)}
+WINDOW_BENCH=${KIVRA_WINDOW_BENCH:-build/win64/tools/bench/kivra-window-bench.exe}
+KIVRA=${KIVRA_EXE:-build/win64/ui/main/kivra.exe}
+[ -f "$KIVRA" ] || KIVRA=""
 WORK=$root/$BENCH_BUILD/run
 WINE_RUN="sh $root/cmake/wine-run.sh"
 
@@ -40,6 +42,7 @@ FAST_PAUSE_MS=100
 IMAGE_BYTES=65536
 POLL_SECONDS=${BENCH_POLL_SECONDS:-60}
 CONNECT_RUNS=5
+IDLE_SECONDS=${BENCH_IDLE_SECONDS:-30}
 
 for program in "$SIM" "$SCANNER" "$CLI"; do
   if [ ! -x "$program" ]; then
@@ -98,6 +101,7 @@ windows_pid() {
   done
 }
 # user + system time of a process, in clock ticks.
+hz=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null; }
 wineserver_pid() { windows_pid wineserver64 || windows_pid wineserver; }
 now_s() { date +%s.%N; }
@@ -199,7 +203,6 @@ peak=$(sed -n 's/^VmHWM:[^0-9]*\([0-9]*\).*/\1/p' "/proc/$pid/status")
 [ -n "$ticks1" ] && [ -n "$peak" ] || fail "kivra-cli ended before the minute of polling was over"
 wait $runner || fail "polling failed: $(tail -n 3 "$WORK/poll.out")"
 stop_sims
-hz=$(getconf CLK_TCK)
 result "poll_cpu $(calc "($ticks1 - $ticks0) / $hz") $(calc "$t1 - $t0")"
 result "poll_server_cpu $(calc "($server1 - $server0) / $hz") $(calc "$t1 - $t0")"
 result "poll_peak_kib $peak"
@@ -247,6 +250,50 @@ stop_sims
 # The median run.
 result "connect $(sort -k2 -n "$WORK/connect.runs" | awk '{ a[NR] = $2 " " $3 } END { print NR, a[int((NR + 1) / 2)] }')"
 com=$((com + 1))
+
+# --- kivra.exe: start to the main window shown, then connected by its button and left alone:
+# its processor share while it polls. On a virtual display of its own when there is none.
+if [ -n "$KIVRA" ]; then
+  echo "--- kivra.exe: start, then connected and idle for $IDLE_SECONDS s"
+  [ -x "$WINDOW_BENCH" ] || fail "$WINDOW_BENCH is missing; run make bench"
+  xvfb=""
+  if [ -z "${DISPLAY:-}" ]; then
+    : >"$WORK/xvfb.display"
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 5>"$WORK/xvfb.display" >/dev/null 2>&1 &
+    xvfb=$!
+    i=0
+    until [ -s "$WORK/xvfb.display" ]; do
+      i=$((i + 1))
+      [ $i -gt 100 ] && fail "Xvfb did not start"
+      sleep 0.1
+    done
+    export DISPLAY=":$(cat "$WORK/xvfb.display")"
+  fi
+  start_sim window $com
+  $WINE_RUN reg add 'HKCU\SOFTWARE\Vextora\KIVRA' /v "COM Port" /t REG_SZ /d COM$com /f >/dev/null 2>&1
+  $WINE_RUN "$WINDOW_BENCH" $((IDLE_SECONDS + 15)) "$KIVRA" /eng >"$WORK/window.out" 2>&1 &
+  runner=$!
+  i=0
+  until grep -q '"code":40,' "$WORK/window.log"; do
+    i=$((i + 1))
+    if [ $i -gt 900 ] || ! kill -0 $runner 2>/dev/null; then
+      fail "kivra.exe did not start polling: $(cat "$WORK/window.out")"
+    fi
+    sleep 0.1
+  done
+  pid=$(windows_pid kivra.exe)
+  [ -n "$pid" ] || fail "the kivra.exe process was not found"
+  sleep 2  # the first values drawn
+  ticks0=$(cpu_ticks "$pid"); t0=$(now_s)
+  sleep "$IDLE_SECONDS"
+  ticks1=$(cpu_ticks "$pid"); t1=$(now_s)
+  wait $runner || fail "kivra-window-bench: $(cat "$WORK/window.out")"
+  stop_sims
+  [ -n "$xvfb" ] && kill "$xvfb" && wait "$xvfb" 2>/dev/null
+  result "kivra_window $(calc "$(sed -n 's/^window_ms //p' "$WORK/window.out") / 1000")"
+  result "kivra_idle_cpu $(calc "($ticks1 - $ticks0) / $hz") $(calc "$t1 - $t0")"
+  com=$((com + 1))
+fi
 
 # --- Sizes as shipped.
 result "size_cli $(stat -c %s "$CLI")"
