@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 JOBS   ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps configure build test run clean fuzz fuzz-build campaign soak
+.PHONY: all deps configure build test run bench clean fuzz fuzz-build campaign soak
 
 all: build
 
@@ -62,6 +62,20 @@ soak: build
 
 run: build
 	@sh tools/run-demo.sh
+
+# Not part of test: takes some minutes and wants a quiet machine. The simulator and the scanner
+# benchmark come from an optimised host build without sanitizers; the Windows programs are the
+# shipped (release) ones.
+BENCH := build/bench
+$(BENCH)/CMakeCache.txt: | deps
+	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DKIVRA_SANITIZE=OFF
+
+bench: $(BENCH)/CMakeCache.txt $(WIN64)/CMakeCache.txt
+	cmake --build $(BENCH) -j $(JOBS) --target kivra-sim kivra-scanner-bench
+	cmake --build $(WIN64) -j $(JOBS) --target kivra-cli kivra-window-bench
+	@if cmake --build $(WIN64) --target help | grep -qx '\.\.\. kivra'; then \
+	  cmake --build $(WIN64) -j $(JOBS) --target kivra; fi
+	@sh tools/bench/bench.sh
 
 clean:
 	rm -rf build
