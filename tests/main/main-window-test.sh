@@ -205,4 +205,21 @@ step russian-again 'wait-window "Vextora KIVRA*" 30000' || finish
 check lang-honoured 'expect text 1009 = "Изменить..."'
 step russian-again-close 'close' 'wait-closed 10000' || finish
 
+# A port that will not open (its adapter gone after it was chosen) is named with the system's reason.
+port_failure() {
+  start_sim gone 6
+  start_program kivra3 "$KIVRA" /eng
+  step failure-start 'wait-window "Vextora KIVRA*" 30000' || return
+  step choose-gone 'click 1009' 'wait-window "Sensor connection parameters"' 'select 1169 COM6' 'click 1' 'wait-closed' || return
+  stop_sims
+  step connect-gone 'key F4' 'message-box' || return
+  check open-failure-named 'expect message-text ~ "Connection via COM6 failed!*Port may be unavailable or busy.*?*"'
+  step open-failure-ok 'answer OK' || return
+  check failure-unconnected 'expect visible 1006 = 1'
+}
+port_failure
+step failure-close 'close' 'wait-closed 10000'
+# The program is gone before the next one starts.
+sleep 3
+
 finish

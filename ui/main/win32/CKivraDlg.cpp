@@ -270,6 +270,15 @@ void CKivraDlg::OnUpdate(std::uint32_t bits)
     }
     if (plan.transferValues)
         UpdateData(false);
+    TellLostConnection(bits);
+}
+
+void CKivraDlg::TellLostConnection(std::uint32_t bits)
+{
+    // The manager posts every bit when a connection ends; only one that ended by itself (the
+    // adapter pulled out, the server gone) is news to the person who did not end it.
+    if (bits == ChangeBits::Everything && m_manager.WasConnectionLost())
+        m_prompt.ShowMessage(m_manager.GetConnectionLostText());
 }
 
 
@@ -411,7 +420,7 @@ void CKivraDlg::Connect()
     if (opened > 0)
         SaveConnectionSettings(m_manager);
     else if (opened < 0)
-        ShowMessage(ConnectFailedMessage(m_manager.GetComPort(), std::wstring()),
+        ShowMessage(ConnectFailedMessage(m_manager.GetComPort(), m_manager.GetFailureReason()),
                     MB_OK | MB_ICONEXCLAMATION);
 }
 

@@ -63,6 +63,8 @@ private:
 
     bool OnNotify(NMHDR& header, LRESULT& result);
     bool PaintMinimised();
+    // A connection that dropped by itself is told with its reason once the update pass is over.
+    void TellLostConnection(std::uint32_t bits);
     void ShowMessage(const std::wstring& text, UINT type);
     int Ask(unsigned stringId);
 
