@@ -28,3 +28,12 @@ std::wstring UnreadableImageMessage(TErrorCode code)
 {
     return LoadResourceText(IDS_FIRMWARE_UNREADABLE) + L"\r\n" + SystemErrorMessage(code);
 }
+
+std::wstring ForeignImageMessage(const FirmwareHeader& image, const SensorIdentification& sensor)
+{
+    if (image.deviceType == sensor.deviceType)
+        return std::wstring();
+    TString text;
+    text.LoadResource(IDS_FIRMWARE_OTHER_DEVICE, nullptr, unsigned(image.deviceType), unsigned(sensor.deviceType));
+    return text.Get();
+}

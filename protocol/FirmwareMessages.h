@@ -4,6 +4,7 @@
 #include <string>
 
 #include "protocol/FirmwareHeader.h"
+#include "protocol/IdentificationRecord.h"
 #include "runtime/ErrorCodes.h"
 
 // The system's own text for an error of a file operation.
@@ -14,3 +15,7 @@ std::wstring BadImageMessage(FirmwareImageFault fault);
 
 // Why a download stopped: the image file could not be read, with the system's text for the error.
 std::wstring UnreadableImageMessage(TErrorCode code);
+
+// Why an image is not sent to this sensor: it is made for another device type, and would leave a
+// sensor this tool no longer supports. Empty when the image is made for the sensor's type.
+std::wstring ForeignImageMessage(const FirmwareHeader& image, const SensorIdentification& sensor);

@@ -136,3 +136,22 @@ TEST(FirmwareFile, HandsOutBlocksUpToTheEnd)
     ASSERT_TRUE(image.Advance(57));
     EXPECT_EQ(image.ReadBlock(buffer, 243, check, position), 0u);
 }
+
+TEST(FirmwareFile, AnImageOfAnotherDeviceTypeIsRefusedWithBothTypes)
+{
+    FirmwareHeader image;
+    SensorIdentification sensor;
+    sensor.deviceType = 3201;
+    struct Case { uint32_t imageType; bool refused; };
+    const Case cases[] = {{3201, false}, {3001, true}, {0, true}, {0xFFFFFFFF, true}};
+    for (const Case& c : cases) {
+        image.deviceType = c.imageType;
+        const std::wstring message = ForeignImageMessage(image, sensor);
+        EXPECT_EQ(!message.empty(), c.refused) << c.imageType;
+        if (c.refused) {
+            EXPECT_NE(message.find(L"type " + std::to_wstring(c.imageType)), std::wstring::npos) << message;
+            EXPECT_NE(message.find(L"type 3201"), std::wstring::npos) << message;
+            EXPECT_NE(message.find(L"nothing was sent"), std::wstring::npos) << message;
+        }
+    }
+}

@@ -43,6 +43,8 @@
 #define IDS_FIRMWARE_BAD_IMAGE           348
 // The image file failed to deliver a block during a download (status text and first line of the message).
 #define IDS_FIRMWARE_UNREADABLE          365
+// An image made for another device type than the connected sensor's is not sent.
+#define IDS_FIRMWARE_OTHER_DEVICE        366
 
 // What is wrong with a firmware image file that is refused (shown below the line above).
 #define IDS_FIRMWARE_TOO_SHORT           360

@@ -2,6 +2,7 @@
 #include "ui/cli/win32/Commands.h"
 
 #include "protocol/FirmwareFile.h"
+#include "protocol/FirmwareMessages.h"
 #include "protocol/KivraProcessor.h"
 #include "protocol/UserPrompt.h"
 #include "runtime/ProcessClock.h"
@@ -83,14 +84,9 @@ ExitCode RunFirmware(const CliArguments& arguments, CSensorLink& link)
     if (connected != ExitCode::Ok)
         return connected;
     CKivraProcessor& session = link.Session();
-    // An image of another device type would leave a sensor this tool no longer talks to,
-    // so not even an update could mend it.
-    const uint32_t imageType = image->Header().deviceType;
-    const uint32_t sensorType = session.Records().identification.deviceType;
-    if (imageType != sensorType)
-        return link.Fail(ExitCode::BadFirmwareFile, arguments.operands[0] + L": the image is for device type " +
-                                                        std::to_wstring(imageType) + L", the sensor is of type " +
-                                                        std::to_wstring(sensorType) + L"; nothing was sent");
+    const std::wstring foreign = ForeignImageMessage(image->Header(), session.Records().identification);
+    if (!foreign.empty())
+        return link.Fail(ExitCode::BadFirmwareFile, arguments.operands[0] + L": " + MessageLine(foreign));
     // The session tells of an image that can no longer be read through the prompt; it must not
     // keep a pointer to it once this command is over.
     prompt.message.clear();
