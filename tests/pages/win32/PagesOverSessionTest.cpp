@@ -320,7 +320,7 @@ TEST_F(PagesOverSession, FastPollingAsksOnlyOverTheOnBoardTerminal)
     EXPECT_FALSE(session()->IsFastPolling());
 }
 
-TEST_F(PagesOverSession, TestValueSendsItsLowByteAndShowsAgain)
+TEST_F(PagesOverSession, TestValueAndDiagnosticsReachTheSensor)
 {
     Connect(9);
     host.Update(ChangeBits::Terminal);
@@ -337,6 +337,13 @@ TEST_F(PagesOverSession, TestValueSendsItsLowByteAndShowsAgain)
     Type(host.log, IDC_LOG_TEST_VALUE, L"");
     host.Update(ChangeBits::Terminal);
     EXPECT_EQ(TextOf(host.log, IDC_LOG_TEST_VALUE), L"300");
+
+    // Diagnostics: the request, and its answer shown on the page.
+    Click(EntryLog, host.log, IDC_LOG_DIAGNOSTICS);
+    EXPECT_EQ(channels.last->frames.back()[3], 0x28);
+    EXPECT_EQ(channels.last->frames.back()[4], 3);
+    Answer(0x28, PayloadBuilder().U8(3).U8(1).U8(5).U32(0).U32(7).Bytes());
+    EXPECT_EQ(TextOf(host.log, IDC_LOG_DIAGNOSTICS_TEXT), L"C=1,T=0,A=1,Sw=7");
 
     manager->Disconnect();
     Pump();

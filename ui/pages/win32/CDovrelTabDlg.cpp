@@ -1,12 +1,34 @@
 // The base of the tab pages.
 #include "ui/pages/win32/CDovrelTabDlg.h"
 
+#include <uxtheme.h>
+
 #include "protocol/KivraProcessor.h"
 #include "remote/DeviceCommandProcessor.h"
+
+namespace {
+bool IsGroupBoxClass(HWND window)
+{
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    return _wcsicmp(name, L"Button") == 0;
+}
+}
 
 CDovrelTabDlg::CDovrelTabDlg(const std::uint32_t* layoutTable, UINT templateId, CWindow* parent)
     : CResizableDialog(layoutTable, templateId, parent)
 {
+}
+
+bool CDovrelTabDlg::OnInitDialog()
+{
+    const bool result = CResizableDialog::OnInitDialog();
+    // Styled group boxes under Wine measure Cyrillic titles short and cut off their end;
+    // the plain drawing shows every title whole (and looks alike on Windows).
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if ((CWindow(child).GetStyle() & BS_TYPEMASK) == BS_GROUPBOX && IsGroupBoxClass(child))
+            SetWindowTheme(child, L"", L"");
+    return result;
 }
 
 CDeviceCommandProcessor* CDovrelTabDlg::Manager()

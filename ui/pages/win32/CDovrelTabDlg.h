@@ -18,6 +18,9 @@ public:
     CDovrelTabDlg(const std::uint32_t* layoutTable, UINT templateId, CWindow* parent);
 
 protected:
+    // The base initialisation, then the group boxes drawn without the visual style.
+    bool OnInitDialog() override;
+
     // Attributes
     // The one manager and its sensor session; null when there is none (every page then
     // shows its template as it stands and does nothing).
