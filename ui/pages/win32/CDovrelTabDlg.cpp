@@ -24,10 +24,11 @@ bool CDovrelTabDlg::OnInitDialog()
 {
     const bool result = CResizableDialog::OnInitDialog();
     // Styled group boxes under Wine measure Cyrillic titles short and cut off their end;
-    // the plain drawing shows every title whole (and looks alike on Windows).
+    // the plain drawing shows every title whole (and looks alike on Windows). A blank
+    // theme name is what switches the style off (an empty one leaves it on under Wine).
     for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         if ((CWindow(child).GetStyle() & BS_TYPEMASK) == BS_GROUPBOX && IsGroupBoxClass(child))
-            SetWindowTheme(child, L"", L"");
+            SetWindowTheme(child, L" ", L" ");
     return result;
 }
 
