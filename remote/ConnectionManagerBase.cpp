@@ -14,7 +14,6 @@
 
 namespace
 {
-constexpr int kLastState = 8;
 constexpr int64_t kShortestTimerMs = 10;
 constexpr int64_t kLongestTimerMs = 10000;
 constexpr unsigned kRelayEvents = 0x33; // read, write, connect, close
@@ -23,7 +22,7 @@ constexpr uint32_t kAddressChars = 128;
 }
 
 CConnectionManagerBase::CConnectionManagerBase()
-    : m_stateText(ConnectionStateText(0, std::wstring())), m_channels(&PlatformChannels())
+    : m_stateText(ConnectionStateText(ConnectionState::None, std::wstring())), m_channels(&PlatformChannels())
 {
 }
 
@@ -61,7 +60,7 @@ void CConnectionManagerBase::SaveSettings(TRegKey1& key)
 int CConnectionManagerBase::SetTerminalId(uint32_t id)
 {
     const bool same = id == m_terminalId && m_terminalId != 0;
-    if (m_connectionState != 0)
+    if (m_connectionState != ConnectionState::None)
         return same ? 0 : -1;
     if (same)
         return 0;
@@ -76,27 +75,27 @@ int CConnectionManagerBase::Open()
     CNotifyBatch batch(*this);
     int result = 0;
     if (m_connectionType == ConnectionType::Relay) {
-        SetConnectionState(1);
+        SetConnectionState(ConnectionState::ServerConnecting);
         result = m_channels->ConnectRelay(m_serverAddress, m_notifyWindow, m_channelMessage, kRelayEvents,
                                           m_connection);
     } else if (m_connectionType == ConnectionType::Sensor) {
-        SetConnectionState(6);
+        SetConnectionState(ConnectionState::ChannelOpen);
         result = m_channels->OpenSerial(m_comPort, m_baudRate, m_notifyWindow, m_channelMessage, m_connection);
         if (result > 0) {
             m_deviceName = SensorDeviceName();
-            SetConnectionState(8);
+            SetConnectionState(ConnectionState::Connected);
             Notify(ChangeBits::ChannelOpened);
             result = OnConnected();
         }
     }
     if (result < 0)
-        SetConnectionState(0);
+        SetConnectionState(ConnectionState::None);
     return result;
 }
 
 void CConnectionManagerBase::Disconnect()
 {
-    SetConnectionState(0);
+    SetConnectionState(ConnectionState::None);
 }
 
 void CConnectionManagerBase::OnWindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
@@ -107,7 +106,7 @@ void CConnectionManagerBase::OnWindowMessage(unsigned message, std::uintptr_t wP
     CNotifyBatch batch(*this);
     const int result = channelEvent ? HandleChannelEvent(lParam) : OnTimer();
     if (result < 0)
-        SetConnectionState(0);
+        SetConnectionState(ConnectionState::None);
     else
         RearmTimer();
 }
@@ -156,7 +155,7 @@ int CConnectionManagerBase::OnTimer()
     if (NowMilliseconds() < m_relayDeadline)
         return 0;
     m_relayDeadline = kNoDeadline;
-    if (!m_connection || m_connectionState != 5)
+    if (!m_connection || m_connectionState != ConnectionState::ConnectRequested)
         return 0;
     return SendConnectRequest();
 }
@@ -168,11 +167,11 @@ int CConnectionManagerBase::OnData()
 
 void CConnectionManagerBase::SetConnectionState(int state)
 {
-    if (state == m_connectionState || state < 0 || state > kLastState)
+    if (state == m_connectionState || state < 0 || state > ConnectionState::Last)
         return;
     m_connectionState = state;
     m_stateText = ConnectionStateText(state, m_deviceName);
-    if (state != 0) {
+    if (state != ConnectionState::None) {
         Notify(ChangeBits::State);
         return;
     }
@@ -196,7 +195,7 @@ int CConnectionManagerBase::SendConnectRequest()
         m_connection->Flush() < 0)
         return -1;
     m_relayDeadline = kNoDeadline;
-    SetConnectionState(5);
+    SetConnectionState(ConnectionState::ConnectRequested);
     return 1;
 }
 
@@ -218,14 +217,14 @@ int CConnectionManagerBase::OnConnectReply(CRxBuffer& buffer)
         if (m_terminalId == 0)
             return -1;
         Notify(ChangeBits::ChannelOpened);
-        SetConnectionState(6);
+        SetConnectionState(ConnectionState::ChannelOpen);
         OnConnected();
         break;
     case RelayReply::ClassError: {
         const int32_t code = buffer.FieldInt(0);
         Notify(ChangeBits::ChannelOpened);
         if (code < RelayReply::FirstRetryCode)
-            SetConnectionState(0);
+            SetConnectionState(ConnectionState::None);
         else
             m_relayDeadline = NowMilliseconds() + RelayReply::RetryDelayMs;
         break;
@@ -244,14 +243,14 @@ int CConnectionManagerBase::HandleChannelEvent(std::intptr_t lParam)
     // free the channel (and the buffer being read) under our feet.
     const CRefPtr<CConnectionWrapper> channel = m_connection;
     const int result = channel->OnEvent(static_cast<int>(lParam));
-    if (result < 0 || m_connectionState == 0)
+    if (result < 0 || m_connectionState == ConnectionState::None)
         return result;
     // A connection that completed at once is reported by no connect event, so
     // any later event that finds it connected moves on.
-    if (m_connectionState == 1) {
+    if (m_connectionState == ConnectionState::ServerConnecting) {
         if (!channel->IsConnected())
             return 0;
-        SetConnectionState(3);
+        SetConnectionState(ConnectionState::ServerReady);
         return SendConnectRequest();
     }
     if (result == 0) {
@@ -259,9 +258,9 @@ int CConnectionManagerBase::HandleChannelEvent(std::intptr_t lParam)
             EndLineScan(channel->GetRxBuffer(), false);
         return 0;
     }
-    if (m_connectionState < 6) {
+    if (m_connectionState < ConnectionState::ChannelOpen) {
         const int lines = RunRelayLines();
-        if (lines < 0 || m_connectionState < 6)
+        if (lines < 0 || m_connectionState < ConnectionState::ChannelOpen)
             return lines;
     }
     return OnData();
@@ -269,23 +268,25 @@ int CConnectionManagerBase::HandleChannelEvent(std::intptr_t lParam)
 
 bool CConnectionManagerBase::IsReadingLines() const
 {
-    return m_connectionState >= 2 && m_connectionState <= 5;
+    return m_connectionState >= ConnectionState::ReadingTerminals &&
+           m_connectionState <= ConnectionState::ConnectRequested;
 }
 
 int CConnectionManagerBase::RunRelayLines()
 {
     CRxBuffer& buffer = m_connection->GetRxBuffer();
     bool handled = false;
-    while (m_connectionState >= 2 && m_connectionState <= 5) {
+    while (m_connectionState >= ConnectionState::ReadingTerminals &&
+           m_connectionState <= ConnectionState::ConnectRequested) {
         int status = 0;
         buffer.GetLine(status, true);
         if (status != CASCIIBuffer::LineComplete) {
             EndLineScan(buffer, handled);
             return 1;
         }
-        if (m_connectionState == 5 && OnConnectReply(buffer) < 0)
+        if (m_connectionState == ConnectionState::ConnectRequested && OnConnectReply(buffer) < 0)
             return -1;
-        if (m_connectionState == 0)
+        if (m_connectionState == ConnectionState::None)
             return 1; // refused: the channel is gone with everything it held
         buffer.SkipLine();
         handled = true;

@@ -22,6 +22,21 @@ constexpr int Relay = 2;  // through the relay server and an on-board terminal
 constexpr int Sensor = 3; // the sensor on a local COM port
 }
 
+// Where the connection stands; each state has its display text.
+namespace ConnectionState
+{
+constexpr int None = 0;               // no channel
+constexpr int ServerConnecting = 1;   // TCP connection to the relay server under way
+constexpr int ReadingTerminals = 2;   // the relay server's terminal list (never requested)
+constexpr int ServerReady = 3;        // connected to the relay server
+constexpr int ServerListed = 4;       // the terminal list read (never requested)
+constexpr int ConnectRequested = 5;   // the relay server asked to join the terminal
+constexpr int ChannelOpen = 6;        // the channel to the terminal or the port is open
+constexpr int VersionUnsupported = 7; // the device refused for its version
+constexpr int Connected = 8;          // the device named in the state text answers
+constexpr int Last = Connected;
+}
+
 class CConnectionManagerBase : public CRefCount
 {
 public:
@@ -94,7 +109,7 @@ private:
     unsigned m_updateMessage = 0;
     int m_notifyDepth = 0;
     uint32_t m_pendingBits = 0;
-    int m_connectionState = 0;
+    int m_connectionState = ConnectionState::None;
     std::wstring m_stateText;
     std::wstring m_deviceName;
     CRefPtr<CConnectionWrapper> m_connection;

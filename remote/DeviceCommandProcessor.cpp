@@ -97,8 +97,8 @@ int CDeviceCommandProcessor::OnConnected()
     ResetPhases();
     m_phase = TerminalPhase::Idle;
     if (GetConnectionType() == ConnectionType::Relay)
-        return RequestPhase(TerminalPhase::DeviceId, 1);
-    SetStatus(5);
+        return RequestPhase(TerminalPhase::DeviceId, ManagerStatus::Initialization);
+    SetStatus(ManagerStatus::Transparent);
     EnterPhase(TerminalPhase::Session);
     m_session.protocol->Start();
     return 1;
@@ -161,7 +161,7 @@ int CDeviceCommandProcessor::OnRequestsDone()
 
 void CDeviceCommandProcessor::OnChannelOpened()
 {
-    SetStatus(5);
+    SetStatus(ManagerStatus::Transparent);
     EnterPhase(TerminalPhase::Session);
     m_session.protocol->Start();
 }
@@ -171,7 +171,7 @@ void CDeviceCommandProcessor::OnChannelClosed()
     m_session.protocol->Stop();
     if (CRxBuffer* buffer = GetSessionRxBuffer())
         buffer->SetPartialData(false);
-    SetStatus(4);
+    SetStatus(ManagerStatus::Idle);
     EnterPhase(TerminalPhase::Idle);
 }
 
@@ -185,7 +185,7 @@ void CDeviceCommandProcessor::ResetPhases()
     m_phase = TerminalPhase::None;
     m_targetPhase = TerminalPhase::None;
     m_phaseDeadline = kNoDeadline;
-    m_status = 0;
+    m_status = ManagerStatus::None;
     m_statusText.clear();
     m_session.protocol->Reset();
     m_trace->Clear();
@@ -193,7 +193,7 @@ void CDeviceCommandProcessor::ResetPhases()
 
 void CDeviceCommandProcessor::SetStatus(int status)
 {
-    if (status == m_status || status < 0 || status > 5)
+    if (status == m_status || status < 0 || status > ManagerStatus::Last)
         return;
     m_status = status;
     m_statusText = StatusSuffixText(status);
@@ -232,8 +232,8 @@ int CDeviceCommandProcessor::EnterPhase(int phase)
         if (oldPhase < TerminalPhase::Idle)
             Notify(ChangeBits::Terminal);
         m_targetPhase = TerminalPhase::Idle;
-        SetStatus(4);
-        SetConnectionState(8);
+        SetStatus(ManagerStatus::Idle);
+        SetConnectionState(ConnectionState::Connected);
         SetPhaseTimer(kKeepAliveMs);
         return 0;
     case TerminalPhase::KeepAlive:
@@ -261,7 +261,7 @@ int CDeviceCommandProcessor::StartTerminalPort()
         return 0;
     const TerminalPortParameters session = m_session.portParameters();
     SetPortParameters({session.port, session.baudRate, session.shortTime, session.longTime * 1000});
-    return RequestPhase(TerminalPhase::OpenPort, 3);
+    return RequestPhase(TerminalPhase::OpenPort, ManagerStatus::Writing);
 }
 
 int CDeviceCommandProcessor::OnPhaseTimer()

@@ -35,6 +35,18 @@ constexpr int KeepAlive = 5;
 constexpr int Session = 6;
 }
 
+// The suffix shown after the connection state text.
+namespace ManagerStatus
+{
+constexpr int None = 0;
+constexpr int Initialization = 1;  // the terminal is being identified
+constexpr int Reading = 2;         // never set by this program's flows
+constexpr int Writing = 3;         // the terminal is opening its port
+constexpr int Idle = 4;            // the terminal is idle, no suffix
+constexpr int Transparent = 5;     // the sensor session's channel is open
+constexpr int Last = Transparent;
+}
+
 class CDeviceCommandProcessor : public CV10CommandProcessor, public CSessionOwner
 {
 public:
@@ -86,7 +98,7 @@ private:
     int m_phase = TerminalPhase::None;
     int m_targetPhase = TerminalPhase::None;
     int64_t m_phaseDeadline = kNoDeadline;
-    int m_status = 0;
+    int m_status = ManagerStatus::None;
     std::wstring m_statusText;
     THostedSession m_session;
     CKivraProcessor* m_kivra = nullptr;

@@ -175,7 +175,7 @@ int CV10CommandProcessor::OnData()
 bool CV10CommandProcessor::IsReadingLines() const
 {
     return CConnectionManagerBase::IsReadingLines() ||
-           (GetConnectionState() >= 6 && m_channelMode == ChannelMode::Command);
+           (GetConnectionState() >= ConnectionState::ChannelOpen && m_channelMode == ChannelMode::Command);
 }
 
 int CV10CommandProcessor::ReadCommandLines(CRxBuffer& buffer)

@@ -1,11 +1,17 @@
 // Getting to the sensor: which failure a course of manager and session states amounts to.
 #include "ui/cli/LinkVerdict.h"
 
+#include "remote/DeviceCommandProcessor.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 namespace {
+
+namespace S = ConnectionState;
+namespace P = TerminalPhase;
+namespace M = ManagerStatus;
 
 struct Step {
     int state;
@@ -41,29 +47,48 @@ LinkVerdict Course(bool relay, std::initializer_list<Step> steps)
     return Course(relay, steps, watch);
 }
 
+// Steps of the courses: what the manager shows after one event.
+const Step kDirectOpened{S::Connected, P::Session, M::Transparent, 0xE02};
+const Step kDropped{S::None, P::None, M::None, 0xFFFFFFFF};
+const Step kServerConnecting{S::ServerConnecting, P::None, M::None, 0x2};
+const Step kRequestSent{S::ConnectRequested, P::None, M::None, 0x2};
+const Step kServerRetries{S::ConnectRequested, P::None, M::None, 0x8};
+const Step kTerminalJoined{S::ChannelOpen, P::DeviceId, M::Initialization, 0x8A};
+const Step kVersionAsked{S::ChannelOpen, P::Version, M::Initialization, 0};
+const Step kPortOpening{S::Connected, P::OpenPort, M::Writing, 0x82};
+const Step kTerminalIdle{S::Connected, P::Idle, M::Idle, 0x82};
+const Step kBackToIdle{S::Connected, P::Idle, M::Idle, 0x80};
+const Step kTransparent{S::Connected, P::Session, M::Transparent, 0xE80};
+const Step kChannelClosed{S::Connected, P::Idle, M::Idle, 0x880};
+
+Step Sensor(unsigned bits, bool identified, bool supported, bool settings = false)
+{
+    return {S::Connected, P::Session, M::Transparent, bits, identified, supported, settings};
+}
+
 TEST(LinkVerdict, DirectLink)
 {
-    EXPECT_EQ(Course(false, {{8, 6, 5, 0xE02}}), LinkVerdict::Pending);
-    EXPECT_EQ(Course(false, {{8, 6, 5, 0xE02}, {8, 6, 5, 0x400, true, true, false}}), LinkVerdict::Pending);
-    EXPECT_EQ(Course(false, {{8, 6, 5, 0xE02}, {8, 6, 5, 0xC00, true, true, true}}), LinkVerdict::Ready);
-    EXPECT_EQ(Course(false, {{8, 6, 5, 0xE02}, {8, 6, 5, 0x400, true, false}}), LinkVerdict::UnsupportedModel);
-    EXPECT_EQ(Course(false, {{8, 6, 5, 0xE02}, {0, 0, 0, 0xFFFFFFFF}}), LinkVerdict::Lost);
+    EXPECT_EQ(Course(false, {kDirectOpened}), LinkVerdict::Pending);
+    EXPECT_EQ(Course(false, {kDirectOpened, Sensor(0x400, true, true, false)}), LinkVerdict::Pending);
+    EXPECT_EQ(Course(false, {kDirectOpened, Sensor(0xC00, true, true, true)}), LinkVerdict::Ready);
+    EXPECT_EQ(Course(false, {kDirectOpened, Sensor(0x400, true, false)}), LinkVerdict::UnsupportedModel);
+    EXPECT_EQ(Course(false, {kDirectOpened, kDropped}), LinkVerdict::Lost);
 }
 
 TEST(LinkVerdict, RelayCourses)
 {
     // TCP connect refused.
-    EXPECT_EQ(Course(true, {{1, 0, 0, 0x2}, {0, 0, 0, 0xFFFFFFFF}}), LinkVerdict::ServerUnreachable);
+    EXPECT_EQ(Course(true, {kServerConnecting, kDropped}), LinkVerdict::ServerUnreachable);
     // The relay server answers "@ERR:" with a code below 3 (or closes): the drop follows the request.
-    EXPECT_EQ(Course(true, {{1, 0, 0, 0x2}, {5, 0, 0, 0x2}, {0, 0, 0, 0xFFFFFFFF}}), LinkVerdict::TerminalRefused);
+    EXPECT_EQ(Course(true, {kServerConnecting, kRequestSent, kDropped}), LinkVerdict::TerminalRefused);
     // Terminal version below 120, or its port refused: back to the idle terminal without a session.
-    EXPECT_EQ(Course(true, {{6, 1, 1, 0x8A}, {6, 2, 1, 0}, {8, 4, 4, 0x82}}), LinkVerdict::TerminalRefused);
-    EXPECT_EQ(Course(true, {{6, 1, 1, 0x8A}, {8, 3, 3, 0x82}, {8, 4, 4, 0x80}}), LinkVerdict::TerminalRefused);
+    EXPECT_EQ(Course(true, {kTerminalJoined, kVersionAsked, kTerminalIdle}), LinkVerdict::TerminalRefused);
+    EXPECT_EQ(Course(true, {kTerminalJoined, kPortOpening, kBackToIdle}), LinkVerdict::TerminalRefused);
     // The whole way to a ready sensor.
-    EXPECT_EQ(Course(true, {{6, 1, 1, 0x8A}, {8, 3, 3, 0x82}, {8, 6, 5, 0xE80}, {8, 6, 5, 0xC00, true, true, true}}),
+    EXPECT_EQ(Course(true, {kTerminalJoined, kPortOpening, kTransparent, Sensor(0xC00, true, true, true)}),
               LinkVerdict::Ready);
     // The terminal closes the channel after the session ran.
-    EXPECT_EQ(Course(true, {{6, 1, 1, 0x8A}, {8, 6, 5, 0xE80}, {8, 4, 4, 0x880}}), LinkVerdict::Lost);
+    EXPECT_EQ(Course(true, {kTerminalJoined, kTransparent, kChannelClosed}), LinkVerdict::Lost);
 }
 
 TEST(LinkVerdict, TheTimeOutBlamesTheStepThatDidNotAnswer)
@@ -74,12 +99,12 @@ TEST(LinkVerdict, TheTimeOutBlamesTheStepThatDidNotAnswer)
         LinkVerdict verdict;
     };
     const Case cases[] = {
-        {{{8, 6, 5, 0xE02}}, false, LinkVerdict::SensorSilent},
-        {{{1, 0, 0, 0x2}}, true, LinkVerdict::ServerUnreachable},
-        {{{1, 0, 0, 0x2}, {5, 0, 0, 0x2}}, true, LinkVerdict::ServerUnreachable},  // no answer to "@CON"
-        {{{1, 0, 0, 0x2}, {5, 0, 0, 0x8}}, true, LinkVerdict::TerminalRefused},    // "@ERR:" 3 and up, again and again
-        {{{6, 1, 1, 0x8A}}, true, LinkVerdict::TerminalRefused},                   // the terminal is silent
-        {{{6, 1, 1, 0x8A}, {8, 6, 5, 0xE80}}, true, LinkVerdict::SensorSilent},
+        {{kDirectOpened}, false, LinkVerdict::SensorSilent},
+        {{kServerConnecting}, true, LinkVerdict::ServerUnreachable},
+        {{kServerConnecting, kRequestSent}, true, LinkVerdict::ServerUnreachable},  // no answer to "@CON"
+        {{kServerConnecting, kServerRetries}, true, LinkVerdict::TerminalRefused},  // "@ERR:" 3 and up, again and again
+        {{kTerminalJoined}, true, LinkVerdict::TerminalRefused},                    // the terminal is silent
+        {{kTerminalJoined, kTransparent}, true, LinkVerdict::SensorSilent},
     };
     for (const Case& c : cases) {
         CLinkWatch watch;

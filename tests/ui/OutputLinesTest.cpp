@@ -1,8 +1,7 @@
-// The lines kivra-cli prints: live values, download progress, the port list, and poll counting.
+// The lines kivra-cli prints: live values, download progress, and poll counting.
 #include "protocol/KivraProcessor.h"
 #include "protocol/SessionOwner.h"
 #include "remote/ChangeBits.h"
-#include "ui/cli/ComPortList.h"
 #include "ui/cli/LiveLine.h"
 #include "ui/cli/MessageLine.h"
 #include "ui/cli/PollCounter.h"
@@ -71,31 +70,6 @@ TEST(ProgressLine, PlainLinesComeAtEachTenth)
         lines += pacer.Due({position, 1000, 0, 0});
     EXPECT_EQ(lines, 11);  // 0%, 10% .. 100%
     EXPECT_FALSE(pacer.Due({1000, 1000, 0, 0}));
-}
-
-TEST(ComPortList, OrderedByNumberMarkedAndDeduplicated)
-{
-    const std::vector<ComPortEntry> list = BuildComPortList({
-        L"USB Serial (COM10)",
-        L"Printer port (LPT1)",
-        L"Communications Port (COM1)",
-        L"Vextora RUV adapter (COM7)",
-        L"Broken (COM3",
-        L"First five (COM5)",
-        L"Second five (COM5)",
-    });
-    ASSERT_EQ(list.size(), 4u);
-    EXPECT_EQ(list[0].portName, L"COM1");
-    EXPECT_EQ(list[0].description, L"Communications Port ");
-    EXPECT_EQ(list[1].description, L"Second five ");
-    EXPECT_EQ(list[2].portName, L"COM7");
-    EXPECT_TRUE(list[2].adapterMark);
-    EXPECT_FALSE(list[3].adapterMark);
-    EXPECT_EQ(list[3].portName, L"COM10");
-    EXPECT_EQ(ComPortListText(list[2]), L"COM7 : Vextora RUV USB");
-    EXPECT_EQ(ComPortListText(list[3]), L"COM10");
-    // The mark is case-sensitive.
-    EXPECT_FALSE(BuildComPortList({L"vextora ruv (COM2)"})[0].adapterMark);
 }
 
 TEST(PollCounter, AnAnswerIsAPollFollowedByThePause)

@@ -1,31 +1,25 @@
 // What the state of the manager and the session says about getting to a usable sensor.
 #include "ui/cli/LinkVerdict.h"
 
-namespace {
-
-constexpr unsigned kChannelOpenedBit = 0x8;
-constexpr int kStateConnectRequested = 5;
-constexpr int kPhaseIdle = 4;
-constexpr int kPhaseSession = 6;
-constexpr int kStatusIdle = 4;
-
-}  // namespace
+#include "remote/ChangeBits.h"
+#include "remote/DeviceCommandProcessor.h"
 
 LinkVerdict CLinkWatch::Update(const LinkSnapshot& now)
 {
     // The relay answers the connect request with bit 0x8, "@OK" and "@ERR:" alike; a refusal
     // that drops the link comes in the same update as the drop, so the request having gone
     // out is what tells it from a server that was never reached.
-    if (now.relay && (now.bits & kChannelOpenedBit) && now.connectionState >= kStateConnectRequested)
+    if (now.relay && (now.bits & ChangeBits::ChannelOpened) &&
+        now.connectionState >= ConnectionState::ConnectRequested)
         m_serverAnswered = true;
-    if (now.connectionState >= kStateConnectRequested)
+    if (now.connectionState >= ConnectionState::ConnectRequested)
         m_requestSent = true;
-    if (now.phase >= 1 && now.phase <= 3)
+    if (now.phase >= TerminalPhase::DeviceId && now.phase <= TerminalPhase::OpenPort)
         m_terminalAsked = true;
-    if (now.phase == kPhaseSession)
+    if (now.phase == TerminalPhase::Session)
         m_sessionStarted = true;
 
-    if (now.connectionState == 0) {
+    if (now.connectionState == ConnectionState::None) {
         if (m_sessionStarted)
             return LinkVerdict::Lost;
         if (now.relay)
@@ -33,20 +27,20 @@ LinkVerdict CLinkWatch::Update(const LinkSnapshot& now)
         return LinkVerdict::Lost;
     }
     // Back to an idle terminal: it refused the version check or the port, or closed the channel.
-    if (now.relay && now.phase == kPhaseIdle && now.managerStatus == kStatusIdle && m_terminalAsked)
+    if (now.relay && now.phase == TerminalPhase::Idle && now.managerStatus == ManagerStatus::Idle && m_terminalAsked)
         return m_sessionStarted ? LinkVerdict::Lost : LinkVerdict::TerminalRefused;
     if (now.identified && !now.supportedModel)
         return LinkVerdict::UnsupportedModel;
-    if (now.phase == kPhaseSession && now.supportedModel && now.settingsRead)
+    if (now.phase == TerminalPhase::Session && now.supportedModel && now.settingsRead)
         return LinkVerdict::Ready;
     return LinkVerdict::Pending;
 }
 
 LinkVerdict CLinkWatch::TimedOut(const LinkSnapshot& now) const
 {
-    if (now.relay && now.connectionState <= kStateConnectRequested && now.phase < kPhaseIdle)
+    if (now.relay && now.connectionState <= ConnectionState::ConnectRequested && now.phase < TerminalPhase::Idle)
         return m_serverAnswered ? LinkVerdict::TerminalRefused : LinkVerdict::ServerUnreachable;
-    if (now.relay && now.phase != kPhaseSession)
+    if (now.relay && now.phase != TerminalPhase::Session)
         return LinkVerdict::TerminalRefused;
     return LinkVerdict::SensorSilent;
 }

@@ -6,9 +6,9 @@
 // What is seen after one event; the manager's and the session's numbers as they report them.
 struct LinkSnapshot {
     bool relay = false;
-    int connectionState = 0;  // 0 none .. 8 connected
-    int phase = 0;            // terminal phase; 6 = the sensor session runs
-    int managerStatus = 0;    // status suffix index; 4 = terminal idle without a channel
+    int connectionState = 0;  // ConnectionState
+    int phase = 0;            // TerminalPhase
+    int managerStatus = 0;    // ManagerStatus
     unsigned bits = 0;        // change bits of this update
     int linkStatus = 0;       // the session's link status
     bool identified = false;

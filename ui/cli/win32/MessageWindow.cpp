@@ -1,7 +1,7 @@
 // The message-only window of kivra-cli: it receives "Conn notify", "Updt notify" and the timer, as the main window does.
 #include "ui/cli/win32/MessageWindow.h"
 
-#include "remote/ConnectionManagerBase.h"
+#include "ui/app/win32/ManagerMessages.h"
 
 #include <windows.h>
 
@@ -19,8 +19,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-CMessageWindow::CMessageWindow()
-    : m_channelMessage(RegisterWindowMessageW(L"Conn notify")), m_updateMessage(RegisterWindowMessageW(L"Updt notify"))
+CMessageWindow::CMessageWindow() : m_router(MakeManagerMessageRouter())
 {
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof windowClass;
@@ -40,12 +39,10 @@ CMessageWindow::~CMessageWindow()
         DestroyWindow(static_cast<HWND>(m_window));
 }
 
-void CMessageWindow::Attach(CConnectionManagerBase* manager, std::function<void(unsigned bits)> onUpdate,
+void CMessageWindow::Attach(CConnectionManagerBase& manager, std::function<void(unsigned bits)> onUpdate,
                             std::function<void()> afterEvent)
 {
-    m_manager = manager;
-    m_onUpdate = std::move(onUpdate);
-    m_afterEvent = std::move(afterEvent);
+    m_router.Attach(manager, m_window, std::move(onUpdate), std::move(afterEvent));
 }
 
 bool CMessageWindow::PumpOnce(unsigned waitMs)
@@ -61,22 +58,4 @@ bool CMessageWindow::PumpOnce(unsigned waitMs)
         any = true;
     }
     return any;
-}
-
-bool CMessageWindow::Deliver(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
-{
-    if (!m_manager)
-        return false;
-    if (message == m_channelMessage || message == WM_TIMER) {
-        m_manager->OnWindowMessage(message, wParam, lParam);
-        if (m_afterEvent)
-            m_afterEvent();
-        return true;
-    }
-    if (message == m_updateMessage) {
-        if (m_onUpdate)
-            m_onUpdate(static_cast<unsigned>(wParam));
-        return true;
-    }
-    return false;
 }

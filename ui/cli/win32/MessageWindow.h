@@ -1,6 +1,8 @@
 // The message-only window of kivra-cli: it receives "Conn notify", "Updt notify" and the timer, as the main window does.
 #pragma once
 
+#include "ui/app/ManagerMessageRouter.h"
+
 #include <cstdint>
 #include <functional>
 
@@ -15,31 +17,22 @@ public:
     CMessageWindow& operator=(const CMessageWindow&) = delete;
 
     bool IsValid() const { return m_window != nullptr; }
-    void* Handle() const { return m_window; }
-    unsigned ChannelMessage() const { return m_channelMessage; }
-    unsigned UpdateMessage() const { return m_updateMessage; }
 
-    // Where channel events and timer ticks go, who hears of the change bits, and who looks
-    // at the manager right after each event (its state by the time a posted update is read
-    // may already be a later one).
-    void Attach(CConnectionManagerBase* manager, std::function<void(unsigned bits)> onUpdate,
+    // Hands this window over to the manager and routes its messages (see CManagerMessageRouter::Attach).
+    void Attach(CConnectionManagerBase& manager, std::function<void(unsigned bits)> onUpdate,
                 std::function<void()> afterEvent = nullptr);
+    void Detach() { m_router.Detach(); }
 
     // Handles the messages that are waiting, or waits for one up to waitMs; false when none came.
     bool PumpOnce(unsigned waitMs);
 
     // A message the window procedure got; false for those it leaves to the default handling.
-    bool Deliver(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+    bool Deliver(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
+    {
+        return m_router.Route(message, wParam, lParam);
+    }
 
 private:
-
     void* m_window = nullptr;
-    unsigned m_channelMessage = 0;
-    unsigned m_updateMessage = 0;
-    CConnectionManagerBase* m_manager = nullptr;
-    std::function<void(unsigned)> m_onUpdate;
-    std::function<void()> m_afterEvent;
+    CManagerMessageRouter m_router;
 };
-
-// The manager's one timer on this window.
-constexpr unsigned kManagerTimerId = 1;

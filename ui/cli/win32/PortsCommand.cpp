@@ -1,13 +1,12 @@
 // ports: the COM-port list as the serial connection dialog shows it.
 #include "ui/cli/win32/Commands.h"
 
-#include "ui/cli/ComPortList.h"
+#include "ui/app/win32/SystemComPorts.h"
 #include "ui/cli/win32/ConsoleOutput.h"
-#include "ui/cli/win32/SetupApiPorts.h"
 
 ExitCode RunPorts(CConsoleOutput& output)
 {
-    const std::vector<ComPortEntry> ports = BuildComPortList(PresentPortFriendlyNames());
+    const std::vector<ComPortEntry>& ports = TheComPorts().Entries();
     for (const ComPortEntry& port : ports)
         output.Out(ComPortListText(port));
     if (ports.empty())

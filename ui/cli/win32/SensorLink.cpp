@@ -2,26 +2,23 @@
 #include "ui/cli/win32/SensorLink.h"
 
 #include "protocol/KivraProcessor.h"
+#include "remote/ChangeBits.h"
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/ProcessClock.h"
 #include "runtime/ResourceText.h"
-#include "runtime/TRegKey1.h"
-#include "ui/cli/ComPortList.h"
+#include "ui/app/ConnectionSettings.h"
+#include "ui/app/win32/SystemComPorts.h"
 #include "ui/cli/MessageLine.h"
 #include "ui/cli/Utf8.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/Interruption.h"
-#include "ui/cli/win32/SetupApiPorts.h"
 #include "ui/resources/resource.h"
 
 #include <windows.h>
 
 namespace {
 
-constexpr REGSAM kSettingsAccess = 0x2001F;
-constexpr unsigned kTraceBit = 0x100;
 constexpr unsigned kPumpSliceMs = 100;
-constexpr int kStateChannelOpen = 6;
 
 std::wstring Replaced(std::wstring text, const std::wstring& what, const std::wstring& with)
 {
@@ -29,20 +26,6 @@ std::wstring Replaced(std::wstring text, const std::wstring& what, const std::ws
     if (at != std::wstring::npos)
         text.replace(at, what.size(), with);
     return text;
-}
-
-// The stored port as the window keeps it: when it is not among the present ports,
-// the maker's adapter, else the first port, else the stored name unchanged.
-std::wstring DefaultPort(const std::wstring& stored)
-{
-    const std::vector<ComPortEntry> ports = BuildComPortList(PresentPortFriendlyNames());
-    for (const ComPortEntry& port : ports)
-        if (port.portName == stored)
-            return stored;
-    for (const ComPortEntry& port : ports)
-        if (port.adapterMark)
-            return port.portName;
-    return ports.empty() ? stored : ports.front().portName;
 }
 
 }  // namespace
@@ -55,9 +38,7 @@ CSensorLink::CSensorLink(const CliArguments& arguments, CConsoleOutput& output)
           (arguments.timeout > 0 ? arguments.timeout : DefaultTimeoutSeconds(!arguments.relay.empty())) * 1000))
 {
     m_manager->AddRef();
-    m_manager->SetNotifyTarget(m_window.Handle(), kManagerTimerId, m_window.ChannelMessage(),
-                               m_window.UpdateMessage());
-    m_window.Attach(m_manager, [this](unsigned bits) { OnUpdate(bits); }, [this] { Watch(0); });
+    m_window.Attach(*m_manager, [this](unsigned bits) { OnUpdate(bits); }, [this] { Watch(0); });
     if (!arguments.trace.empty()) {
         HANDLE file = CreateFileW(arguments.trace.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -68,7 +49,7 @@ CSensorLink::CSensorLink(const CliArguments& arguments, CConsoleOutput& output)
 CSensorLink::~CSensorLink()
 {
     m_manager->Disconnect();
-    m_window.Attach(nullptr, nullptr);
+    m_window.Detach();
     m_manager->Release();
     if (m_trace)
         CloseHandle(m_trace);
@@ -101,17 +82,12 @@ void CSensorLink::Configure()
     } else {
         m_manager->SetConnectionType(ConnectionType::Sensor);
         session.SetLinkKind(LinkDirect);
-        if (m_arguments.port.empty()) {
-            TRegKey1& key = ApplicationRegKey();
-            if (key.Open(kSettingsAccess)) {
-                m_manager->LoadSettings(key);
-                key.Close();
-            }
-            m_manager->SetComPort(DefaultPort(m_manager->GetComPort()));
-        } else {
+        if (m_arguments.port.empty())
+            ChooseStartSettings(*m_manager, TheComPorts());
+        else
             m_manager->SetComPort(m_arguments.port);
-        }
-        m_manager->SetBaudRate(m_arguments.baud ? m_arguments.baud : 19200);
+        if (m_arguments.baud)
+            m_manager->SetBaudRate(m_arguments.baud);
     }
     // Address index as the window's combo box has it: 0 is the common address.
     session.SetSensorAddress(m_arguments.address < 0 || m_arguments.address == 255 ? 0 : m_arguments.address + 1);
@@ -132,11 +108,7 @@ ExitCode CSensorLink::Connect()
                     MessageLine(Replaced(LoadResourceText(IDS_CONNECT_FAILED), L"%s", m_manager->GetComPort())));
     }
     // Stored as the window stores them after every connection it opens.
-    TRegKey1& key = ApplicationRegKey();
-    if (key.Create(kSettingsAccess)) {
-        m_manager->SaveSettings(key);
-        key.Close();
-    }
+    SaveConnectionSettings(*m_manager);
     m_verdict = m_watch.Update(Snapshot(0));
     return WaitFor([this] { return m_verdict == LinkVerdict::Ready; });
 }
@@ -160,7 +132,7 @@ LinkSnapshot CSensorLink::Snapshot(unsigned bits) const
 void CSensorLink::OnUpdate(unsigned bits)
 {
     std::wstring trace;
-    if ((bits & kTraceBit) && m_manager->TakeTraceText(trace) && m_trace) {
+    if ((bits & ChangeBits::Trace) && m_manager->TakeTraceText(trace) && m_trace) {
         const std::string bytes = ToUtf8(trace);
         DWORD written = 0;
         WriteFile(m_trace, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -218,7 +190,7 @@ ExitCode CSensorLink::Report(LinkVerdict verdict)
                     L"the relay server " + m_arguments.relay + L" does not answer: " + ConnectionText());
     case LinkVerdict::TerminalRefused: {
         const std::wstring terminal = L"terminal " + std::to_wstring(m_arguments.terminal);
-        if (m_manager->GetConnectionState() < kStateChannelOpen)
+        if (m_manager->GetConnectionState() < ConnectionState::ChannelOpen)
             return Fail(ExitCode::TerminalRefused,
                         L"the relay server refused the link to " + terminal + L": " + ConnectionText());
         return Fail(ExitCode::TerminalRefused, terminal + L" refused to open its port to the sensor (a terminal "

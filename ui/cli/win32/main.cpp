@@ -1,9 +1,9 @@
 // kivra-cli: the console front end over the same connection manager and sensor session as the window.
+#include "ui/app/win32/ThreadLanguage.h"
 #include "ui/cli/CliArguments.h"
 #include "ui/cli/HelpText.h"
 #include "ui/cli/win32/Commands.h"
 #include "ui/cli/win32/ConsoleOutput.h"
-#include "ui/cli/win32/InterfaceLanguage.h"
 #include "ui/cli/win32/Interruption.h"
 #include "ui/cli/win32/SensorLink.h"
 
@@ -38,7 +38,11 @@ int wmain(int argc, wchar_t** argv)
         output.Out(help);
         return ToInt(ExitCode::Ok);
     }
-    ApplyInterfaceLanguage(arguments.language);
+    // --lang chooses for this run only; the window's stored choice is not touched.
+    StartInterfaceLanguage(arguments.language == L"en"   ? InterfaceLanguage::English
+                           : arguments.language == L"ru" ? InterfaceLanguage::Russian
+                                                         : InterfaceLanguage::NotChosen,
+                           LanguageStore::Keep);
     if (arguments.command == L"ports")
         return ToInt(RunPorts(output));
 

@@ -1,5 +1,5 @@
-// The COM-port list as the serial connection dialog shows it, built from the ports' friendly names.
-#include "ui/cli/ComPortList.h"
+// The COM-port list as the serial connection dialog shows it, built from what the system names as present ports.
+#include "ui/app/ComPortList.h"
 
 #include <cwchar>
 #include <map>
@@ -16,7 +16,8 @@ long PortNumber(const std::wstring& portName)
 
 }  // namespace
 
-std::vector<ComPortEntry> BuildComPortList(const std::vector<std::wstring>& friendlyNames)
+std::vector<ComPortEntry> BuildComPortList(const std::vector<std::wstring>& friendlyNames,
+                                           const std::vector<std::wstring>& deviceMapPorts)
 {
     std::map<long, ComPortEntry> byNumber;
     for (const std::wstring& name : friendlyNames) {
@@ -31,6 +32,11 @@ std::vector<ComPortEntry> BuildComPortList(const std::vector<std::wstring>& frie
         entry.portName = name.substr(open + 1, close - open - 1);
         entry.adapterMark = entry.description.find(kAdapterName) != std::wstring::npos;
         byNumber[PortNumber(entry.portName)] = entry;
+    }
+    // A number a device already holds stays that device's, with its description and mark.
+    for (const std::wstring& port : deviceMapPorts) {
+        if (!port.empty())
+            byNumber.try_emplace(PortNumber(port), ComPortEntry{std::wstring(), port, false});
     }
     std::vector<ComPortEntry> list;
     for (const auto& [number, entry] : byNumber)

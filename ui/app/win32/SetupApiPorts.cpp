@@ -1,5 +1,5 @@
 // The friendly names of the present serial ports, from the setup API's ports class.
-#include "ui/cli/win32/SetupApiPorts.h"
+#include "ui/app/win32/SetupApiPorts.h"
 
 #include <windows.h>
 #include <devguid.h>

@@ -1,0 +1,114 @@
+// The network address dialog ("Network setup.."): the sensor's address, its common and secondary
+// address flags and, in service mode, its serial number.
+#include "ui/dialogs/win32/CNetAddrDlg.h"
+
+#include "protocol/KivraProcessor.h"
+#include "protocol/SensorModel.h"
+#include "remote/DeviceCommandProcessor.h"
+#include "ui/dialogs/NetAddressRule.h"
+#include "ui/resources/dialog_ids.h"
+#include "ui/window/win32/CDataExchange.h"
+
+namespace {
+
+bool KeyDown(int key)
+{
+    return (GetAsyncKeyState(key) & 0x8000) != 0;
+}
+
+}  // namespace
+
+CNetAddrDlg::CNetAddrDlg(HWND parent)
+    : CResizableDialog(nullptr, IDD_NET_ADDR_DLG, parent), m_session(*TheConnectionManager()->GetSession())
+{
+    const SensorRecords& records = m_session.Records();
+    m_address = records.settingsTexts.networkAddress;
+    m_secondaryEnabled = HasSecondaryAddress(records.identification.firmwareVersion);
+    m_useCommon = records.settingsTexts.noCommonAddress ? 0 : 1;
+    m_useSecondary = records.settingsTexts.secondaryAddress ? 1 : 0;
+    m_serviceMode = KeyDown(VK_CONTROL) && KeyDown(VK_MENU) && KeyDown(VK_SHIFT);
+    m_serialNumber = records.settingsTexts.serialNumber;
+}
+
+bool CNetAddrDlg::OnInitDialog()
+{
+    const bool focusDefault = CResizableDialog::OnInitDialog();
+    CWindow(GetDlgItem(IDC_NET_COMMON_ADDRESS)).EnableWindow(true);
+    CWindow(GetDlgItem(IDC_NET_SECONDARY_ADDRESS)).EnableWindow(m_secondaryEnabled);
+    if (m_serviceMode)
+        CWindow(GetDlgItem(IDC_NET_SERIAL_NUMBER)).ShowWindow(SW_SHOW);
+    LoadControls();
+    ApplyValidationRule();
+    return focusDefault;
+}
+
+bool CNetAddrDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (message) {
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        const int code = HIWORD(wParam);
+        if (((id == IDC_NET_ADDRESS || id == IDC_NET_SERIAL_NUMBER) && code == EN_CHANGE) ||
+            ((id == IDC_NET_COMMON_ADDRESS || id == IDC_NET_SECONDARY_ADDRESS) && code == BN_CLICKED)) {
+            if (!m_loading)
+                ApplyValidationRule();
+            result = 0;
+            return true;
+        }
+        if (id == IDC_NET_WRITE && code == BN_CLICKED) {
+            Write();
+            result = 0;
+            return true;
+        }
+        break;
+    }
+    default: break;
+    }
+    return CResizableDialog::OnMessage(message, wParam, lParam, result);
+}
+
+void CNetAddrDlg::DoDataExchange(CDataExchange& dx)
+{
+    dx.Text(IDC_NET_ADDRESS, m_address);
+    dx.Check(IDC_NET_COMMON_ADDRESS, m_useCommon);
+    dx.Check(IDC_NET_SECONDARY_ADDRESS, m_useSecondary);
+    if (m_serviceMode)
+        dx.Text(IDC_NET_SERIAL_NUMBER, m_serialNumber);
+}
+
+void CNetAddrDlg::LoadControls()
+{
+    m_loading = true;
+    UpdateData(false);
+    m_loading = false;
+}
+
+void CNetAddrDlg::ApplyValidationRule()
+{
+    const std::wstring address = CWindow(GetDlgItem(IDC_NET_ADDRESS)).GetWindowText();
+    const std::wstring serialNumber = CWindow(GetDlgItem(IDC_NET_SERIAL_NUMBER)).GetWindowText();
+    const NetAddressVerdict verdict = CheckNetAddressTexts(address, serialNumber, m_serviceMode);
+    if (!verdict.accepted) {
+        LoadControls();
+        return;
+    }
+    UpdateData(true);
+    CWindow(GetDlgItem(IDC_NET_WRITE)).EnableWindow(verdict.writeEnabled);
+}
+
+void CNetAddrDlg::Write()
+{
+    // Enter may get here with the button disabled; the validation rule is the button's state.
+    if (!CWindow(GetDlgItem(IDC_NET_WRITE)).IsWindowEnabled())
+        return;
+    UpdateData(true);
+    SettingsTexts& texts = m_session.Records().settingsTexts;
+    texts.networkAddress = m_address;
+    texts.noCommonAddress = m_useCommon ? 0 : 1;
+    texts.secondaryAddress = m_useSecondary ? 1 : 0;
+    if (m_serviceMode)
+        texts.serialNumber = m_serialNumber;
+    m_session.EvaluateSettings();
+    m_session.WriteSettings();
+    EndDialog(IDOK);
+}

@@ -1,0 +1,40 @@
+// The network address dialog ("Network setup.."): the sensor's address, its common and secondary
+// address flags and, in service mode, its serial number.
+#pragma once
+
+#include "ui/window/win32/CResizableDialog.h"
+
+#include <string>
+
+class CKivraProcessor;
+
+class CNetAddrDlg : public CResizableDialog
+{
+public:
+    // Takes the session's texts; Ctrl, Alt and Shift held down now give service mode.
+    explicit CNetAddrDlg(HWND parent = nullptr);
+
+protected:
+    bool OnInitDialog() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void DoDataExchange(CDataExchange& dx) override;
+
+private:
+    // Undoes a keystroke that makes a text no number; enables "Write" for a writable address.
+    void ApplyValidationRule();
+    // Hands the texts and flags to the session and has it write them.
+    void Write();
+    // Fills the controls from the members without taking their change notices for edits.
+    void LoadControls();
+
+    CKivraProcessor& m_session;
+    std::wstring m_address;
+    bool m_secondaryEnabled;
+    int m_useCommon;
+    int m_useSecondary;
+    bool m_serviceMode;
+    std::wstring m_serialNumber;
+    // Change notices of the controls are ours, not the user's: while the controls are filled
+    // (initialisation included, whose first fill comes before all of them hold a value).
+    bool m_loading = true;
+};
