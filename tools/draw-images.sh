@@ -46,6 +46,3 @@ for size in 16 24 32 48; do
 done
 convert "$work/icon-16.png" "$work/icon-24.png" "$work/icon-32.png" "$work/icon-48.png" \
     "$work/emblem.png" "$out/kivra.ico"
-
-# The build tracks the resource script, not the pictures it names.
-touch "$out/images.rc"

@@ -28,44 +28,8 @@ WINEPREFIX=$KIVRA_WINEPREFIX wineserver -p30 >/dev/null 2>&1
 
 passed=0
 failed=0
-sims=""
-
-# Stops every simulator this script started (by its own process id).
-stop_sims() {
-  for pid in $sims; do kill "$pid" 2>/dev/null; done
-  for pid in $sims; do wait "$pid" 2>/dev/null; done
-  sims=""
-}
+. "$(dirname "$0")/sim-control.sh"
 trap stop_sims EXIT INT TERM
-
-# start_sim NAME COM OPTIONS...: starts the simulator (it stops itself after SIM_LIFETIME s at
-# the latest) with its sensor on COM (0: none, then it runs the relay server on a free port)
-# and waits until it is reachable; RELAY then holds the relay address.
-start_sim() {
-  sim=$1 com=$2
-  shift 2
-  if [ "$com" = 0 ]; then
-    set -- --no-serial --relay-port 0 "$@"
-  else
-    set -- --wine-prefix "$KIVRA_WINEPREFIX" --com "$com" "$@"
-  fi
-  # Created here, not by the background redirection, so no earlier content can be read meanwhile.
-  : >"$WORK/$sim.sim"
-  "$SIM" --exit-after "$SIM_LIFETIME" --log "$WORK/$sim.log" "$@" >>"$WORK/$sim.sim" 2>&1 &
-  sims="$sims $!"
-  i=0
-  while [ $i -lt 100 ]; do
-    if [ "$com" = 0 ]; then
-      grep -q '^relay: ' "$WORK/$sim.sim" && break
-    else
-      grep -q '^serial: ' "$WORK/$sim.sim" && [ -e "$KIVRA_WINEPREFIX/dosdevices/com$com" ] && break
-    fi
-    sleep 0.1
-    i=$((i + 1))
-  done
-  RELAY=$(sed -n 's/^relay: //p' "$WORK/$sim.sim" | head -n 1)
-  [ $i -lt 100 ] || echo "$NAME: the simulator $sim did not come up: $(cat "$WORK/$sim.sim")"
-}
 
 # check NAME STATUS PATTERN CLI-ARGUMENTS...: passes when kivra-cli ends with STATUS within
 # 120 s (a hang is a failure of its own) and its output (stdout and stderr together) holds
@@ -96,14 +60,4 @@ expect() {
   fi
 }
 
-u32() { printf "$(printf '\\%03o\\%03o\\%03o\\%03o' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"; }
-
-# make_image FILE BODY-BYTES VERSION [DEVICE-TYPE]: a firmware image, by default of the supported device type.
-make_image() {
-  size=$(($2 + 28))
-  {
-    printf 'FW01'; u32 $size; u32 3735928559; u32 "$3"; u32 "${4:-3201}"; u32 24
-    head -c "$2" /dev/urandom
-    u32 3735928559
-  } >"$1"
-}
+. "$(dirname "$0")/firmware-images.sh"

@@ -7,11 +7,11 @@ namespace {
 
 // 152 x 98 pixels: the main window's gauge (101 x 60 dialog units) with the
 // usual 6 x 13 dialog font.
-constexpr GaugeRect kGauge{0, 0, 152, 98};
-constexpr GaugeRect kOffsetGauge{10, 20, 110, 80};
+constexpr LayoutRect kGauge{0, 0, 152, 98};
+constexpr LayoutRect kOffsetGauge{10, 20, 110, 80};
 
 struct PolygonCase {
-    GaugeRect client;
+    LayoutRect client;
     int position;
     GaugePolygonPoints expected;
 };
@@ -54,8 +54,8 @@ const PolygonCase kPolygonCases[] = {
     {kOffsetGauge, 135, {{{110, 80}, {10, 80}, {10, 1}, {110, 100}}}},
     {kOffsetGauge, 179, {{{110, 80}, {10, 80}, {10, 50}, {110, 51}}}},
     // an empty control draws nothing visible but still gets a well-defined area
-    {GaugeRect{}, 0, {{{0, 0}, {0, 0}, {0, 0}, {0, 0}}}},
-    {GaugeRect{}, 90, {{{0, 0}, {0, 0}, {0, 0}, {0, 0}}}},
+    {LayoutRect{}, 0, {{{0, 0}, {0, 0}, {0, 0}, {0, 0}}}},
+    {LayoutRect{}, 90, {{{0, 0}, {0, 0}, {0, 0}, {0, 0}}}},
 };
 
 TEST(GaugePolygon, CornersAtEachAngle)

@@ -21,7 +21,7 @@ float GaugeTangent(int degrees)
 
 }  // namespace
 
-GaugePolygonPoints GaugePolygon(const GaugeRect& client, int position)
+GaugePolygonPoints GaugePolygon(const LayoutRect& client, int position)
 {
     const int l = client.left, t = client.top, r = client.right, b = client.bottom;
     const int w = r - l, h = b - t;

@@ -4,17 +4,12 @@
 
 #include <array>
 
+#include "ui/window/LayoutRect.h"
+
 struct GaugePoint {
     int x = 0;
     int y = 0;
     bool operator==(const GaugePoint&) const = default;
-};
-
-struct GaugeRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
 };
 
 // The filled colour, RGB(0, 220, 0) as a COLORREF (0x00BBGGRR).
@@ -28,4 +23,4 @@ using GaugePolygonPoints = std::array<GaugePoint, 4>;
 // degrees the area lies below a line rising by the tilt across the width; from
 // 46 to 134 it lies right of a line moving by the tilt across the height. Points
 // may lie outside the rectangle; the drawing clips them.
-GaugePolygonPoints GaugePolygon(const GaugeRect& client, int position);
+GaugePolygonPoints GaugePolygon(const LayoutRect& client, int position);

@@ -1,22 +1,21 @@
 // Where an image button draws its picture.
 #include "ui/window/PngFit.h"
 
-FitRect PngFit(const FitRect& item, FitDpi dpi, int imageWidth, int imageHeight)
+LayoutRect PngFit(const LayoutRect& item, FitDpi dpi, LayoutSize picture)
 {
-    FitRect fit{item.left, item.top, 0, 0};
-    if (item.width <= 0 || item.height <= 0 || imageWidth <= 0 || imageHeight <= 0)
-        return fit;
+    const int w = item.Width(), h = item.Height();
+    if (w <= 0 || h <= 0 || picture.width <= 0 || picture.height <= 0)
+        return LayoutRect{item.left, item.top, item.left, item.top};
     const double pixelAspect = (dpi.x > 0 && dpi.y > 0) ? double(dpi.x) / dpi.y : 1.0;
-    const double itemAspect = double(item.width) / item.height / pixelAspect;
-    const double imageAspect = double(imageWidth) / imageHeight;
-    if (imageAspect < itemAspect) {
-        fit.height = item.height;
-        fit.width = static_cast<int>(imageAspect * item.height + 0.5);
-        fit.left += (item.width - fit.width) / 2;
+    const double itemAspect = double(w) / h / pixelAspect;
+    const double pictureAspect = double(picture.width) / picture.height;
+    int left = item.left, top = item.top, width = w, height = h;
+    if (pictureAspect < itemAspect) {
+        width = static_cast<int>(pictureAspect * h + 0.5);
+        left += (w - width) / 2;
     } else {
-        fit.width = item.width;
-        fit.height = static_cast<int>(item.width / imageAspect + 0.5);
-        fit.top += (item.height - fit.height) / 2;
+        height = static_cast<int>(w / pictureAspect + 0.5);
+        top += (h - height) / 2;
     }
-    return fit;
+    return LayoutRect{left, top, left + width, top + height};
 }

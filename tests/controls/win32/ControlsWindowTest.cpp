@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "tests/controls/win32/ControlsTestIds.h"
@@ -73,8 +74,8 @@ struct Pixels {
     COLORREF At(int x, int y) const { return colors[static_cast<size_t>(y) * width + x]; }
 };
 
-// Copies what the window shows (from:screen) or what it prints on request
-// (PrintWindow, which has the control paint into our bitmap).
+// Copies what the window shows on the screen, or what it paints into our
+// bitmap when asked to print itself (PrintWindow).
 enum class Source { Screen, Print };
 
 Pixels Capture(HWND window, Source source)
@@ -154,7 +155,7 @@ struct GaugeTally {
 
 GaugeTally CheckGauge(const Pixels& pixels, int position)
 {
-    const GaugeRect client{0, 0, pixels.width, pixels.height};
+    const LayoutRect client{0, 0, pixels.width, pixels.height};
     const GaugePolygonPoints corners = GaugePolygon(client, position);
     // Corners 2 and 3 are the ends of the boundary; corner 1 tells the kind.
     const bool steep = corners[1].x == client.right && corners[1].y == client.top;
@@ -318,19 +319,19 @@ struct FitTally {
     int compared = 0, wrong = 0;
 };
 
-FitTally CheckFittedPicture(const Pixels& pixels, const FitRect& fit, const CPngImage& image)
+FitTally CheckFittedPicture(const Pixels& pixels, const LayoutRect& fit, const CPngImage& image)
 {
     const std::vector<ARGB> picture = PicturePixels(image);
     const int w = image.GetWidth(), h = image.GetHeight();
-    const int reachX = w / fit.width + 2, reachY = h / fit.height + 2;
+    const int reachX = w / fit.Width() + 2, reachY = h / fit.Height() + 2;
     FitTally tally;
     for (int y = 0; y < pixels.height; ++y) {
         for (int x = 0; x < pixels.width; ++x) {
-            const bool inside = x >= fit.left && x < fit.left + fit.width && y >= fit.top && y < fit.top + fit.height;
+            const bool inside = x >= fit.left && x < fit.right && y >= fit.top && y < fit.bottom;
             COLORREF expected = Face();
             if (inside) {
-                const int sx = static_cast<int>((x - fit.left + 0.5) * w / fit.width);
-                const int sy = static_cast<int>((y - fit.top + 0.5) * h / fit.height);
+                const int sx = static_cast<int>((x - fit.left + 0.5) * w / fit.Width());
+                const int sy = static_cast<int>((y - fit.top + 0.5) * h / fit.Height());
                 const ARGB centre = picture[sy * w + sx];
                 bool uniform = (centre >> 24) == 0 || (centre >> 24) == 0xFF;
                 for (int dy = -reachY; uniform && dy <= reachY; ++dy)
@@ -352,13 +353,13 @@ FitTally CheckFittedPicture(const Pixels& pixels, const FitRect& fit, const CPng
     return tally;
 }
 
-FitRect FitOf(const CPNGButton& button, const CPngImage& image)
+LayoutRect FitOf(const CPNGButton& button, const CPngImage& image)
 {
     const RECT client = button.GetClientRect();
     HDC dc = ::GetDC(button);
     const FitDpi dpi{::GetDeviceCaps(dc, LOGPIXELSX), ::GetDeviceCaps(dc, LOGPIXELSY)};
     ::ReleaseDC(button, dc);
-    return PngFit(FitRect{0, 0, client.right, client.bottom}, dpi, image.GetWidth(), image.GetHeight());
+    return PngFit(LayoutRect{0, 0, client.right, client.bottom}, dpi, LayoutSize{image.GetWidth(), image.GetHeight()});
 }
 
 TEST_F(ControlsWindowTest, LogoFillsTheWidthCentredVertically)
@@ -369,11 +370,11 @@ TEST_F(ControlsWindowTest, LogoFillsTheWidthCentredVertically)
     ASSERT_TRUE(reference.Load(::GetModuleHandleW(nullptr), IDP_LOGO));
     ASSERT_EQ(reference.GetWidth(), 846);
     ASSERT_EQ(reference.GetHeight(), 108);
-    const FitRect fit = FitOf(button, reference);
+    const LayoutRect fit = FitOf(button, reference);
     const RECT client = button.GetClientRect();
-    EXPECT_EQ(fit.width, client.right);
-    EXPECT_LT(fit.height, client.bottom);
-    EXPECT_LE(std::abs(fit.top - (client.bottom - fit.top - fit.height)), 1);
+    EXPECT_EQ(fit.Width(), client.right);
+    EXPECT_LT(fit.Height(), client.bottom);
+    EXPECT_LE(std::abs(fit.top - (client.bottom - fit.bottom)), 1);
 
     for (Source source : {Source::Screen, Source::Print}) {
         const FitTally tally = CheckFittedPicture(Capture(button, source), fit, reference);
@@ -387,16 +388,16 @@ TEST_F(ControlsWindowTest, SmallMarkerIsScaledDownToItsSquare)
     CPNGButton& button = s_dialog->m_marker;
     CPngImage reference;
     ASSERT_TRUE(reference.Load(::GetModuleHandleW(nullptr), IDP_HELP_MARKER));
-    const FitRect fit = FitOf(button, reference);
-    EXPECT_EQ(fit.width, fit.height);
+    const LayoutRect fit = FitOf(button, reference);
+    EXPECT_EQ(fit.Width(), fit.Height());
     const Pixels pixels = Capture(button, Source::Screen);
     EXPECT_EQ(CheckFittedPicture(pixels, fit, reference).wrong, 0);
     // The disc is there: most of the square is not button face.
     int drawn = 0;
-    for (int y = fit.top; y < fit.top + fit.height; ++y)
-        for (int x = fit.left; x < fit.left + fit.width; ++x)
+    for (int y = fit.top; y < fit.bottom; ++y)
+        for (int x = fit.left; x < fit.right; ++x)
             drawn += pixels.At(x, y) != Face();
-    EXPECT_GT(drawn, fit.width * fit.height / 2);
+    EXPECT_GT(drawn, fit.Width() * fit.Height() / 2);
 }
 
 TEST_F(ControlsWindowTest, ButtonWithoutPictureShowsThePlainFace)

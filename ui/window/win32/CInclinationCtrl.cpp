@@ -11,7 +11,7 @@ void CInclinationCtrl::Paint(HDC dc) const
     ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
 
     const GaugePolygonPoints corners =
-        GaugePolygon(GaugeRect{client.left, client.top, client.right, client.bottom}, GetPos());
+        GaugePolygon(LayoutRect{client.left, client.top, client.right, client.bottom}, GetPos());
     std::array<POINT, std::tuple_size_v<GaugePolygonPoints>> points;
     for (size_t i = 0; i < corners.size(); ++i)
         points[i] = POINT{corners[i].x, corners[i].y};

@@ -10,16 +10,15 @@ void CPNGButton::DrawItem(const DRAWITEMSTRUCT& item) const
     ::FillRect(item.hDC, &item.rcItem, ::GetSysColorBrush(COLOR_BTNFACE));
     if (!m_image.HasImage())
         return;
-    const FitRect box{item.rcItem.left, item.rcItem.top, item.rcItem.right - item.rcItem.left,
-                      item.rcItem.bottom - item.rcItem.top};
+    const LayoutRect box{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
     const FitDpi dpi{::GetDeviceCaps(item.hDC, LOGPIXELSX), ::GetDeviceCaps(item.hDC, LOGPIXELSY)};
-    const FitRect fit = PngFit(box, dpi, m_image.GetWidth(), m_image.GetHeight());
-    if (fit.width <= 0 || fit.height <= 0)
+    const LayoutRect fit = PngFit(box, dpi, LayoutSize{m_image.GetWidth(), m_image.GetHeight()});
+    if (fit.Width() <= 0 || fit.Height() <= 0)
         return;
     Gdiplus::GpGraphics* graphics = nullptr;
     if (Gdiplus::DllExports::GdipCreateFromHDC(item.hDC, &graphics) != Gdiplus::Ok)
         return;
-    Gdiplus::DllExports::GdipDrawImageRectI(graphics, m_image.GetBitmap(), fit.left, fit.top, fit.width, fit.height);
+    Gdiplus::DllExports::GdipDrawImageRectI(graphics, m_image.GetBitmap(), fit.left, fit.top, fit.Width(), fit.Height());
     Gdiplus::DllExports::GdipDeleteGraphics(graphics);
 }
 

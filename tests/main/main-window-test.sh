@@ -1,0 +1,180 @@
+#!/bin/bash
+# kivra.exe under Wine against the simulator, driven only through its windows as a person would:
+# keys, clicks and texts, read back from the controls, the simulator's log and the files the
+# program writes. Each check prints one line; the suite ends with its "N passed, M failed" line.
+# usage: main-window-test.sh --driver kivra-ui-driver.exe --program kivra.exe --sim kivra-sim
+#                            --wine wine-run.sh --work DIR
+NAME=main-window-test
+SIM_LIFETIME=400
+. "$(dirname "$0")/../ui/window-harness.sh"
+. "$(dirname "$0")/../ui/firmware-images.sh"
+
+if [ -z "$PROGRAM" ] || [ -z "$SIM" ]; then
+  echo "$NAME: --program and --sim are needed" >&2
+  exit 2
+fi
+# The program runs from a folder of the suite's own: its data log files land next to it, and
+# its file dialog opens there.
+mkdir -p "$WORK/bin"
+cp "$PROGRAM" "$WORK/bin/kivra.exe"
+KIVRA="$WORK/bin/kivra.exe"
+winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
+SETTINGS_KEY='HKCU\SOFTWARE\Vextora\KIVRA'
+# A value of the settings key as "reg query" prints it (its last word), empty when absent.
+reg_value() { sh "$WINE_RUN" reg query "$SETTINGS_KEY" /v "$1" 2>/dev/null | tr -d '\r' | awk -v v="$1" 'index($0, v) { print $NF }'; }
+# Requests of one code the simulator has logged so far.
+requests() { grep -c "\"kind\":\"request\",.*\"code\":$2," "$WORK/$1.log"; }
+
+make_image "$WORK/good.fw" 6000 12
+make_image "$WORK/other-type.fw" 500 15 3001
+
+window_setup
+start_sim sensor 5 --save-image "$WORK/updated.fw" --cut-after-block 20 --cut-for 3
+# The first start: no settings key yet.
+sh "$WINE_RUN" reg delete "$SETTINGS_KEY" /f >/dev/null 2>&1
+
+start_program kivra "$KIVRA" /eng
+step start 'wait-window "Vextora KIVRA*" 30000' || finish
+check caption-version 'expect text window = "Vextora KIVRA 2.6"'
+check tabs-at-start "expect tab-items 1001 = '\"RS-485 protocol\" \"Discrete outputs\" \"Additional settings\" \"Additional data\"'"
+check only-connect-usable 'expect enabled 1010 = 0'
+check disconnect-hidden 'expect visible 1008 = 0'
+check address-common 'expect text 1087 = "Common (255)"'
+screenshot main-en-unconnected
+
+# The serial dialog: the simulator's port, 19200.
+step serial-dialog 'click 1009' 'wait-window "Sensor connection parameters"' || finish
+check serial-port-listed 'expect combo-items 1169 ~ "*COM5*"'
+step serial-choose 'select 1169 COM5' 'select 1088 19200' 'click 1' 'wait-closed' || finish
+check connection-parameters 'expect text 1003 = "COM5 : 19200"'
+check connect-enabled 'expect enabled 1006 = 1'
+
+# F4 connects; the sensor identifies itself and its live values come.
+step connect 'key F4' || finish
+check disconnect-shown 'expect visible 1008 = 1 5000'
+check connect-hidden 'expect visible 1006 = 0'
+check modify-locked 'expect enabled 1009 = 0'
+check link-connected 'expect text 1002 = "Connected to sensor" 15000'
+check ready 'expect enabled 1010 = 1 15000'
+check model 'expect text 1159 = "TQS 25-07"'
+check firmware-version 'expect text 1160 ~ "9*"'
+check serial-number 'expect text 1123 = "12345"'
+check network-address 'expect text 1076 = "1"'
+check angle-shown 'expect text 1161 ~ "*.*"'
+check temperature-shown 'expect text 1162 ~ "2*"'
+check magnets-usable 'expect enabled 1263 = 1'
+expect_shell com-port-stored '"COM Port" is not COM5 after connecting' sh -c "[ \"\$(reg_value 'COM Port')\" = COM5 ]"
+
+# The gauge stands at the shown angle, rounded to whole degrees, and follows it as it swings.
+gauge_follows() {
+  for _ in 1 2 3 4 5 6; do
+    ui 'text 1161' || return 1
+    angle=$(printf '%s' "$UI_VALUE" | tr -d '"')
+    ui 'gauge-pos 1025' || return 1
+    pos=$UI_VALUE
+    want=$(awk -v a="$angle" 'BEGIN { d = int((a * 100 + 50) / 100); if (d < 0) d = 0; if (d > 180) d = 180; print d }')
+    diff=$((pos - want))
+    [ "${diff#-}" -le 1 ] || { echo "    gauge $pos for angle $angle"; return 1; }
+    positions="$positions $pos"
+    sleep 1.5
+  done
+  [ "$(printf '%s\n' $positions | sort -u | wc -l)" -gt 1 ]
+}
+positions=""
+expect_shell gauge-follows-angle "the gauge position is not the shown angle, or it did not move:$positions" gauge_follows
+screenshot main-en-connected
+
+# A setting edited on a page and written.
+step angle-page 'tab-select 1001 "Additional settings"' || finish
+writes_before=$(requests sensor 44)
+step edit-threshold 'set-text page:1234 "20"' || finish
+check write-enabled 'expect enabled 1012 = 1 3000'
+check settings-modified 'expect text 1007 = "Settings are modified. Writing is demanded!"'
+step write 'click 1012' || finish
+check settings-written 'expect text 1007 = "Settings are written into sensor" 10000'
+expect_shell sim-got-write "the simulator logged no settings write" sh -c "[ $(requests sensor 44) -gt $writes_before ]"
+
+# An invalid edit: "Write settings" goes grey, and comes back with a valid value.
+step invalid-threshold 'set-text page:1234 "95"' || finish
+check invalid-disables-write 'expect enabled 1012 = 0 3000'
+check invalid-status 'expect text 1007 = "Settings modification is invalid. Writing is impossible!"'
+step valid-again 'set-text page:1234 "21"' || finish
+check valid-enables-write 'expect enabled 1012 = 1 3000'
+
+# Zero setup asks first; OK sets it and shows the angle page.
+step rs485-page 'tab-select 1001 "RS-485 protocol"' || finish
+step zero 'click 1238' 'message-box' || finish
+check zero-question 'expect message-text = "Continue with zero angle setup?"'
+step zero-ok 'answer OK' || finish
+check zero-shows-angle-page 'expect selection 1001 = 2'
+
+# The network dialog changes the address.
+step network-dialog 'click 1013' 'wait-window "Network address setup"' || finish
+check network-address-preset 'expect text 1076 = "1"'
+step network-write 'set-text 1076 "7"' 'click 1094' 'wait-closed' || finish
+check address-changed 'expect text 1076 = "7" 15000'
+
+# Keys: F6 and Ctrl+F6 walk the tabs, Ctrl+F12 shows and hides the log page.
+step select-first 'tab-select 1001 #0' 'key F6' || finish
+check f6-next-tab 'expect selection 1001 = 1'
+step ctrl-f6 'key ctrl+F6' 'key ctrl+F6' || finish
+check ctrl-f6-wraps 'expect selection 1001 = 3'
+step show-log 'key ctrl+F12' || finish
+check log-tab-shown "expect tab-items 1001 = '\"RS-485 protocol\" \"Discrete outputs\" \"Additional settings\" \"Additional data\" \"Log\"'"
+step log-page 'tab-select 1001 Log' || finish
+check trace-on-log-page 'expect text page:1075 ~ "*>*" 5000'
+# Data logging: rows of live values in GearLog_<serial>.txt beside the program.
+step data-log-on 'click page:1208' || finish
+sleep 3
+step data-log-off 'click page:1208' || finish
+expect_shell data-log-rows "no rows in $WORK/bin/GearLog_12345.txt" sh -c "[ \$(wc -l <'$WORK/bin/GearLog_12345.txt') -ge 2 ]"
+
+# Firmware: an image of another device type is refused before anything is sent.
+step firmware-other 'click 1126' "file-dialog '$(winpath "$WORK/other-type.fw")'" 'message-box' || finish
+check other-type-refused 'expect message-text ~ "*device type 3001*3201*nothing was sent*"'
+step other-type-ok 'answer OK' || finish
+# The update with its progress bar, cut in the middle by the line, and resumed when it is back.
+step firmware 'click 1126' "file-dialog '$(winpath "$WORK/good.fw")'" || finish
+check progress-shown 'expect visible 1187 = 1 10000'
+check downloading-text 'expect text 1186 ~ "Downloading firmware*" 10000'
+sleep 1
+screenshot firmware-update
+check firmware-completed 'expect text 1186 = "Firmware update is completed" 120000'
+expect_shell firmware-resumed "the sensor's image differs from the file" cmp -s "$WORK/good.fw" "$WORK/updated.fw"
+
+# Closing while connected asks first; Cancel keeps the window.
+step close-ask 'close' 'message-box' || finish
+check close-question 'expect message-text = "Disconnect sensor and exit application?"'
+step close-cancel 'answer Cancel' || finish
+check still-open 'expect visible 1008 = 1'
+step close-ok 'close' 'message-box' 'answer OK' 'wait-closed 10000' || finish
+stop_sims
+
+# A refused settings write, and the relay path through the IP dialog (Ctrl+F4).
+start_sim relay 0 --reject-writes
+start_program kivra2 "$KIVRA"
+step restart 'wait-window "Vextora KIVRA*" 30000' || finish
+step ip-dialog 'key ctrl+F4' 'wait-window "IP connection"' || finish
+step ip-connect "set-text 1197 \"$RELAY\"" 'set-text 1198 "1"' 'click 1' 'wait-closed 60000' || finish
+check relay-connected 'expect text 1002 = "Connected to sensor" 30000'
+check relay-ready 'expect enabled 1010 = 1 30000'
+step relay-edit 'tab-select 1001 "Additional settings"' 'set-text page:1234 "33"' 'click 1012' || finish
+check write-rejected 'expect text 1007 = "SETTINGS ARE REJECTED BY SENSOR!" 60000'
+check rejected-still-writable 'expect enabled 1012 = 1'
+step relay-close 'close' 'message-box' 'answer OK' 'wait-closed 10000' || finish
+stop_sims
+
+# Russian: the switch chooses it and stores "Lang"; a start without a switch stays Russian.
+start_program kivra-ru "$KIVRA" /RUS
+step russian 'wait-window "Vextora KIVRA*" 30000' || finish
+check russian-connect 'expect text 1006 = "Установить соединение"'
+check russian-address 'expect text 1087 = "Общий (255)"'
+screenshot main-ru-unconnected
+step russian-close 'close' 'wait-closed 10000' || finish
+expect_shell lang-stored '"Lang" is not 1 after /rus' sh -c "[ \"\$(reg_value Lang)\" = 0x1 ]"
+start_program kivra-ru2 "$KIVRA"
+step russian-again 'wait-window "Vextora KIVRA*" 30000' || finish
+check lang-honoured 'expect text 1009 = "Изменить..."'
+step russian-again-close 'close' 'wait-closed 10000' || finish
+
+finish

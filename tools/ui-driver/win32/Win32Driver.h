@@ -1,0 +1,48 @@
+// The driver's hands and eyes on the Windows desktop it shares with the program under test. It
+// keeps a stack of current windows: wait-window, message-box and file-dialog put the window they
+// find on top; wait-closed, answer and file-dialog take it off when it has closed, so a script
+// returns to the window that opened a dialog.
+#pragma once
+
+#include "DriverTarget.h"
+#include "Keyboard.h"
+
+#include <windows.h>
+
+#include <vector>
+
+class CWin32Driver : public IDriverTarget
+{
+public:
+    CQueryValue Query(const CDriverCommand& command) override;
+    std::string Act(const CDriverCommand& command, int timeoutMs) override;
+    void Pause(int ms) override;
+    long long NowMs() override;
+
+private:
+    HWND Current() const;
+    HWND Control(const CDriverCommand& command) const;
+    // A control a person could use: shown and enabled.
+    HWND UsableControl(const CDriverCommand& command) const;
+    bool OnStack(HWND window) const;
+    // The first shown top-level window not yet on the stack that the test accepts, within the
+    // time limit; null when none came.
+    template <typename Test>
+    HWND AwaitNewWindow(int timeoutMs, Test test);
+    bool AwaitClosed(HWND window, int timeoutMs);
+    void BringToForeground();
+    void FocusControl(HWND control);
+
+    std::string WaitWindow(const std::string& pattern, int timeoutMs);
+    std::string WaitClosed(int timeoutMs);
+    std::string AwaitMessageBox(const std::string& pattern, int timeoutMs);
+    std::string Answer(int buttonId, int timeoutMs);
+    std::string FileDialog(const std::string& path, int timeoutMs);
+    std::string Select(const CDriverCommand& command);
+    std::string TabSelect(const CDriverCommand& command);
+    std::string Type(const CDriverCommand& command);
+    std::string MessageText() const;
+
+    std::vector<HWND> stack;
+    CKeyboard keyboard;
+};

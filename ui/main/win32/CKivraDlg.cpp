@@ -1,0 +1,538 @@
+// The main window.
+#include "ui/main/win32/CKivraDlg.h"
+
+#include <commdlg.h>
+
+#include <string>
+
+#include "protocol/FirmwareFile.h"
+#include "protocol/FirmwareMessages.h"
+#include "protocol/KivraProcessor.h"
+#include "remote/ChangeBits.h"
+#include "remote/DeviceCommandProcessor.h"
+#include "runtime/ProcessClock.h"
+#include "runtime/ResourceText.h"
+#include "ui/app/ConnectionSettings.h"
+#include "ui/app/win32/ManagerMessages.h"
+#include "ui/app/win32/SystemComPorts.h"
+#include "ui/dialogs/win32/CIpDlg.h"
+#include "ui/dialogs/win32/CNetAddrDlg.h"
+#include "ui/dialogs/win32/CSerialDlg.h"
+#include "ui/main/GaugeDegrees.h"
+#include "ui/main/MainButtonStates.h"
+#include "ui/main/MainKeys.h"
+#include "ui/main/MainWindowTexts.h"
+#include "ui/main/UpdatePassPlan.h"
+#include "ui/resources/image_ids.h"
+#include "ui/resources/main_ids.h"
+#include "ui/resources/resource.h"
+#include "ui/window/LayoutTable.h"
+#include "ui/window/win32/CComboBox.h"
+#include "ui/window/win32/CDataExchange.h"
+
+namespace {
+
+// The gauge draws its angle text with the next larger font; the address list keeps its item count.
+const std::uint32_t kLayout[] = {
+    LayoutWord(IDC_GAUGE, LayoutFont(1)),
+    LayoutWord(IDC_SENSOR_ADDRESS, kLayoutDropDownList),
+    0,
+};
+
+// Tab entries in list order; the log page has no tab until Ctrl+F12.
+constexpr int kAngleEntry = 2;
+constexpr int kLogEntry = 4;
+// The tab pages take this bit as "the tab row changed".
+constexpr std::uint32_t kTabsChangedBit = 0x1;
+
+// Posted to itself: the session's messages are shown once the manager's handling has returned.
+constexpr UINT kDeliverPromptsMessage = WM_APP + 1;
+
+constexpr int kOutputTooltipWidth = 500;
+constexpr int kOutputTooltipAutoPopMs = 32767;
+constexpr int kFileNameChars = 260;
+
+bool IsOutputIndicator(int id)
+{
+    return id == IDC_OUTPUT1_STATE || id == IDC_OUTPUT2_STATE || id == IDC_OUTPUT1_INFO || id == IDC_OUTPUT2_INFO;
+}
+
+void ShowItem(HWND dialog, int id, bool show)
+{
+    ::ShowWindow(::GetDlgItem(dialog, id), show ? SW_SHOW : SW_HIDE);
+}
+
+void EnableItem(HWND dialog, int id, bool enable)
+{
+    ::EnableWindow(::GetDlgItem(dialog, id), enable ? TRUE : FALSE);
+}
+
+}  // namespace
+
+CKivraDlg::CKivraDlg(CDeviceCommandProcessor& manager)
+    : CResizableDialog(kLayout, IDD_KIVRA_DIALOG),
+      m_manager(manager),
+      m_router(MakeManagerMessageRouter()),
+      m_prompt([this] { PostMessage(kDeliverPromptsMessage); }),
+      m_logo(IDP_LOGO),
+      m_output2Info(IDP_HELP_MARKER),
+      m_output1Info(IDP_HELP_MARKER)
+{
+    m_tabs.AddEntry(nullptr, IDS_TAB_RS485, true);
+    m_tabs.AddEntry(nullptr, IDS_TAB_OUTPUTS, true);
+    m_tabs.AddEntry(nullptr, IDS_TAB_ANGLE, true);
+    m_tabs.AddEntry(nullptr, IDS_TAB_AUX_DATA, true);
+    m_tabs.AddEntry(nullptr, IDS_TAB_LOG, false);
+    AddTabCtrl(m_tabs);
+}
+
+CKivraDlg::~CKivraDlg() = default;
+
+CKivraProcessor& CKivraDlg::Session() const
+{
+    return *m_manager.GetSession();
+}
+
+bool CKivraDlg::IsConnectionActive() const
+{
+    return m_manager.GetConnectionState() != ConnectionState::None;
+}
+
+bool CKivraDlg::OnInitDialog()
+{
+    CResizableDialog::OnInitDialog();
+    m_toolTip.Create(m_hWnd);
+
+    m_icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KIVRA));
+    SetIcon(m_icon, true);
+    SetIcon(m_icon, false);
+
+    m_router.Attach(m_manager, m_hWnd, [this](unsigned bits) { Update(bits); });
+    Session().SetUserPrompt(&m_prompt);
+
+    m_tabs.InitPages();
+    SetWindowText(CaptionWithVersion(GetWindowText()));
+
+    CComboBox addresses(GetDlgItem(IDC_SENSOR_ADDRESS));
+    addresses.ResetContent();
+    for (const std::wstring& item : AddressComboItems())
+        addresses.AddString(item);
+
+    ChooseStartSettings(m_manager, TheComPorts());
+    SelectSessionAddress();
+    Session().SetLinkKind(LinkDirect);
+    m_firmwareProgress.SetRange(0, 100);
+
+    RefreshButtons();
+    RefreshMagnets();
+    RefreshStatusLine();
+    UpdateData(false);
+    FitIntoWorkArea();
+    return true;
+}
+
+void CKivraDlg::DoDataExchange(CDataExchange& dx)
+{
+    dx.Subclass(IDC_LOGO, m_logo);
+    dx.Subclass(IDC_GAUGE, m_gauge);
+    dx.Subclass(IDC_MAIN_TABS, m_tabs);
+    dx.Control(IDC_FIRMWARE_PROGRESS, m_firmwareProgress);
+    dx.Subclass(IDC_OUTPUT2_INFO, m_output2Info);
+    dx.Subclass(IDC_OUTPUT1_INFO, m_output1Info);
+    if (dx.IsSaving())
+        return;
+
+    const CKivraProcessor& session = Session();
+    const SensorRecords& records = session.Records();
+    const CSessionStatus& status = session.Status();
+    std::wstring link = status.GetLinkText();
+    std::wstring settings = status.GetSettingsText();
+    std::wstring firmware = status.GetFirmwareText();
+    std::wstring address = records.settingsTexts.networkAddress;
+    std::wstring model = records.identificationTexts.model;
+    std::wstring version = records.identificationTexts.firmwareVersion;
+    std::wstring serial = records.settingsTexts.serialNumber;
+    DisplayTexts live = records.displayTexts;
+    std::wstring outputOneLabel = records.identificationTexts.outputOneLabel;
+
+    dx.Text(IDC_CONNECTION_PARAMETERS, m_connectionParameters);
+    dx.Text(IDC_LINK_STATUS, link);
+    dx.Text(IDC_SETTINGS_STATUS, settings);
+    dx.Text(IDC_FIRMWARE_STATUS, firmware);
+    dx.Text(IDC_NETWORK_ADDRESS_TEXT, address);
+    dx.Text(IDC_MODEL_TEXT, model);
+    dx.Text(IDC_FIRMWARE_VERSION_TEXT, version);
+    dx.Text(IDC_SERIAL_NUMBER_TEXT, serial);
+    dx.Text(IDC_ANGLE_TEXT, live.angle);
+    dx.Text(IDC_TEMPERATURE_TEXT, live.temperature);
+    dx.Text(IDC_LLS1_TEXT, live.lls[0]);
+    dx.Text(IDC_LLS2_TEXT, live.lls[1]);
+    dx.Text(IDC_OUTPUT1_VALUE, live.outputValue[0]);
+    dx.Text(IDC_OUTPUT2_VALUE, live.outputValue[1]);
+    dx.Radio(IDC_OUTPUT1_STATE, live.outputState[0]);
+    dx.Radio(IDC_OUTPUT2_STATE, live.outputState[1]);
+    dx.Text(IDC_OUTPUT1_LABEL, outputOneLabel);
+    dx.Radio(IDC_MAGNET1, live.magnetState[0]);
+    dx.Radio(IDC_MAGNET2, live.magnetState[1]);
+    ShowOutputOneMode();
+}
+
+void CKivraDlg::ShowOutputOneMode()
+{
+    // In frequency mode output 1 shows its number instead of the indicator and its note;
+    // output 2 never shows a number.
+    const bool frequency = Session().Records().identificationTexts.outputOneFrequency;
+    ShowItem(m_hWnd, IDC_OUTPUT1_VALUE, frequency);
+    ShowItem(m_hWnd, IDC_OUTPUT1_STATE, !frequency);
+    ShowItem(m_hWnd, IDC_OUTPUT2_INFO, !frequency);
+}
+
+void CKivraDlg::RefreshButtons()
+{
+    const std::wstring& port = m_manager.GetComPort();
+    const std::uint32_t baud = m_manager.GetBaudRate();
+    MainWindowConditions conditions;
+    conditions.connectionActive = IsConnectionActive();
+    conditions.sessionReady = Session().IsReady();
+    conditions.settingsWritable = Session().IsSettingsWritable();
+    m_connectionParameters = ConnectionParametersText(port, baud);
+    conditions.portValid = TheComPorts().PortSettingsValid(port, baud);
+    const MainButtonStates s = MainButtonStatesFor(conditions);
+
+    ShowItem(m_hWnd, IDC_DISCONNECT, s.disconnectShown);
+    EnableItem(m_hWnd, IDC_DISCONNECT, s.disconnectShown);
+    ShowItem(m_hWnd, IDC_CONNECT, s.connectShown);
+    EnableItem(m_hWnd, IDC_CONNECT, s.connectEnabled);
+    EnableItem(m_hWnd, IDC_MODIFY_CONNECTION, s.connectionEditable);
+    EnableItem(m_hWnd, IDC_SENSOR_ADDRESS, s.connectionEditable);
+    for (int id : {IDC_READ_SETTINGS, IDC_NETWORK_SETUP, IDC_ZERO_SETUP, IDC_FIRMWARE_UPDATE})
+        EnableItem(m_hWnd, id, s.sessionCommands);
+    EnableItem(m_hWnd, IDC_WRITE_SETTINGS, s.writeSettings);
+}
+
+void CKivraDlg::RefreshMagnets()
+{
+    const bool present = Session().Records().identificationTexts.magnetDetectors;
+    EnableItem(m_hWnd, IDC_MAGNET1, present);
+    EnableItem(m_hWnd, IDC_MAGNET2, present);
+}
+
+void CKivraDlg::RefreshStatusLine()
+{
+    const bool updating = !Session().Status().GetFirmwareText().empty();
+    ShowItem(m_hWnd, IDC_FIRMWARE_PROGRESS, updating);
+    ShowItem(m_hWnd, IDC_FIRMWARE_STATUS, updating);
+    ShowItem(m_hWnd, IDC_SETTINGS_STATUS, !updating);
+    if (updating)
+        m_firmwareProgress.SetPos(Session().GetFirmwareProgress());
+}
+
+void CKivraDlg::RefreshGauge()
+{
+    const int degrees = GaugeDegrees(Session().Records().live.angle);
+    int low = 0;
+    int high = 0;
+    m_gauge.GetRange(low, high);
+    if (low != kGaugeMinDegrees || high != kGaugeMaxDegrees) {
+        m_gauge.SetRange(kGaugeMinDegrees, kGaugeMaxDegrees);
+        m_gaugePositionKnown = false;
+    }
+    const std::wstring& angle = Session().Records().displayTexts.angle;
+    const bool textChanged = m_gauge.GetWindowText() != angle;
+    m_gauge.SetWindowText(angle);
+    m_gauge.SetHighlight(false);
+    if (!m_gaugePositionKnown || m_gauge.GetPos() != degrees) {
+        m_gauge.SetPos(degrees);
+        m_gaugePositionKnown = true;
+    } else if (textChanged) {
+        m_gauge.Invalidate();
+    }
+}
+
+void CKivraDlg::SelectSessionAddress()
+{
+    m_addressIndex = Session().GetAddressIndex();
+    CComboBox(GetDlgItem(IDC_SENSOR_ADDRESS)).SetCurSel(m_addressIndex);
+}
+
+void CKivraDlg::OnUpdate(std::uint32_t bits)
+{
+    const UpdatePassPlan plan = PlanUpdatePass(bits);
+    if (plan.selectAddress)
+        SelectSessionAddress();
+    if (plan.refreshButtons)
+        RefreshButtons();
+    if (plan.refreshStatusLine)
+        RefreshStatusLine();
+    if (plan.refreshLiveView) {
+        RefreshMagnets();
+        RefreshGauge();
+    }
+    if (plan.transferValues)
+        UpdateData(false);
+}
+
+
+void CKivraDlg::FitIntoWorkArea()
+{
+    RECT work{};
+    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0))
+        return;
+    const RECT window = GetWindowRect();
+    if (window.right - window.left > work.right - work.left || window.bottom - window.top > work.bottom - work.top)
+        SetWindowPos(nullptr, work, SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+bool CKivraDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (m_router.Route(message, wParam, lParam)) {
+        result = 0;
+        return true;
+    }
+    switch (message) {
+    case kDeliverPromptsMessage:
+        m_prompt.Deliver([this](const std::wstring& text) { ShowMessage(text, MB_OK | MB_ICONEXCLAMATION); });
+        result = 0;
+        return true;
+    case WM_COMMAND:
+        if (OnCommand(LOWORD(wParam), HIWORD(wParam))) {
+            result = 0;
+            return true;
+        }
+        break;
+    case WM_NOTIFY:
+        if (OnNotify(*reinterpret_cast<NMHDR*>(lParam), result))
+            return true;
+        break;
+    case WM_PAINT:
+        if (PaintMinimised()) {
+            result = 0;
+            return true;
+        }
+        break;
+    case WM_QUERYDRAGICON:
+        result = reinterpret_cast<LRESULT>(m_icon);
+        return true;
+    case WM_DESTROY:
+        // The window goes: the connection with it, and nothing may show messages on it any more.
+        m_manager.Disconnect();
+        Session().SetUserPrompt(nullptr);
+        m_router.Detach();
+        break;
+    default:
+        break;
+    }
+    return CResizableDialog::OnMessage(message, wParam, lParam, result);
+}
+
+bool CKivraDlg::OnCommand(WORD id, WORD code)
+{
+    if (id == IDC_SENSOR_ADDRESS) {
+        if (code == CBN_SELCHANGE)
+            SelectAddress();
+        return code == CBN_SELCHANGE;
+    }
+    if (code != BN_CLICKED)
+        return false;
+    switch (id) {
+    case IDC_CONNECT: Connect(); return true;
+    case IDC_DISCONNECT: Disconnect(); return true;
+    case IDC_MODIFY_CONNECTION: ModifyConnection(); return true;
+    case IDC_READ_SETTINGS: Session().ReadSettings(); return true;
+    case IDC_WRITE_SETTINGS: Session().WriteSettings(); return true;
+    case IDC_NETWORK_SETUP: NetworkSetup(); return true;
+    case IDC_ZERO_SETUP: ZeroSetup(); return true;
+    case IDC_FIRMWARE_UPDATE: FirmwareUpdate(); return true;
+    case IDC_MAGNET1:
+    case IDC_MAGNET2:
+    case IDC_OUTPUT1_STATE:
+    case IDC_OUTPUT2_STATE:
+        // Indicators, not inputs: a click is undone by showing the session's values again.
+        UpdateData(false);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CKivraDlg::OnNotify(NMHDR& header, LRESULT& result)
+{
+    if (header.code != TTN_GETDISPINFOW)
+        return false;
+    if (!IsOutputIndicator(CToolTip::ToolControlId(header)))
+        return false;
+    CToolTip::AnswerWithString(header, IDS_OUTPUT_OPEN_COLLECTOR, kOutputTooltipWidth, kOutputTooltipAutoPopMs);
+    result = 0;
+    return true;
+}
+
+bool CKivraDlg::PaintMinimised()
+{
+    if (!IsIconic())
+        return false;
+    PAINTSTRUCT paint{};
+    HDC dc = ::BeginPaint(m_hWnd, &paint);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
+    const RECT client = GetClientRect();
+    const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(dc, x, y, m_icon);
+    ::EndPaint(m_hWnd, &paint);
+    return true;
+}
+
+bool CKivraDlg::OnKey(unsigned keyCode)
+{
+    const MainKey key = MainKeyOf(keyCode, ::GetAsyncKeyState(VK_CONTROL) < 0);
+    switch (key.action) {
+    case MainKeyAction::ConnectOrDisconnect:
+        if (IsConnectionActive())
+            Disconnect();
+        else
+            Connect();
+        break;
+    case MainKeyAction::OpenIpDialog: OpenIpDialog(); break;
+    case MainKeyAction::NextTab: m_tabs.NextTab(); break;
+    case MainKeyAction::PreviousTab: m_tabs.PreviousTab(); break;
+    case MainKeyAction::ToggleLogTab: ToggleLogTab(); break;
+    case MainKeyAction::None: break;
+    }
+    return key.handled;
+}
+
+void CKivraDlg::Connect()
+{
+    m_manager.SetConnectionType(ConnectionType::Sensor);
+    Session().SetLinkKind(LinkDirect);
+    const int opened = m_manager.Open();
+    if (opened > 0)
+        SaveConnectionSettings(m_manager);
+    else if (opened < 0)
+        ShowMessage(ConnectFailedMessage(m_manager.GetComPort(), std::wstring()),
+                    MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CKivraDlg::Disconnect()
+{
+    m_manager.Disconnect();
+}
+
+void CKivraDlg::ModifyConnection()
+{
+    CSerialDlg dialog(m_hWnd);
+    dialog.Preset(m_manager.GetComPort(), m_manager.GetBaudRate());
+    if (RunChildModal(dialog) != IDOK)
+        return;
+    std::wstring port = m_manager.GetComPort();
+    std::uint32_t baud = m_manager.GetBaudRate();
+    if (dialog.ReadBack(port, baud)) {
+        m_manager.SetComPort(port);
+        m_manager.SetBaudRate(baud);
+    }
+    RefreshButtons();
+    UpdateData(false);
+}
+
+void CKivraDlg::SelectAddress()
+{
+    m_addressIndex = CComboBox(GetDlgItem(IDC_SENSOR_ADDRESS)).GetCurSel();
+    Session().SetSensorAddress(m_addressIndex);
+}
+
+void CKivraDlg::NetworkSetup()
+{
+    CNetAddrDlg dialog(m_hWnd);
+    RunChildModal(dialog);
+}
+
+void CKivraDlg::OpenIpDialog()
+{
+    // One connection dialog at a time: a second would take over the first one's updates.
+    if (GetChild() != nullptr)
+        return;
+    CIpDlg dialog(m_hWnd);
+    RunChildModal(dialog);
+    RefreshButtons();
+    UpdateData(false);
+}
+
+void CKivraDlg::ZeroSetup()
+{
+    if (Ask(IDS_ASK_ZERO_SETUP) != IDOK)
+        return;
+    Session().SetZero();
+    m_tabs.SelectEntry(kAngleEntry);
+}
+
+void CKivraDlg::FirmwareUpdate()
+{
+    if (!Session().IsReady())
+        return;
+    wchar_t folder[kFileNameChars] = {};
+    std::uint32_t folderSize = kFileNameChars;
+    if (!GetModuleDirectory(&folderSize, folder))
+        folder[0] = 0;
+    // Display text and pattern, each ended by a zero, and a zero after the last pair.
+    std::wstring filter = LoadResourceText(IDS_FIRMWARE_FILTER);
+    filter.push_back(L'\0');
+    filter += L"*.fw";
+    filter.push_back(L'\0');
+    filter.push_back(L'\0');
+    wchar_t file[kFileNameChars] = {};
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = m_hWnd;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = kFileNameChars;
+    dialog.lpstrInitialDir = folder[0] ? folder : nullptr;
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    if (!::GetOpenFileNameW(&dialog))
+        return;
+
+    CRefPtr<CFirmwareFile> image(new CFirmwareFile);
+    if (!image->Load(file, m_prompt))
+        return;
+    const std::wstring foreign = ForeignImageMessage(image->Header(), Session().Records().identification);
+    if (!foreign.empty()) {
+        ShowMessage(foreign, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    // The session keeps its own reference for the update; a session no longer ready (the link
+    // dropped while the file was chosen) takes none.
+    Session().StartFirmwareUpdate(image.Get());
+}
+
+void CKivraDlg::ToggleLogTab()
+{
+    m_tabs.SetShown(kLogEntry, !m_tabs.IsShown(kLogEntry));
+    m_tabs.UpdatePages(kTabsChangedBit);
+}
+
+bool CKivraDlg::OnCloseCheck()
+{
+    return !IsConnectionActive() || Ask(IDS_ASK_EXIT) == IDOK;
+}
+
+void CKivraDlg::OnOK() {}
+
+void CKivraDlg::OnCancel()
+{
+    if (!CanClose())
+        return;
+    Close();
+    EndDialog(IDCANCEL);
+}
+
+void CKivraDlg::ShowMessage(const std::wstring& text, UINT type)
+{
+    const std::wstring caption = GetWindowText();
+    MessageBox(text.c_str(), caption.c_str(), type);
+}
+
+int CKivraDlg::Ask(unsigned stringId)
+{
+    const std::wstring caption = GetWindowText();
+    return MessageBox(LoadResourceText(stringId).c_str(), caption.c_str(), MB_OKCANCEL | MB_ICONQUESTION);
+}

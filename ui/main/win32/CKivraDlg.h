@@ -1,0 +1,85 @@
+// The main window: connection block, identification and live values with the inclination
+// gauge, the five tab pages, the command buttons and the status line. It holds no sensor data:
+// every value is read from the session of the one connection manager when the manager's posted
+// change bits name it.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "ui/app/ManagerMessageRouter.h"
+#include "ui/main/DeferredPrompt.h"
+#include "ui/window/win32/CInclinationCtrl.h"
+#include "ui/window/win32/CPNGButton.h"
+#include "ui/window/win32/CProgressBarCtrl.h"
+#include "ui/window/win32/CResizableDialog.h"
+#include "ui/window/win32/CResizableTabCtrl.h"
+#include "ui/window/win32/CToolTip.h"
+
+class CDeviceCommandProcessor;
+class CKivraProcessor;
+
+class CKivraDlg : public CResizableDialog {
+public:
+    // The manager outlives the window.
+    explicit CKivraDlg(CDeviceCommandProcessor& manager);
+    ~CKivraDlg() override;
+
+protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnInitDialog() override;
+    // Enter does nothing; the window closes only by its cancel path.
+    void OnOK() override;
+    void OnCancel() override;
+    // Session to controls only: the window has no values of its own to save.
+    void DoDataExchange(CDataExchange& dx) override;
+    void OnUpdate(std::uint32_t bits) override;
+    bool OnCloseCheck() override;
+    bool OnKey(unsigned keyCode) override;
+
+private:
+    CKivraProcessor& Session() const;
+    bool IsConnectionActive() const;
+
+    void RefreshButtons();
+    void RefreshMagnets();
+    void RefreshStatusLine();
+    void RefreshGauge();
+    void SelectSessionAddress();
+    void ShowOutputOneMode();
+    void FitIntoWorkArea();
+
+    bool OnCommand(WORD id, WORD code);
+    void Connect();
+    void Disconnect();
+    void ModifyConnection();
+    void SelectAddress();
+    void NetworkSetup();
+    void ZeroSetup();
+    void FirmwareUpdate();
+    void OpenIpDialog();
+    void ToggleLogTab();
+
+    bool OnNotify(NMHDR& header, LRESULT& result);
+    bool PaintMinimised();
+    void ShowMessage(const std::wstring& text, UINT type);
+    int Ask(unsigned stringId);
+
+    CDeviceCommandProcessor& m_manager;
+    CManagerMessageRouter m_router;
+    CDeferredPrompt m_prompt;
+    CToolTip m_toolTip;
+
+    CPNGButton m_logo;
+    std::wstring m_connectionParameters;
+    CInclinationCtrl m_gauge;
+    CResizableTabCtrl m_tabs;
+    int m_addressIndex = 0;
+    CProgressBarCtrl m_firmwareProgress;
+    HICON m_icon = nullptr;
+    CPNGButton m_output2Info;
+    CPNGButton m_output1Info;
+    // The gauge's position is set again after its range has been (re)set.
+    bool m_gaugePositionKnown = false;
+};
