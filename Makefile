@@ -2,10 +2,13 @@
 # and the Windows build (mingw-w64, tests under Wine).
 NATIVE := build/native
 WIN64  := build/win64
+FUZZ   := build/fuzz
+# Seconds each fuzz target runs in `make fuzz`.
+FUZZ_SECONDS ?= 60
 JOBS   ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run bench clean fuzz fuzz-build campaign soak
 
 all: build
 
@@ -18,20 +21,44 @@ $(NATIVE)/CMakeCache.txt: | deps
 $(WIN64)/CMakeCache.txt: | deps
 	cmake -S . -B $(WIN64) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 
-configure: $(NATIVE)/CMakeCache.txt $(WIN64)/CMakeCache.txt
+# The fuzz targets: clang with libFuzzer, ASan and UBSan, in a build of their own.
+$(FUZZ)/CMakeCache.txt: | deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIVRA_FUZZ=ON
+
+configure: $(NATIVE)/CMakeCache.txt $(WIN64)/CMakeCache.txt $(FUZZ)/CMakeCache.txt
+
+fuzz-build: $(FUZZ)/CMakeCache.txt
+	cmake --build $(FUZZ) -j $(JOBS)
 
 build: configure
 	cmake --build $(NATIVE) -j $(JOBS)
 	cmake --build $(WIN64) -j $(JOBS)
+	cmake --build $(FUZZ) -j $(JOBS)
 
-# Both suites always run; the exit status tells whether either failed.
+# Every suite always runs; the exit status tells whether any failed.
 test: build
-	@native=0; win=0; \
+	@native=0; win=0; fuzz=0; \
 	echo "=== native tests (ASan, UBSan)"; \
 	(cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)) || native=1; \
 	echo "=== win64 tests (Wine)"; \
 	(cd $(WIN64) && ctest --output-on-failure -j $(JOBS)) || win=1; \
-	test $$native = 0 && test $$win = 0
+	echo "=== fuzz seed corpora replayed (libFuzzer, ASan, UBSan)"; \
+	(cd $(FUZZ) && ctest --output-on-failure -j $(JOBS)) || fuzz=1; \
+	test $$native = 0 && test $$win = 0 && test $$fuzz = 0
+
+# Every fuzz target for FUZZ_SECONDS (60 by default), then a summary line.
+fuzz: fuzz-build
+	@sh tests/fuzz/run-fuzz.sh $(FUZZ) $(FUZZ_SECONDS)
+
+# kivra-cli against the simulator under faults: firmware updates and settings writes.
+campaign: build
+	@sh tests/ui/cli-campaign.sh --cli $(WIN64)/ui/cli/kivra-cli.exe --sim $(NATIVE)/tools/kivra-sim/kivra-sim \
+	  --wine cmake/wine-run.sh --work $(WIN64)/campaign
+
+# kivra-cli polling fast against the simulator for SOAK_MINUTES (30 by default).
+soak: build
+	@sh tests/ui/cli-soak.sh --cli $(WIN64)/ui/cli/kivra-cli.exe --sim $(NATIVE)/tools/kivra-sim/kivra-sim \
+	  --wine cmake/wine-run.sh --work $(WIN64)/soak
 
 run: build
 	@sh tools/run-demo.sh

@@ -1,6 +1,7 @@
 // The "low..high" text form of a condition's value range.
 #pragma once
 
+#include "protocol/PlainNumber.h"
 #include "protocol/SettingsBlock.h"
 
 #include <cstdint>
@@ -9,11 +10,11 @@
 // "%d..%d"
 std::wstring FormatRange(const RangeRecord& range);
 
-// "low..high" with both sides plain non-negative integers, or one plain
-// non-negative integer v meaning v..v; each value at most 32767. An inverted
-// range parses; validation judges it.
-bool ParseRange(const std::wstring& text, std::int16_t& low, std::int16_t& high);
+// "low..high", or one number v meaning v..v. The bounds are plain numbers of
+// kind (Unsigned or Signed), each within -32767..32767; -32768 stands for "no
+// value" and is never typed. An inverted range parses; validation judges it.
+bool ParseRange(const std::wstring& text, PlainNumberKind kind, std::int16_t& low, std::int16_t& high);
 
-// Rewrites a lone plain non-negative integer v as "v..v"; other texts stay.
+// Rewrites a lone plain number v of kind as "v..v"; other texts stay.
 // True when the text was rewritten.
-bool NormaliseRangeText(std::wstring& text);
+bool NormaliseRangeText(std::wstring& text, PlainNumberKind kind);

@@ -5,6 +5,7 @@
 #include "protocol/NumberScan.h"
 #include "protocol/RangeText.h"
 #include "protocol/SettingsValidation.h"
+#include "protocol/ValueCodes.h"
 
 #include <limits>
 
@@ -73,27 +74,45 @@ bool ParseZeroReference(const std::wstring& text, float (&vector)[3])
     return text == FormatVector(vector) || ScanVector(text, vector);
 }
 
-bool ParseRangeTexts(const RangeTexts& texts, RangeRecord& range)
+PlainNumberKind RangeBoundKind(unsigned valueCode)
 {
-    return ParseIndex(texts.kind, 255, range.kind) && ParseRange(texts.range, range.low, range.high) &&
+    return IsSignedValueCode(valueCode) ? PlainNumberKind::Signed : PlainNumberKind::Unsigned;
+}
+
+// The text the held range is shown as stands for the held range itself, so a
+// sensor's own settings read back whole whatever its bounds are.
+bool ParseRangeTexts(const RangeTexts& texts, PlainNumberKind bounds, RangeRecord& range)
+{
+    return ParseIndex(texts.kind, 255, range.kind) &&
+           (texts.range == FormatRange(range) || ParseRange(texts.range, bounds, range.low, range.high)) &&
            ParseU16(texts.delay, 0, 65535, range.delay);
 }
 
-bool ParseConditionTexts(const ConditionTexts& texts, ConditionPair& pair)
+bool ParseConditionTexts(const ConditionTexts& texts, PlainNumberKind bounds, ConditionPair& pair)
 {
-    return ParseRangeTexts(texts.inactive, pair.inactive) && ParseRangeTexts(texts.active, pair.active);
+    return ParseRangeTexts(texts.inactive, bounds, pair.inactive) &&
+           ParseRangeTexts(texts.active, bounds, pair.active);
+}
+
+// Any byte other than 0 switches the mode on; a held byte that says the same
+// as the check box is kept as the sensor has it.
+std::uint8_t FrequencyModeByte(int checked, std::uint8_t held)
+{
+    if ((checked != 0) == (held != 0))
+        return held;
+    return checked != 0 ? 1 : 0;
 }
 
 bool ParseOutputTexts(const OutputTexts& texts, OutputRecord& output)
 {
     if (!ParseIndex(texts.valueCode, kLargestSourceIndex, output.valueCode))
         return false;
-    output.frequencyMode = texts.frequencyMode != 0 ? 1 : 0;
+    output.frequencyMode = FrequencyModeByte(texts.frequencyMode, output.frequencyMode);
     if (output.valueCode == 0) {
         output.conditions = ConditionPair{};
         return true;
     }
-    return ParseConditionTexts(texts.conditions, output.conditions);
+    return ParseConditionTexts(texts.conditions, RangeBoundKind(output.valueCode), output.conditions);
 }
 
 } // namespace
@@ -133,7 +152,7 @@ bool ParseSettingsTexts(const SettingsTexts& t, SensorSettings& settings)
     if (!ParseIndex(t.unsolicitedOutput, 255, s.unsolicitedOutput) ||
         !ParseU8(t.outputInterval, s.unsolicitedOutput == 1 ? 1 : 0, 255, s.outputInterval) ||
         !ParseU16(t.approximationInterval, 10, 500, s.approximationInterval) ||
-        !ParseZeroReference(t.zeroReference, s.zeroReference) || !ParseConditionTexts(t.angle, s.angle) ||
+        !ParseZeroReference(t.zeroReference, s.zeroReference) || !ParseConditionTexts(t.angle, PlainNumberKind::Unsigned, s.angle) ||
         !ParseU16(t.angularMotionTimeout, 0, 65535, s.angularMotionTimeout) ||
         !ParseU8(t.angleThreshold, 1, 90, s.angleThreshold) ||
         !ParseU16(t.pulseSensorTimeout, 0, 65535, s.pulseSensorTimeout))
@@ -149,8 +168,9 @@ bool ParseSettingsTexts(const SettingsTexts& t, SensorSettings& settings)
 void NormaliseRangeTexts(SettingsTexts& texts)
 {
     for (OutputTexts& output : texts.outputs) {
-        NormaliseRangeText(output.conditions.inactive.range);
-        NormaliseRangeText(output.conditions.active.range);
+        const PlainNumberKind bounds = RangeBoundKind(static_cast<unsigned>(output.valueCode));
+        NormaliseRangeText(output.conditions.inactive.range, bounds);
+        NormaliseRangeText(output.conditions.active.range, bounds);
     }
 }
 

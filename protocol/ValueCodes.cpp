@@ -19,6 +19,11 @@ constexpr unsigned kNameIds[kNamedValueCodes] = {
 
 } // namespace
 
+bool IsSignedValueCode(unsigned code)
+{
+    return code == kValueCodeTemperature;
+}
+
 unsigned ValueCodeStringId(unsigned code)
 {
     return code < kNamedValueCodes ? kNameIds[code] : 0;

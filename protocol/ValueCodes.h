@@ -6,6 +6,12 @@
 // Codes 0..20 have a name in the string table.
 constexpr unsigned kNamedValueCodes = 21;
 
+// The temperature (-72..100 °C) is the one quantity that goes below zero.
+constexpr unsigned kValueCodeTemperature = 9;
+
+// Whether an output condition over this code may have negative bounds.
+bool IsSignedValueCode(unsigned code);
+
 // String-table id of the code's name; 0 for a code without one.
 unsigned ValueCodeStringId(unsigned code);
 

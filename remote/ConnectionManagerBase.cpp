@@ -73,6 +73,8 @@ int CConnectionManagerBase::Open()
     if (m_connection)
         return 0;
     CNotifyBatch batch(*this);
+    m_failureCode = 0;
+    m_connectionLost = false;
     int result = 0;
     if (m_connectionType == ConnectionType::Relay) {
         SetConnectionState(ConnectionState::ServerConnecting);
@@ -88,8 +90,10 @@ int CConnectionManagerBase::Open()
             result = OnConnected();
         }
     }
-    if (result < 0)
+    if (result < 0) {
+        NoteChannelFailure(false);
         SetConnectionState(ConnectionState::None);
+    }
     return result;
 }
 
@@ -104,10 +108,12 @@ void CConnectionManagerBase::OnWindowMessage(unsigned message, std::uintptr_t wP
     if (!channelEvent && !(message == kTimerMessage && wParam == m_timerId))
         return;
     CNotifyBatch batch(*this);
+    const bool wasOpen = m_connection && m_connectionState != ConnectionState::None;
     const int result = channelEvent ? HandleChannelEvent(lParam) : OnTimer();
-    if (result < 0)
+    if (result < 0) {
+        NoteChannelFailure(wasOpen);
         SetConnectionState(ConnectionState::None);
-    else
+    } else
         RearmTimer();
 }
 
@@ -178,6 +184,26 @@ void CConnectionManagerBase::SetConnectionState(int state)
     OnDisconnected();
     m_connection.Reset();
     Notify(ChangeBits::Everything);
+}
+
+void CConnectionManagerBase::NoteChannelFailure(bool wasOpen)
+{
+    if (!m_connection)
+        return;
+    m_failureCode = m_connection->FailureCode();
+    // A relay that never connected did not drop: it could not be reached.
+    m_connectionLost = wasOpen && (m_connection->Kind() == CConnectionWrapper::kSerial || m_connectionState >= ConnectionState::ServerReady);
+}
+
+std::wstring CConnectionManagerBase::GetFailureReason() const
+{
+    return m_failureCode != 0 ? SystemReasonText(m_failureCode) : std::wstring();
+}
+
+std::wstring CConnectionManagerBase::GetConnectionLostText() const
+{
+    const std::wstring& where = m_connectionType == ConnectionType::Relay ? m_serverAddress : m_comPort;
+    return ConnectionLostText(where, GetFailureReason());
 }
 
 int CConnectionManagerBase::ActiveChannelKind() const

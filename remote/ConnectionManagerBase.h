@@ -3,6 +3,7 @@
 
 #include "remote/ChannelFactory.h"
 #include "runtime/ConnectionWrapper.h"
+#include "runtime/ErrorCodes.h"
 #include "runtime/RefCount.h"
 #include "runtime/WindowLink.h"
 
@@ -65,6 +66,17 @@ public:
     int GetConnectionState() const { return m_connectionState; }
     const std::wstring& GetStateText() const { return m_stateText; }
 
+    // Why the last Open failed or the last connection dropped by itself: the
+    // system's error code (0 when there was none) and its own text for it in the
+    // interface language (empty without a code). Cleared by the next Open.
+    TErrorCode GetFailureCode() const { return m_failureCode; }
+    std::wstring GetFailureReason() const;
+    // The last connection was open and dropped by itself (not by Disconnect or a refusal).
+    bool WasConnectionLost() const { return m_connectionLost; }
+    // What both front ends tell the engineer about such a drop: the product's
+    // words naming the port or server, then the system's reason.
+    std::wstring GetConnectionLostText() const;
+
     // 1 opened (relay: connecting), 0 a channel exists or no known type, -1 failed.
     int Open();
     void Disconnect();
@@ -100,6 +112,8 @@ protected:
 
 private:
     int HandleChannelEvent(std::intptr_t lParam);
+    // Keeps the channel's reason before a failure drops it.
+    void NoteChannelFailure(bool wasOpen);
     int RunRelayLines();
     void RearmTimer();
 
@@ -113,6 +127,8 @@ private:
     std::wstring m_stateText;
     std::wstring m_deviceName;
     CRefPtr<CConnectionWrapper> m_connection;
+    TErrorCode m_failureCode = 0;
+    bool m_connectionLost = false;
     int m_connectionType = ConnectionType::Sensor;
     std::wstring m_serverAddress = L"localhost:50010";
     std::wstring m_comPort = L"COM1";

@@ -13,3 +13,9 @@ std::wstring StatusSuffixText(int status);
 std::wstring SensorDeviceName();
 // Name of an identified on-board terminal.
 std::wstring TerminalDeviceName(int32_t deviceId, int32_t revision, int32_t version);
+
+// The system's own text for an error code of a port or socket, in the interface
+// language where the system has it; the code's name or number when it has no text.
+std::wstring SystemReasonText(uint32_t code);
+// "Connection via <where> is lost.", then the reason on its own line (when there is one).
+std::wstring ConnectionLostText(const std::wstring& where, const std::wstring& reason);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "runtime/ErrorCodes.h"
 #include "runtime/RefCount.h"
 #include "runtime/TBuffer.h"
 
@@ -39,8 +40,16 @@ public:
     int Kind() const { return m_kind; }
     uint32_t QueuedLength() const { return m_queuedLength; }
 
+    // The system's error code that made the transport fail to open or fail later
+    // (0 when it did not fail, or failed without one, like a peer closing in order).
+    TErrorCode FailureCode() const { return m_failureCode; }
+
+protected:
+    void SetFailureCode(TErrorCode code) { m_failureCode = code; }
+
 private:
     int m_kind;
+    TErrorCode m_failureCode = 0;
     TBuffer m_queue;
     uint32_t m_queuedLength = 0;
 };

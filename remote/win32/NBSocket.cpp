@@ -99,13 +99,15 @@ int CNBSocket::Receive(uint8_t* buffer, uint32_t size, uint32_t& count)
         return 1;
     }
     if (received == 0) {
+        m_lastError = 0;  // closed in order: no reason to report
         Close(false);
         return -1;
     }
-    m_lastError = WSAGetLastError();
-    if (m_lastError == WSAEWOULDBLOCK)
+    // "Would block" is no failure: kept out of the last error, which tells why a socket closed.
+    const int error = WSAGetLastError();
+    if (error == WSAEWOULDBLOCK)
         return 0;
-    return FailAndClose(L"recv", m_lastError);
+    return FailAndClose(L"recv", error);
 }
 
 int CNBSocket::Send(const uint8_t* bytes, uint32_t length, uint32_t& count)
@@ -121,10 +123,10 @@ int CNBSocket::Send(const uint8_t* bytes, uint32_t length, uint32_t& count)
         DumpBytes("Tx", bytes, count);
         return 1;
     }
-    m_lastError = WSAGetLastError();
-    if (m_lastError == WSAEWOULDBLOCK)
+    const int error = WSAGetLastError();
+    if (error == WSAEWOULDBLOCK)
         return 0;
-    return FailAndClose(L"send", m_lastError);
+    return FailAndClose(L"send", error);
 }
 
 int CNBSocket::OnSocketEvent(unsigned event, int error, uint8_t* buffer, uint32_t size, uint32_t& count)
@@ -143,11 +145,9 @@ int CNBSocket::OnSocketEvent(unsigned event, int error, uint8_t* buffer, uint32_
         return FailAndClose(L"FD_WRITE", error);
     case SocketEvent::Close:
         // A peer that closes in order, or an abort we caused, is no failure worth a line.
-        if (error != 0) {
-            m_lastError = error;
-            if (error != WSAECONNABORTED)
-                LogSocketError(L"FD_CLOSE", error);
-        }
+        m_lastError = error;
+        if (error != 0 && error != WSAECONNABORTED)
+            LogSocketError(L"FD_CLOSE", error);
         Close(false);
         return -1;
     default:

@@ -13,7 +13,11 @@ CTCPIPConnection::~CTCPIPConnection()
 
 int CTCPIPConnection::Connect(const wchar_t* address, HWND window, unsigned message, long events)
 {
-    return m_socket.Connect(address, window, message, events);
+    SetFailureCode(0);
+    const int result = m_socket.Connect(address, window, message, events);
+    if (result < 0)
+        SetFailureCode(static_cast<TErrorCode>(m_socket.GetLastSocketError()));
+    return result;
 }
 
 int CTCPIPConnection::Write(const uint8_t* bytes, uint32_t length, uint32_t& accepted)
@@ -38,11 +42,13 @@ void CTCPIPConnection::Close()
 
 int CTCPIPConnection::OnEvent(int code)
 {
-    const int result = m_socket.OnNetworkEvent(code);
+    int result = m_socket.OnNetworkEvent(code);
     if ((code & 0xFFFF) == SocketEvent::Write && result >= 0) {
         const int flushed = Flush();
-        return flushed < 0 ? flushed : 0;
+        result = flushed < 0 ? flushed : 0;
     }
+    if (result < 0)
+        SetFailureCode(static_cast<TErrorCode>(m_socket.GetLastSocketError()));
     return result;
 }
 

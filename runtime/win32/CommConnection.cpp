@@ -49,8 +49,13 @@ int CCommConnection::Open(const wchar_t* portName, DWORD baudRate, HWND window, 
     m_txResult = 0;
     m_rxCount = 0;
     m_rxResult = 0;
+    m_txError = 0;
+    m_rxError = 0;
+    SetFailureCode(0);
     if (Create())
         return 1;
+    // The port's own reason (missing, busy, denied) outlives the port object.
+    SetFailureCode(m_port->GetError());
     DeletePort();
     return -1;
 }
@@ -100,8 +105,10 @@ int CCommConnection::OnEvent(int code)
             result = flushed < 0 ? flushed : 0;
         }
     }
-    if (result < 0)
+    if (result < 0) {
+        SetFailureCode(code == kInputSide ? m_rxError : m_txError);
         Close();
+    }
     return result;
 }
 
@@ -166,10 +173,8 @@ int CCommConnection::DoEvent(unsigned short id)
 bool CCommConnection::StartRead(unsigned short)
 {
     if (!m_port->ReadBegin({kChunk, m_readBuffer.Data()}, m_readDone->GetHandle()) &&
-        m_port->GetError() != errc::kAlreadyActive) {
-        m_rxResult = -1;
-        Post(1, kInputSide);
-    }
+        m_port->GetError() != errc::kAlreadyActive)
+        PostFailure(m_rxResult, m_rxError, kInputSide);
     return true;
 }
 
@@ -179,18 +184,20 @@ bool CCommConnection::StartWrite(unsigned short)
     if (length == 0)
         return true;
     if (!m_port->WriteBegin({length, m_txStage.Data()}, m_writeDone->GetHandle()) &&
-        m_port->GetError() != errc::kAlreadyActive) {
-        m_txResult = -1;
-        Post(1, kOutputSide);
-    }
+        m_port->GetError() != errc::kAlreadyActive)
+        PostFailure(m_txResult, m_txError, kOutputSide);
     return true;
 }
 
 bool CCommConnection::ReadDone(unsigned short)
 {
     TCommReport report{};
-    if (!m_port->ReadEnd(report))
+    // A read that cannot be collected means the port is gone (an adapter pulled
+    // out): the channel closes now rather than at the next write.
+    if (!m_port->ReadEnd(report)) {
+        PostFailure(m_rxResult, m_rxError, kInputSide);
         return true;
+    }
     m_rxCount = report.transferred;
     LogBytes("Rx", m_readBuffer.Data(), report.transferred);
     m_rxResult = 1;
@@ -201,8 +208,10 @@ bool CCommConnection::ReadDone(unsigned short)
 bool CCommConnection::WriteDone(unsigned short)
 {
     TCommReport report{};
-    if (!m_port->WriteEnd(report))
+    if (!m_port->WriteEnd(report)) {
+        PostFailure(m_txResult, m_txError, kOutputSide);
         return true;
+    }
     LogBytes("Tx", m_txStage.Data(), m_txLength);
     // The result goes first: the interface thread must not see an idle side before the post.
     m_txResult = 1;
@@ -212,6 +221,13 @@ bool CCommConnection::WriteDone(unsigned short)
 }
 
 void CCommConnection::Post(WPARAM wParam, LPARAM side) { PostMessageW(m_window, m_message, wParam, side); }
+
+void CCommConnection::PostFailure(std::atomic<int32_t>& result, std::atomic<uint32_t>& error, LPARAM side)
+{
+    error = m_port->GetError();
+    result = -1;
+    Post(1, side);
+}
 
 void CCommConnection::LogBytes(const char* direction, const uint8_t* bytes, DWORD count)
 {

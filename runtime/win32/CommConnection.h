@@ -56,6 +56,8 @@ private:
     bool WriteDone(unsigned short id);
     bool ConfigureLine();
     void Post(WPARAM wParam, LPARAM side);
+    // A side that failed: its error and -1 for the interface thread, then the post.
+    void PostFailure(std::atomic<int32_t>& result, std::atomic<uint32_t>& error, LPARAM side);
     void LogBytes(const char* direction, const uint8_t* bytes, DWORD count);
     void DeletePort();
 
@@ -72,8 +74,11 @@ private:
     TBuffer m_txStage;
     std::atomic<uint32_t> m_txLength{0};
     std::atomic<int32_t> m_txResult{0};
+    // The port's error behind a result of -1, written by the worker before it posts.
+    std::atomic<uint32_t> m_txError{0};
     TBuffer m_readBuffer;
     std::atomic<uint32_t> m_rxCount{0};
     std::atomic<int32_t> m_rxResult{0};
+    std::atomic<uint32_t> m_rxError{0};
     CRxBuffer m_rx;
 };

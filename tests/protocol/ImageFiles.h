@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,10 @@ public:
     explicit TempFile(const Bytes& bytes)
     {
         static int counter = 0;
-        m_path = std::filesystem::temp_directory_path() / ("kivra_image_" + std::to_string(++counter) + ".fw");
+        // The random part keeps programs that run at the same time off each other's files.
+        static const unsigned run = std::random_device()();
+        m_path = std::filesystem::temp_directory_path() /
+                 ("kivra_image_" + std::to_string(run) + "_" + std::to_string(++counter) + ".fw");
         std::ofstream(m_path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     }
     ~TempFile()

@@ -2,10 +2,12 @@
 #include "protocol/SettingsTexts.h"
 
 #include "SettingsFixture.h"
+#include "SettingsRoundTrip.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 
 namespace {
 
@@ -100,6 +102,20 @@ TEST(SettingsTexts, EachFieldFailsOnItsOwnRule)
         {"LLS source unselected", [](SettingsTexts& t) { t.llsSource[1] = -1; }, false},
         {"output code 22", [](SettingsTexts& t) { t.outputs[0].valueCode = 22; }, false},
         {"output range with letters", [](SettingsTexts& t) { t.outputs[0].conditions.active.range = L"5a"; }, false},
+        {"output range negative for vibration",
+         [](SettingsTexts& t) { t.outputs[0].conditions.active.range = L"-5..10"; }, false},
+        {"output range negative for temperature",
+         [](SettingsTexts& t) {
+             t.outputs[0].valueCode = 9;
+             t.outputs[0].conditions.active.range = L"-5..10";
+         },
+         true},
+        {"angle range negative whatever the outputs watch",
+         [](SettingsTexts& t) {
+             t.outputs[0].valueCode = 9;
+             t.angle.active.range = L"-5..10";
+         },
+         false},
         {"unused output with rubbish texts",
          [](SettingsTexts& t) {
              t.outputs[1].conditions.active.range = L"rubbish";
@@ -182,6 +198,124 @@ TEST(SettingsTexts, NormalisationTouchesTheOutputRangesOnly)
     EXPECT_EQ(t.outputs[0].conditions.active.range, L"12..20");
     EXPECT_EQ(t.outputs[1].conditions.inactive.range, L"-3");
     EXPECT_EQ(t.outputs[1].conditions.active.range, L"9..9");
+}
+
+TEST(SettingsTexts, NegativeLoneBoundsAreNormalisedForTheTemperatureOnly)
+{
+    SettingsTexts t;
+    t.outputs[0].valueCode = 9;
+    t.outputs[0].conditions.inactive.range = L"-3";
+    t.outputs[1].valueCode = 2;
+    t.outputs[1].conditions.inactive.range = L"-3";
+    NormaliseRangeTexts(t);
+    EXPECT_EQ(t.outputs[0].conditions.inactive.range, L"-3..-3");
+    EXPECT_EQ(t.outputs[1].conditions.inactive.range, L"-3");
+}
+
+// A sensor whose output watches the temperature below zero: its settings must
+// read as unchanged, not as invalid, or nothing could be written to it.
+SensorSettings FrostWatch()
+{
+    SensorSettings s = ValidSettings();
+    s.outputs[1].valueCode = 9;
+    s.outputs[1].conditions.inactive = RangeRecord{kRangeOtherValues, 0, 0, 0};
+    s.outputs[1].conditions.active = RangeRecord{kRangeInRange, 30, -20, 0};
+    return s;
+}
+
+TEST(SettingsTexts, HeldNegativeBoundsReadBackUnchanged)
+{
+    const SettingsBlock held = EncodeSettings(FrostWatch());
+    SettingsTexts t = FormatSettingsTexts(FrostWatch());
+    EXPECT_EQ(t.outputs[1].conditions.active.range, L"-20..0");
+    EXPECT_EQ(EvaluateSettingsTexts(t, held, 9), kSettingsUnchanged);
+
+    t.angleThreshold = L"20";  // another field edited: the output keeps its range
+    SettingsBlock built{};
+    ASSERT_TRUE(BuildSettingsBlock(t, held, 9, built));
+    EXPECT_EQ(DecodeSettings(built).outputs[1].conditions.active.low, -20);
+    EXPECT_EQ(DecodeSettings(built).angleThreshold, 20);
+
+    t.outputs[1].conditions.active.range = L"-25..-1";  // typed anew
+    ASSERT_TRUE(BuildSettingsBlock(t, held, 9, built));
+    EXPECT_EQ(DecodeSettings(built).outputs[1].conditions.active.low, -25);
+    EXPECT_EQ(DecodeSettings(built).outputs[1].conditions.active.high, -1);
+}
+
+TEST(SettingsTexts, HeldNegativeBoundsOfAnUnsignedCodeAreKeptButNotTyped)
+{
+    SensorSettings s = FrostWatch();
+    s.outputs[1].valueCode = 4;  // a counter, held with a range below zero
+    const SettingsBlock held = EncodeSettings(s);
+    SettingsTexts t = FormatSettingsTexts(s);
+    EXPECT_EQ(EvaluateSettingsTexts(t, held, 9), kSettingsUnchanged);
+    t.outputs[1].conditions.active.range = L"-21..0";
+    EXPECT_EQ(EvaluateSettingsTexts(t, held, 9), kSettingsInvalid);
+}
+
+TEST(SettingsTexts, FrequencyModeByteIsKeptWhileTheBoxSaysTheSame)
+{
+    SensorSettings s = ValidSettings();
+    s.outputs[0].frequencyMode = 2;
+    const SettingsBlock held = EncodeSettings(s);
+    SettingsTexts t = FormatSettingsTexts(s);
+    EXPECT_EQ(t.outputs[0].frequencyMode, 1);
+    EXPECT_EQ(EvaluateSettingsTexts(t, held, 9), kSettingsUnchanged);
+    t.outputs[0].frequencyMode = 0;
+    SettingsBlock built{};
+    ASSERT_TRUE(BuildSettingsBlock(t, held, 9, built));
+    EXPECT_EQ(DecodeSettings(built).outputs[0].frequencyMode, 0);
+    t.outputs[0].frequencyMode = 1;
+    ASSERT_TRUE(BuildSettingsBlock(t, EncodeSettings(DecodeSettings(built)), 9, built));
+    EXPECT_EQ(DecodeSettings(built).outputs[0].frequencyMode, 1);
+}
+
+// Condition records drawn around the edges the validation rules care about.
+RangeRecord RandomRange(std::mt19937& random, int lowest, int highest)
+{
+    std::uniform_int_distribution<int> bound(lowest, highest);
+    int low = bound(random), high = bound(random);
+    if (low > high)
+        std::swap(low, high);
+    return RangeRecord{static_cast<std::uint8_t>(random() % 3), static_cast<std::uint16_t>(random() % 40000),
+                       static_cast<std::int16_t>(low), static_cast<std::int16_t>(high)};
+}
+
+TEST(SettingsTexts, EveryValidBlockReadsBackAsItIsWritten)
+{
+    std::mt19937 random(20261209);
+    int valid = 0;
+    for (int i = 0; i < 20000; ++i) {
+        SensorSettings s = ValidSettings();
+        s.serialNumber = static_cast<std::uint32_t>(random());
+        s.networkAddress = static_cast<std::uint8_t>(random() % 255);
+        s.addressFlags = static_cast<std::uint8_t>(random() % 4);
+        s.unsolicitedOutput = static_cast<std::uint8_t>(random() % 2);
+        s.outputInterval = static_cast<std::uint8_t>(random() % 256);
+        s.approximationInterval = static_cast<std::uint16_t>(10 + random() % 491);
+        for (float& component : s.zeroReference)
+            component = std::uniform_real_distribution<float>(-8.0f, 8.0f)(random);
+        s.angle.inactive = RandomRange(random, 0, 180);
+        s.angle.active = RandomRange(random, 0, 180);
+        s.angularMotionTimeout = static_cast<std::uint16_t>(random());
+        s.angleThreshold = static_cast<std::uint8_t>(1 + random() % 90);
+        s.pulseSensorTimeout = static_cast<std::uint16_t>(random());
+        for (int k = 0; k < 2; ++k) {
+            s.llsSource[k] = static_cast<std::uint8_t>(random() % 21);
+            s.outputs[k].valueCode = static_cast<std::uint8_t>(random() % 21);
+            s.outputs[k].frequencyMode = static_cast<std::uint8_t>(random() % 3);
+            s.outputs[k].conditions.inactive = RandomRange(random, -32767, 32767);
+            s.outputs[k].conditions.active = RandomRange(random, -32767, 32767);
+        }
+        const std::uint32_t firmware = 5 + random() % 6;
+        const SettingsBlock held = EncodeSettings(s);
+        if (!ValidateSettings(s, firmware))
+            continue;
+        ++valid;
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(SettingsTextsRoundTrip(held, firmware));
+    }
+    EXPECT_GT(valid, 500);  // the draw must reach valid blocks to prove anything
 }
 
 TEST(SettingsTexts, VerdictAgainstTheHeldBlock)

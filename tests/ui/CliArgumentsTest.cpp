@@ -66,6 +66,8 @@ TEST(CliArguments, CommandOperandsAndSwitches)
     EXPECT_FALSE(a.includeAddress);
     EXPECT_EQ(a.language, L"ru");
     EXPECT_EQ(a.trace, L"t.txt");
+    a = Parsed(L"live --fast --resources samples.txt");
+    EXPECT_EQ(a.resources, L"samples.txt");
 
     a = Parsed(L"settings set --from edits.txt");
     EXPECT_EQ(a.from, L"edits.txt");

@@ -4,7 +4,7 @@
 # port; every run must end with the right result or a clear failure, never hang.
 # usage: cli-fault-test.sh --cli kivra-cli.exe --sim kivra-sim --wine wine-run.sh --work DIR
 NAME=cli-fault-test
-SIM_LIFETIME=100
+SIM_LIFETIME=200
 . "$(dirname "$0")/cli-harness.sh"
 
 # sane_live FILE [COUNT]: COUNT live lines (without COUNT: at least one), time rising, every
@@ -93,16 +93,37 @@ stop_sims
 
 # --- the relay: the line cut under live values, and the terminal closing its port
 start_sim relay-cut 0 --cut-at 4 --drop-every 4
-check relay-cut 12 "the connection was lost" live --fast --relay "$RELAY" --terminal 1 --timeout 10
+check relay-cut 12 "Connection via .+ is lost\." live --fast --relay "$RELAY" --terminal 1 --timeout 10
 expect relay-cut-values "sane live values came before the cut, and none after it" sane_live "$WORK/relay-cut.out"
 stop_sims
 for marker in "#CLOSED" "#MON:IDLE"; do
   name=relay-closed-$(echo "$marker" | tr -dc 'A-Z')
   start_sim "$name" 0 --close-port-after 4 --close-marker "$marker"
-  check "$name" 12 "the connection was lost" live --fast --relay "$RELAY" --terminal 1 --timeout 10
+  check "$name" 12 "Connection via .+ is lost\." live --fast --relay "$RELAY" --terminal 1 --timeout 10
   expect "$name-values" "sane live values came before the port closed, and none after it" sane_live "$WORK/$name.out"
   stop_sims
 done
+
+# --- the adapter pulled out under live values: the port goes away with the simulator; the lost
+# connection is reported at once, in plain words, and the port works again once it is back
+start_sim pulled 21
+sh "$WINE_RUN" "$CLI" live --fast --port COM21 --timeout 10 >"$WORK/pulled.out" 2>"$WORK/pulled.err" &
+cli=$!
+i=0
+while [ $i -lt 300 ] && ! grep -q '^t=' "$WORK/pulled.out"; do sleep 0.1; i=$((i + 1)); done
+stop_sims
+pulled_at=$(date +%s%3N)
+i=0
+while [ $i -lt 100 ] && ! grep -q 'is lost' "$WORK/pulled.err"; do sleep 0.05; i=$((i + 1)); done
+told_ms=$(($(date +%s%3N) - pulled_at))
+wait "$cli"
+got=$?
+expect pulled-words "status 12, the port and the loss named (status $got: $(tr -d '\r' <"$WORK/pulled.err"))" \
+  sh -c "[ $got = 12 ] && grep -q '^kivra-cli: Connection via COM21 is lost\.' '$WORK/pulled.err'"
+expect pulled-quick "the loss is told within a second of the pull (took $told_ms ms)" test "$told_ms" -lt 1000
+start_sim back 21
+check pulled-back 0 "model: TQS 25-07" info --port COM21 --timeout 5
+stop_sims
 
 wait "$corrupt_case"
 if read -r p f <"$WORK/live-corrupt.counts"; then

@@ -153,7 +153,8 @@ check firmware 0 "Firmware update is completed" firmware "$WORK/good.fw" --port 
 expect firmware-image "the simulator received the file byte for byte" cmp -s "$WORK/good.fw" "$WORK/received.fw"
 expect firmware-progress "plain progress lines up to 100%" grep -q "^firmware: 100%  3028/3028 bytes" "$WORK/firmware.out"
 check firmware-again 0 "Firmware is up-to-date" firmware "$WORK/good.fw" $P --timeout 8
-check missing-port 3 "Connection via COM77 failed! Port may be unavailable or busy.$" info --port COM77
+check missing-port 3 "Connection via COM77 failed! Port may be unavailable or busy\. [^ ].+" info --port COM77
+check missing-port-ru 3 "Соединение через COM77 не может быть установлено! .+ [^ ].+" info --port COM77 --lang ru
 # Ctrl+C ends the command cleanly: the rows logged so far reach their file, and live without
 # a count ends that way with success.
 rm -f "$WORK/interrupted-rows.txt"
@@ -213,7 +214,12 @@ check relay-address-back 0 "network address: 1" address 1 --address 4 $R
 check relay-firmware 0 "Firmware update is completed" firmware "$WORK/small.fw" $R
 expect relay-firmware-image "the relayed image equals the file" cmp -s "$WORK/small.fw" "$WORK/relayed.fw"
 check refused-terminal 5 "relay server refused the link to terminal 7" info --relay "$RELAY" --terminal 7 --timeout 5
-check server-unreachable 4 "relay server" info --relay 127.0.0.1:1 --terminal 1 --timeout 5
+# A server that refuses or cannot be found: the product's message, then the system's reason.
+check server-unreachable 4 "Connection to the server 127\.0\.0\.1:1 failed! [^ ].+" info --relay 127.0.0.1:1 --terminal 1 --timeout 5
+check server-unreachable-ru 4 "Соединение с сервером 127\.0\.0\.1:1 не может быть установлено! [^ ].+" \
+  info --relay 127.0.0.1:1 --terminal 1 --timeout 5 --lang ru
+check server-unresolved 4 "Connection to the server no-such-relay\.invalid:50010 failed! [^ ].+" \
+  info --relay no-such-relay.invalid:50010 --terminal 1 --timeout 5
 stop_sims
 start_sim old-terminal 0 --terminal-version 110
 check old-terminal 5 "terminal 1 refused to open its port" info --relay "$RELAY" --terminal 1 --timeout 10

@@ -27,6 +27,8 @@
 //   R <n> <ms>     read until n bytes arrived or ms passed             [D <hex>]
 //   T              report the line settings the port applied           [T <baud> <bits> <parity> <stop2> <rtscts> <xon> <xoff>]
 //   H              hang up: close our end and remove the COM link      [OK]
+//   N              point the COM link at a device that is no serial line
+//                  (/dev/null): the port opens but cannot be set up     [OK]
 //   Q / end        quit
 namespace {
 
@@ -171,6 +173,8 @@ private:
             Hangup();
             return Send("OK");
         }
+        if (op == 'N')
+            return Send(unlink(m_link.c_str()) == 0 && symlink("/dev/null", m_link.c_str()) == 0 ? "OK" : "ERR");
         return Send("ERR");
     }
 

@@ -13,7 +13,8 @@ const wchar_t* const kCommands[] = {L"info", L"settings", L"live", L"zero",     
 // Options followed by a value; any other word starting with "--" that is no switch is unknown.
 const wchar_t* const kValueOptions[] = {L"port",  L"baud",    L"relay", L"terminal", L"terminal-port",
                                         L"terminal-baud", L"address", L"timeout", L"lang",
-                                        L"trace", L"count",   L"from",  L"common",   L"secondary"};
+                                        L"trace", L"count",   L"from",  L"common",   L"secondary",
+                                        L"resources"};
 
 // The largest count a long holds on every build (it is 32 bits wide on Windows).
 constexpr uint32_t kMaxCount = 0x7FFFFFFF;
@@ -188,6 +189,8 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
             a.language = value;
         } else if (name == L"trace") {
             a.trace = value;
+        } else if (name == L"resources") {
+            a.resources = value;
         } else if (name == L"count") {
             if (!ReadUnsigned(value, number) || number == 0 || number > kMaxCount)
                 return bad(L"the count is a whole number above 0, at most 2147483647");

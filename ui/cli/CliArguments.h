@@ -20,6 +20,7 @@ struct CliArguments {
     double timeout = 0;   // seconds; 0: the default of the link kind
     std::wstring language;  // "en", "ru" or empty
     std::wstring trace;
+    std::wstring resources;  // file of the once-a-minute samples of memory and handles
 
     // Switches of the commands.
     bool help = false;

@@ -16,6 +16,8 @@ Connection (without one, the COM port stored by the window program is used):
   --timeout S                            longest silence of the sensor, in seconds (15 direct, 150 relay)
   --lang en|ru                           language of the sensor's texts (default: as the window program)
   --trace FILE                           write the communication trace (every frame in hex) to FILE
+  --resources FILE                       append the program's memory, handles and GDI objects to FILE
+                                         at the start and once a minute (for long runs)
 
 Commands:
   info [--json]                          identification, connection and status texts
@@ -27,7 +29,7 @@ Commands:
                                          write the settings of a document; the sensor keeps its serial
                                          number and network address unless asked to take them
   live [--count N] [--fast] [--json]     live values, one line per poll, until N lines (or Ctrl+C)
-  log FILE [--count N] [--full]          append N data-log rows (default 10) to FILE
+  log FILE [--count N] [--full] [--fast]  append N data-log rows (default 10) to FILE
   zero                                   take the current tilt as the zero angle
   address N [--common on|off] [--secondary on|off]
                                          change the network address (and the address options)

@@ -103,6 +103,10 @@
 // Main window and log page: address combo, messages and questions.
 #define IDS_ADDRESS_COMMON               239
 #define IDS_CONNECT_FAILED               135
+// A connection that dropped by itself ("%s" the port or server); the system's reason follows.
+#define IDS_CONNECTION_LOST              900
+// The relay server cannot be reached ("%s" the server address); the system's reason follows.
+#define IDS_SERVER_UNREACHABLE           901
 #define IDS_ASK_ZERO_SETUP               101
 #define IDS_ASK_FAST_POLLING             102
 #define IDS_ASK_EXIT                     197

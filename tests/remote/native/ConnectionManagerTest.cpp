@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 
 namespace
@@ -250,6 +251,91 @@ TEST_F(ConnectionManager, ChannelFailureDropsTheConnectionWithOnePost)
     EXPECT_EQ(rig.window.TakePosts(), std::vector<uint32_t>{ChangeBits::Everything});
     rig.Event(kReadEvent); // a late event of the released channel
     EXPECT_TRUE(rig.window.TakePosts().empty());
+}
+
+// What the manager hands up after each way a connection can end: the system's
+// reason, whether it was a drop, and the words both front ends show for a drop.
+TEST_F(ConnectionManager, FailureReasonsAreKeptUntilTheNextOpen)
+{
+    struct Case {
+        const char* name;
+        int type;
+        std::function<void(CManagerRig&)> run;
+        TErrorCode code;
+        bool lost;
+        const wchar_t* lostText;
+    } cases[] = {
+        {"port missing", ConnectionType::Sensor,
+         [](CManagerRig& r) {
+             r.channels.result = -1;
+             r.channels.failure = errc::kFileNotFound;
+             EXPECT_EQ(r.manager().Open(), -1);
+         },
+         errc::kFileNotFound, false, L"Connection via COM4 is lost.\r\nNo such file or directory."},
+        {"adapter pulled out", ConnectionType::Sensor,
+         [](CManagerRig& r) {
+             ASSERT_EQ(r.manager().Open(), 1);
+             r.channel().FailWith(errc::kAccessDenied);
+             r.Event(kCloseEvent);
+         },
+         errc::kAccessDenied, true, L"Connection via COM4 is lost.\r\nPermission denied."},
+        {"line closed without a reason", ConnectionType::Sensor,
+         [](CManagerRig& r) {
+             ASSERT_EQ(r.manager().Open(), 1);
+             r.Event(kCloseEvent);
+         },
+         0, true, L"Connection via COM4 is lost."},
+        {"disconnected by the user", ConnectionType::Sensor,
+         [](CManagerRig& r) {
+             ASSERT_EQ(r.manager().Open(), 1);
+             r.manager().Disconnect();
+         },
+         0, false, L"Connection via COM4 is lost."},
+        {"server refuses while connecting", ConnectionType::Relay,
+         [](CManagerRig& r) {
+             r.manager().SetTerminalId(42);
+             ASSERT_EQ(r.manager().Open(), 1);
+             r.channel().FailWith(errc::kAccessDenied);
+             r.Event(kCloseEvent);
+         },
+         errc::kAccessDenied, false, L"Connection via relay:1 is lost.\r\nPermission denied."},
+        {"relay dropped after its handshake", ConnectionType::Relay,
+         [](CManagerRig& r) {
+             r.ConnectRelay();
+             r.channel().FailWith(errc::kInvalidHandle);
+             r.Event(kCloseEvent);
+         },
+         errc::kInvalidHandle, true, L"Connection via relay:1 is lost.\r\nBad file descriptor."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CManagerRig r;
+        r.manager().SetConnectionType(c.type);
+        r.manager().SetComPort(L"COM4");
+        r.manager().SetServerAddress(L"relay:1");
+        c.run(r);
+        EXPECT_EQ(r.manager().GetConnectionState(), 0);
+        EXPECT_EQ(r.manager().GetFailureCode(), c.code);
+        EXPECT_EQ(r.manager().GetFailureReason().empty(), c.code == 0);
+        EXPECT_EQ(r.manager().WasConnectionLost(), c.lost);
+        EXPECT_EQ(r.manager().GetConnectionLostText(), c.lostText);
+        // The next Open starts with a clean slate.
+        r.channels.result = 1;
+        ASSERT_EQ(r.manager().Open(), 1);
+        EXPECT_EQ(r.manager().GetFailureCode(), 0u);
+        EXPECT_FALSE(r.manager().WasConnectionLost());
+    }
+}
+
+TEST_F(ConnectionManager, LostConnectionIsToldInRussianToo)
+{
+    SetResourceLanguage(1049);
+    rig.manager().SetComPort(L"COM4");
+    ASSERT_EQ(rig.manager().Open(), 1);
+    rig.Event(kCloseEvent);
+    EXPECT_EQ(rig.manager().GetConnectionLostText(), L"\u0421\u043e\u0435\u0434\u0438\u043d\u0435\u043d\u0438\u0435 "
+                                                     L"\u0447\u0435\u0440\u0435\u0437 COM4 "
+                                                     L"\u043f\u043e\u0442\u0435\u0440\u044f\u043d\u043e.");
 }
 
 TEST_F(ConnectionManager, DirectBytesGoToTheSessionAsTheyArrive)

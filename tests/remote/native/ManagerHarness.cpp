@@ -100,6 +100,8 @@ int CScriptedChannels::OpenSerial(const std::wstring& port, uint32_t, TWindowHan
         onOpen();
     lastTarget = port;
     last = new CScriptedChannel(CConnectionWrapper::kSerial, result > 0);
+    if (result < 0)
+        last->FailWith(failure);
     ++CScriptedChannel::liveChannels;
     channel = last;
     return result;
@@ -114,6 +116,8 @@ int CScriptedChannels::ConnectRelay(const std::wstring& address, TWindowHandle, 
     lastTarget = address;
     lastEvents = events;
     last = new CScriptedChannel(CConnectionWrapper::kRelay, connectAtOnce);
+    if (result < 0)
+        last->FailWith(failure);
     ++CScriptedChannel::liveChannels;
     channel = last;
     return result;

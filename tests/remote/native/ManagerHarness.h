@@ -67,6 +67,8 @@ public:
     std::size_t Staged() const { return m_staged.size(); }
     // How many bytes a Write accepts from now on; 0 = would block, -1 = failure.
     void SetWriteLimit(int limit) { m_writeLimit = limit; }
+    // The system's error the transport reports when it fails (on a close event).
+    void FailWith(TErrorCode code) { SetFailureCode(code); }
 
     static int liveChannels;
 
@@ -88,6 +90,7 @@ public:
                      CRefPtr<CConnectionWrapper>& channel) override;
 
     int result = 1;           // what the next open reports
+    TErrorCode failure = 0;   // the system's error a failing open leaves in its channel
     bool connectAtOnce = false; // relay: connected before any connect event
     std::wstring lastTarget;  // port or address of the last open
     unsigned lastEvents = 0;

@@ -116,6 +116,10 @@ TEST_F(RelayManager, HandshakeAndTerminalPhasesUpToTheSession)
     EXPECT_TRUE(window.PumpUntil([&] { return manager.GetConnectionState() == 0; }));
     EXPECT_EQ(window.posts.back(), ChangeBits::Everything);
     EXPECT_EQ(log.Lines().find("ERROR"), std::string::npos) << log.Lines(); // a peer's close is no error
+    // Lost, with no system reason to add to the words.
+    EXPECT_TRUE(manager.WasConnectionLost());
+    EXPECT_EQ(manager.GetFailureCode(), 0u);
+    EXPECT_EQ(manager.GetConnectionLostText(), L"Connection via " + peer.Address() + L" is lost.");
 }
 
 TEST_F(RelayManager, RefusedConnectionDropsTheLink)
@@ -128,6 +132,21 @@ TEST_F(RelayManager, RefusedConnectionDropsTheLink)
     }
     EXPECT_EQ(manager.GetConnectionState(), 0);
     EXPECT_NE(log.Lines().find("FD_CONNECT KO(WSAECONNREFUSED)"), std::string::npos) << log.Lines();
+    // The reason goes up with the failure: refused, and not a connection that was lost.
+    EXPECT_EQ(manager.GetFailureCode(), static_cast<TErrorCode>(WSAECONNREFUSED));
+    EXPECT_FALSE(manager.GetFailureReason().empty());
+    EXPECT_FALSE(manager.WasConnectionLost());
+}
+
+TEST_F(RelayManager, ServerNameThatCannotBeResolvedFailsTheOpenWithItsReason)
+{
+    auto& manager = window.Manager();
+    manager.SetServerAddress(L"no-such-relay.invalid:50010");
+    EXPECT_EQ(manager.Open(), -1);
+    EXPECT_EQ(manager.GetConnectionState(), 0);
+    const TErrorCode code = manager.GetFailureCode();
+    EXPECT_TRUE(code == WSAHOST_NOT_FOUND || code == WSANO_DATA || code == WSATRY_AGAIN) << code;
+    EXPECT_FALSE(manager.GetFailureReason().empty());
 }
 
 TEST_F(RelayManager, UnparsableServerAddressFailsTheOpen)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "remote/RxBuffer.h"
+#include "runtime/ProcessResources.h"
 #include "runtime/RefCount.h"
 #include "runtime/win32/CommConnection.h"
 #include "runtime/win32/Communication.h"
@@ -28,11 +29,7 @@ std::vector<unsigned char> Pattern(std::size_t count)
 // Open handles of the process, found by probing (Wine does not report a handle count).
 int OpenHandles()
 {
-    int count = 0;
-    DWORD flags = 0;
-    for (ULONG_PTR value = 4; value < 0x1000; value += 4)
-        count += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) != FALSE;
-    return count;
+    return static_cast<int>(ProbeOpenHandles(0x1000));
 }
 
 std::string Unread(CRxBuffer& rx)
@@ -242,6 +239,57 @@ TEST_F(CommConnectionTest, PeerClosingItsEndLeaksNothingAndTheNextOpenWorks)
     ASSERT_EQ(channel->Open(spare.PortName().c_str(), 19200, window.Handle(), window.Message()), 1);
     ASSERT_TRUE(spare.Send({'y', 'e', 's', '\r'}));
     ASSERT_TRUE(window.PumpUntil(*channel, [&] { return Unread(channel->GetRxBuffer()).find("yes\r") != std::string::npos; }));
+}
+
+// An adapter pulled out while the port is open: the read fails, and the channel
+// closes at once with the port's reason, without waiting for a write.
+TEST_F(CommConnectionTest, PulledAdapterClosesTheChannelAtOnceWithItsReason)
+{
+    CRefPtr<CCommConnection> channel(new CCommConnection);
+    // One round first, so that one-time allocations of the process do not count.
+    ASSERT_EQ(Open(*channel), 1);
+    channel->Close();
+    const int handlesBefore = OpenHandles();
+
+    ASSERT_EQ(Open(*channel), 1);
+    EXPECT_EQ(channel->FailureCode(), 0u);
+    ASSERT_TRUE(peer.Send({'u', 'p', '\r'}));
+    ASSERT_TRUE(window.PumpUntil(*channel, [&] { return Unread(channel->GetRxBuffer()) == "up\r"; }));
+    const ULONGLONG pulled = GetTickCount64();
+    ASSERT_TRUE(peer.Hangup());
+    ASSERT_TRUE(window.PumpUntil(*channel, [&] { return !channel->IsConnected(); }, 3000));
+    EXPECT_LT(GetTickCount64() - pulled, 1000u);
+    int inputFailures = 0;
+    for (const NotifyWindow::Notice& n : window.Notices())
+        inputFailures += n.side == CConnectionWrapper::kInputSide && n.result < 0;
+    EXPECT_EQ(inputFailures, 1);
+    EXPECT_NE(channel->FailureCode(), 0u);
+    EXPECT_EQ(OpenHandles(), handlesBefore);
+
+    // The adapter is plugged in again: the same port opens and works.
+    SerialPeer back;
+    ASSERT_TRUE(back.Start(142));
+    ASSERT_EQ(Open(*channel), 1);
+    EXPECT_EQ(channel->FailureCode(), 0u);
+    ASSERT_TRUE(back.Send({'b', 'a', 'c', 'k', '\r'}));
+    ASSERT_TRUE(window.PumpUntil(*channel, [&] { return Unread(channel->GetRxBuffer()).find("back\r") != std::string::npos; }));
+}
+
+// A port that cannot be opened keeps the system's reason for the message shown: missing,
+// or a device that is no serial line. (Busy and denied ports cannot be made under Wine run
+// as root: a second open of a port succeeds and permissions do not hold.)
+TEST_F(CommConnectionTest, OpenFailureKeepsTheSystemsReason)
+{
+    CRefPtr<CCommConnection> channel(new CCommConnection);
+    EXPECT_EQ(channel->Open(L"COM199", 19200, window.Handle(), window.Message()), -1);
+    EXPECT_EQ(channel->FailureCode(), static_cast<TErrorCode>(ERROR_FILE_NOT_FOUND));
+
+    ASSERT_TRUE(peer.LinkToNonSerialDevice());
+    EXPECT_EQ(Open(*channel), -1);
+    const TErrorCode notSerial = channel->FailureCode();
+    EXPECT_NE(notSerial, 0u);
+    EXPECT_NE(notSerial, static_cast<TErrorCode>(ERROR_FILE_NOT_FOUND));
+    EXPECT_FALSE(channel->IsConnected());
 }
 
 TEST_F(CommConnectionTest, ReleasingTheLastReferenceEndsTheWorkerAndClosesThePort)

@@ -131,6 +131,12 @@ bool SerialPeer::Hangup()
     return Command("H", answer) && answer == "OK";
 }
 
+bool SerialPeer::LinkToNonSerialDevice()
+{
+    std::string answer;
+    return Command("N", answer) && answer == "OK";
+}
+
 bool SerialPeer::Command(const std::string& line, std::string& answer, int timeoutMs)
 {
     const std::string text = line + "\n";

@@ -31,6 +31,8 @@ public:
     bool Settings(SerialLineSettings& out);
     // Closes the peer's end of the line and removes the COM link.
     bool Hangup();
+    // Points the COM link at a device that is no serial line: the port opens but cannot be set up.
+    bool LinkToNonSerialDevice();
 
 private:
     bool Command(const std::string& line, std::string& answer, int timeoutMs = 10000);

@@ -69,6 +69,7 @@ ExitCode RunDataLog(const CliArguments& arguments, CSensorLink& link)
     const std::wstring own =
         CReportFile::FileName(ProgramFolder(), DecodeSettings(session.Records().settings).serialNumber);
     const int64_t before = FileSize(own);
+    session.SetFastPolling(arguments.fast);
     session.SetDataLog(arguments.full ? 2 : 1);
     if (!session.IsDataLogOpen())
         return link.Fail(ExitCode::FileError, L"cannot open the data log " + own);

@@ -5,6 +5,7 @@
 #include "remote/ChangeBits.h"
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/ProcessClock.h"
+#include "runtime/ProcessResources.h"
 #include "runtime/ResourceText.h"
 #include "ui/app/ConnectionSettings.h"
 #include "ui/app/win32/SystemComPorts.h"
@@ -16,9 +17,22 @@
 
 #include <windows.h>
 
+#include <cstdio>
+
 namespace {
 
 constexpr unsigned kPumpSliceMs = 100;
+constexpr int64_t kResourceSampleMs = 60000;
+
+// A file the run writes; null when none is asked for or it cannot be opened.
+HANDLE CreateOutputFile(const std::wstring& path, DWORD disposition)
+{
+    if (path.empty())
+        return nullptr;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    return file == INVALID_HANDLE_VALUE ? nullptr : file;
+}
 
 std::wstring Replaced(std::wstring text, const std::wstring& what, const std::wstring& with)
 {
@@ -35,15 +49,16 @@ CSensorLink::CSensorLink(const CliArguments& arguments, CConsoleOutput& output)
       m_output(output),
       m_manager(new CDeviceCommandProcessor),
       m_timeoutMs(static_cast<int64_t>(
-          (arguments.timeout > 0 ? arguments.timeout : DefaultTimeoutSeconds(!arguments.relay.empty())) * 1000))
+          (arguments.timeout > 0 ? arguments.timeout : DefaultTimeoutSeconds(!arguments.relay.empty())) * 1000)),
+      m_started(NowMilliseconds()),
+      m_nextSample(m_started)
 {
     m_manager->AddRef();
     m_window.Attach(*m_manager, [this](unsigned bits) { OnUpdate(bits); }, [this] { Watch(0); });
-    if (!arguments.trace.empty()) {
-        HANDLE file = CreateFileW(arguments.trace.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        m_trace = file == INVALID_HANDLE_VALUE ? nullptr : file;
-    }
+    m_trace = CreateOutputFile(arguments.trace, CREATE_ALWAYS);
+    m_resources = CreateOutputFile(arguments.resources, OPEN_ALWAYS);
+    if (m_resources)
+        SetFilePointer(m_resources, 0, nullptr, FILE_END);
 }
 
 CSensorLink::~CSensorLink()
@@ -53,6 +68,11 @@ CSensorLink::~CSensorLink()
     m_manager->Release();
     if (m_trace)
         CloseHandle(m_trace);
+    if (m_resources) {
+        m_nextSample = NowMilliseconds();
+        SampleResources(m_nextSample);
+        CloseHandle(m_resources);
+    }
 }
 
 CKivraProcessor& CSensorLink::Session() { return *m_manager->GetSession(); }
@@ -60,6 +80,13 @@ CKivraProcessor& CSensorLink::Session() { return *m_manager->GetSession(); }
 std::wstring CSensorLink::ConnectionText() const
 {
     return m_manager->GetStateText() + m_manager->GetStatusText();
+}
+
+std::wstring CSensorLink::WithReason(unsigned messageId, const std::wstring& where) const
+{
+    const std::wstring reason = m_manager->GetFailureReason();
+    const std::wstring message = Replaced(LoadResourceText(messageId), L"%s", where);
+    return MessageLine(reason.empty() ? message : message + L"\r\n" + reason);
 }
 
 ExitCode CSensorLink::Fail(ExitCode code, const std::wstring& message)
@@ -99,13 +126,14 @@ ExitCode CSensorLink::Connect()
         return Fail(ExitCode::ConnectionLost, L"cannot create the message window");
     if (!m_arguments.trace.empty() && !m_trace)
         return Fail(ExitCode::FileError, L"cannot write the trace file " + m_arguments.trace);
+    if (!m_arguments.resources.empty() && !m_resources)
+        return Fail(ExitCode::FileError, L"cannot write the resources file " + m_arguments.resources);
     Configure();
     const int opened = m_manager->Open();
     if (opened < 0) {
         if (IsRelay())
-            return Fail(ExitCode::ServerUnreachable, L"cannot reach the relay server " + m_arguments.relay);
-        return Fail(ExitCode::PortUnavailable,
-                    MessageLine(Replaced(LoadResourceText(IDS_CONNECT_FAILED), L"%s", m_manager->GetComPort())));
+            return Fail(ExitCode::ServerUnreachable, WithReason(IDS_SERVER_UNREACHABLE, m_arguments.relay));
+        return Fail(ExitCode::PortUnavailable, WithReason(IDS_CONNECT_FAILED, m_manager->GetComPort()));
     }
     // Stored as the window stores them after every connection it opens.
     SaveConnectionSettings(*m_manager);
@@ -150,6 +178,21 @@ void CSensorLink::Watch(unsigned bits)
         m_verdict = verdict;
 }
 
+void CSensorLink::SampleResources(int64_t now)
+{
+    if (!m_resources || now < m_nextSample)
+        return;
+    m_nextSample = now + kResourceSampleMs;
+    const ProcessResources sample = SampleProcessResources();
+    char line[128];
+    const int length = std::snprintf(line, sizeof line, "t=%llds memory=%llu handles=%u gdi=%u\n",
+                                     static_cast<long long>((now - m_started) / 1000),
+                                     static_cast<unsigned long long>(sample.memoryBytes), sample.handles,
+                                     sample.gdiObjects);
+    DWORD written = 0;
+    WriteFile(m_resources, line, static_cast<DWORD>(length), &written, nullptr);
+}
+
 bool CSensorLink::SensorAnswering() const
 {
     const CSessionStatus& status = m_manager->GetSession()->Status();
@@ -170,6 +213,7 @@ ExitCode CSensorLink::WaitFor(const std::function<bool()>& done)
         if (Interrupted())
             return Fail(ExitCode::Interrupted, L"interrupted");
         const int64_t now = NowMilliseconds();
+        SampleResources(now);
         if (now >= deadline)
             return Report(m_watch.TimedOut(Snapshot(0)));
         if (m_window.PumpOnce(kPumpSliceMs) && SensorAnswering())
@@ -186,6 +230,8 @@ ExitCode CSensorLink::Report(LinkVerdict verdict)
         seconds += L"." + std::to_wstring(m_timeoutMs % 1000 / 100);
     switch (verdict) {
     case LinkVerdict::ServerUnreachable:
+        if (m_manager->GetFailureCode() != 0)
+            return Fail(ExitCode::ServerUnreachable, WithReason(IDS_SERVER_UNREACHABLE, m_arguments.relay));
         return Fail(ExitCode::ServerUnreachable,
                     L"the relay server " + m_arguments.relay + L" does not answer: " + ConnectionText());
     case LinkVerdict::TerminalRefused: {
@@ -208,7 +254,7 @@ ExitCode CSensorLink::Report(LinkVerdict verdict)
                         L", device type " + std::to_wstring(session.Records().identification.deviceType));
     }
     case LinkVerdict::Lost:
-        return Fail(ExitCode::ConnectionLost, L"the connection was lost: " + ConnectionText());
+        return Fail(ExitCode::ConnectionLost, MessageLine(m_manager->GetConnectionLostText()));
     case LinkVerdict::Pending:
     case LinkVerdict::Ready: break;
     }

@@ -43,6 +43,8 @@ public:
     std::wstring ConnectionText() const;
 
 private:
+    // The product's message (its "%s" the port or server), then the manager's system reason.
+    std::wstring WithReason(unsigned messageId, const std::wstring& where) const;
     void Configure();
     void OnUpdate(unsigned bits);
     // Takes in what the manager and the session show now.
@@ -51,6 +53,8 @@ private:
     ExitCode Report(LinkVerdict verdict);
     // The sensor answered since the last look: the silence time-out starts again.
     bool SensorAnswering() const;
+    // Appends a line of memory, handles and GDI objects to the --resources file when a minute is up.
+    void SampleResources(int64_t now);
 
     const CliArguments& m_arguments;
     CConsoleOutput& m_output;
@@ -61,4 +65,7 @@ private:
     std::function<void(unsigned)> m_hook;
     int64_t m_timeoutMs;
     void* m_trace = nullptr;  // file handle of --trace, or null
+    void* m_resources = nullptr;  // file handle of --resources, or null
+    int64_t m_started;
+    int64_t m_nextSample;
 };

@@ -1,0 +1,29 @@
+// What this process holds of the system: memory counters, handle count, GDI objects.
+#include "runtime/ProcessResources.h"
+
+#include <windows.h>
+#include <psapi.h>
+
+unsigned ProbeOpenHandles(uintptr_t limit)
+{
+    unsigned count = 0;
+    DWORD flags = 0;
+    for (uintptr_t value = 4; value < limit; value += 4)
+        count += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) != FALSE;
+    return count;
+}
+
+ProcessResources SampleProcessResources()
+{
+    ProcessResources sample;
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        sample.memoryBytes = counters.PagefileUsage;
+    DWORD handles = 0;
+    if (!GetProcessHandleCount(GetCurrentProcess(), &handles) || handles == 0)
+        handles = ProbeOpenHandles();
+    sample.handles = handles;
+    sample.gdiObjects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    return sample;
+}
