@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "tests/common/win32/GdiplusTestEnvironment.h"
 #include "CPageHostDlg.h"
 #include "ScriptedSerial.h"
 #include "protocol/KivraProcessor.h"
@@ -23,20 +24,7 @@
 
 namespace {
 
-// The program starts GDI+ (the info markers decode their pictures) before any window object.
-class GdiplusEnvironment : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        Gdiplus::GdiplusStartupInput input;
-        ASSERT_EQ(Gdiplus::GdiplusStartup(&m_token, &input, nullptr), Gdiplus::Ok);
-    }
-    void TearDown() override { Gdiplus::GdiplusShutdown(m_token); }
-
-private:
-    ULONG_PTR m_token = 0;
-};
-const testing::Environment* const kGdiplus = testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
+const testing::Environment* const kGdiplus = testing::AddGlobalTestEnvironment(new CGdiplusTestEnvironment);
 
 enum Entry { EntryRs485 = 0, EntryOutputs = 1, EntryAngle = 2, EntryAux = 3, EntryLog = 4 };
 
