@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/win32/GdiplusTestEnvironment.h"
 #include "tests/controls/win32/ControlsTestIds.h"
 #include "ui/resources/image_ids.h"
 #include "ui/window/GaugePolygon.h"
@@ -24,22 +25,7 @@ using Gdiplus::ARGB;
 
 namespace {
 
-// The program starts GDI+ before any window object exists and stops it after
-// the last; so does this test program.
-class CGdiplusEnvironment : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        Gdiplus::GdiplusStartupInput input;
-        ASSERT_EQ(Gdiplus::GdiplusStartup(&m_token, &input, nullptr), Gdiplus::Ok);
-    }
-    void TearDown() override { Gdiplus::GdiplusShutdown(m_token); }
-
-private:
-    ULONG_PTR m_token = 0;
-};
-
-const testing::Environment* const kGdiplus = testing::AddGlobalTestEnvironment(new CGdiplusEnvironment);
+const testing::Environment* const kGdiplus = testing::AddGlobalTestEnvironment(new CGdiplusTestEnvironment);
 
 class CControlsTestDlg : public CDialog {
 public:

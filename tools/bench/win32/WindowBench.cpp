@@ -26,7 +26,9 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM data)
     auto* search = reinterpret_cast<CWindowSearch*>(data);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window) || GetWindow(window, GW_OWNER) != nullptr)
+    // The main window is a dialog that may have a hidden owner: the visible window with a caption.
+    if (owner != search->processId || !IsWindowVisible(window) ||
+        (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) != WS_CAPTION)
         return TRUE;
     search->found = window;
     return FALSE;

@@ -1,0 +1,173 @@
+// "Log" page.
+#include "ui/pages/win32/CRuvLogDlg.h"
+
+#include <string>
+
+#include "protocol/KivraProcessor.h"
+#include "protocol/SessionOwner.h"
+#include "remote/ChangeBits.h"
+#include "remote/DeviceCommandProcessor.h"
+#include "runtime/ResourceText.h"
+#include "ui/pages/DataLogBoxes.h"
+#include "ui/pages/TestValueText.h"
+#include "ui/pages/TraceTrim.h"
+#include "ui/resources/resource.h"
+#include "ui/window/win32/CButton.h"
+#include "ui/window/win32/CDataExchange.h"
+#include "ui/window/win32/CEdit.h"
+
+namespace {
+int CheckState(bool on)
+{
+    return on ? BST_CHECKED : BST_UNCHECKED;
+}
+}
+
+CRuvLogDlg::CRuvLogDlg(CWindow* parent) : CDovrelTabDlg(nullptr, kTemplateId, parent) {}
+
+bool CRuvLogDlg::OnInitDialog()
+{
+    CDovrelTabDlg::OnInitDialog();
+    CEdit(GetDlgItem(IDC_LOG_TRACE)).LimitText(kTraceCapacity);
+    OnUpdate(SessionNotify::Settings | SessionNotify::LiveValues);
+    return true;
+}
+
+void CRuvLogDlg::DoDataExchange(CDataExchange& dx)
+{
+    CKivraProcessor* session = Session();
+    if (!session || dx.IsSaving())
+        return;
+    // The page shows the diagnostics text; nothing on it is stored back that way.
+    std::wstring diagnostics = session->Records().displayTexts.diagnostics;
+    dx.Text(IDC_LOG_DIAGNOSTICS_TEXT, diagnostics);
+}
+
+void CRuvLogDlg::OnUpdate(std::uint32_t bits)
+{
+    if (bits & ChangeBits::Trace)
+        AppendTrace();
+    if (bits & ChangeBits::Terminal)
+        ShowDataLogState();
+    if (bits & (SessionNotify::Settings | SessionNotify::Status))
+        ShowSessionAbilities();
+    if (bits & SessionNotify::LiveValues)
+        FillControls();
+}
+
+void CRuvLogDlg::AppendTrace()
+{
+    CDeviceCommandProcessor* manager = Manager();
+    std::wstring text;
+    if (!manager || !manager->TakeTraceText(text))
+        return;
+    const CEdit box(GetDlgItem(IDC_LOG_TRACE));
+    if (std::size_t(box.GetWindowTextLength()) + text.size() > std::size_t(kTraceCapacity)) {
+        const TraceCut cut = PlanTraceAppend(box.GetWindowText(), text, kTraceCapacity);
+        if (cut.boxDrop > 0) {
+            box.SetSel(0, int(cut.boxDrop));
+            box.ReplaceSel(L"");
+        }
+        text.erase(0, cut.incomingSkip);
+    }
+    const int end = box.GetWindowTextLength();
+    box.SetSel(end, end);
+    box.ReplaceSel(text);
+}
+
+void CRuvLogDlg::ShowDataLogState()
+{
+    const CKivraProcessor* session = Session();
+    if (!session)
+        return;
+    const int state = DataLogStateOf(session->IsDataLogOpen(), session->IsFullData());
+    CButton(GetDlgItem(IDC_LOG_SAVE_DATA)).SetCheck(CheckState(state != DataLogMode::Off));
+    CButton(GetDlgItem(IDC_LOG_SAVE_FULL_DATA)).SetCheck(CheckState(state == DataLogMode::FullData));
+    CWindow(GetDlgItem(IDC_LOG_TEST_VALUE)).SetWindowText(TestValueText(session->GetTestValue()));
+}
+
+void CRuvLogDlg::ShowSessionAbilities()
+{
+    const CKivraProcessor* session = Session();
+    if (!session)
+        return;
+    CWindow(GetDlgItem(IDC_LOG_DIAGNOSTICS)).EnableWindow(session->Records().identificationTexts.supportedModel);
+    CButton(GetDlgItem(IDC_LOG_FAST_POLLING)).SetCheck(CheckState(session->IsFastPolling()));
+    CWindow(GetDlgItem(IDC_LOG_TEST)).EnableWindow(session->IsReady());
+}
+
+void CRuvLogDlg::OnFastPolling()
+{
+    CKivraProcessor* session = Session();
+    if (!session)
+        return;
+    const CButton box(GetDlgItem(IDC_LOG_FAST_POLLING));
+    if (!box.IsChecked()) {
+        session->SetFastPolling(false);
+        return;
+    }
+    if (session->GetLinkKind() == LinkRelay) {
+        // Asked on the person's click, never from inside the manager's event handling.
+        const std::wstring question = LoadResourceText(IDS_ASK_FAST_POLLING);
+        const std::wstring caption = CWindow(GetAncestor(m_hWnd, GA_ROOT)).GetWindowText();
+        if (MessageBox(question.c_str(), caption.c_str(), MB_OKCANCEL | MB_ICONQUESTION) != IDOK) {
+            box.SetCheck(BST_UNCHECKED);
+            return;
+        }
+    }
+    session->SetFastPolling(true);
+}
+
+void CRuvLogDlg::OnDataLog()
+{
+    CKivraProcessor* session = Session();
+    if (!session)
+        return;
+    const CButton save(GetDlgItem(IDC_LOG_SAVE_DATA));
+    const CButton full(GetDlgItem(IDC_LOG_SAVE_FULL_DATA));
+    session->SetDataLog(DataLogModeOf(save.IsChecked(), full.IsChecked()));
+    // A file that could not be opened shows as an unchecked box.
+    save.SetCheck(CheckState(session->IsDataLogOpen()));
+}
+
+void CRuvLogDlg::OnTest()
+{
+    CKivraProcessor* session = Session();
+    if (!session)
+        return;
+    const std::wstring text = CWindow(GetDlgItem(IDC_LOG_TEST_VALUE)).GetWindowText();
+    session->SetTestValue(ParseTestValue(text));
+    session->SendTest();
+}
+
+bool CRuvLogDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        result = 0;
+        switch (LOWORD(wParam)) {
+        case IDC_LOG_CLEANUP: {
+            const CEdit box(GetDlgItem(IDC_LOG_TRACE));
+            box.SetSel(0, -1);
+            box.ReplaceSel(L"");
+            return true;
+        }
+        case IDC_LOG_DIAGNOSTICS:
+            if (CKivraProcessor* session = Session())
+                session->ReadDiagnostics();
+            return true;
+        case IDC_LOG_FAST_POLLING:
+            OnFastPolling();
+            return true;
+        case IDC_LOG_SAVE_DATA:
+        case IDC_LOG_SAVE_FULL_DATA:
+            OnDataLog();
+            return true;
+        case IDC_LOG_TEST:
+            OnTest();
+            return true;
+        default:
+            break;
+        }
+    }
+    return CDovrelTabDlg::OnMessage(message, wParam, lParam, result);
+}
