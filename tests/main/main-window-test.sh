@@ -141,7 +141,7 @@ keys_and_log_page() {
   step show-log 'key ctrl+F12' || return
   check log-tab-shown "expect tab-items 1001 = '\"RS-485 protocol\" \"Discrete outputs\" \"Additional settings\" \"Additional data\" \"Log\"'"
   step log-page 'tab-select 1001 Log' || return
-  check trace-on-log-page 'expect text page:1075 ~ "*>*" 5000'
+  check trace-on-log-page 'expect text page:1075 ~ "*Tx;41 *Rx;42 *" 5000'
   # Data logging: rows of live values in GearLog_<serial>.txt beside the program.
   step data-log-on 'click page:1208' || return
   sleep 3

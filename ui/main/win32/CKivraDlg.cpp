@@ -76,13 +76,18 @@ CKivraDlg::CKivraDlg(CDeviceCommandProcessor& manager)
       m_prompt([this] { PostMessage(kDeliverPromptsMessage); }),
       m_logo(IDP_LOGO),
       m_output2Info(IDP_HELP_MARKER),
-      m_output1Info(IDP_HELP_MARKER)
+      m_output1Info(IDP_HELP_MARKER),
+      m_anglePage(this),
+      m_rs485Page(this),
+      m_outputsPage(this),
+      m_auxDataPage(this),
+      m_logPage(this)
 {
-    m_tabs.AddEntry(nullptr, IDS_TAB_RS485, true);
-    m_tabs.AddEntry(nullptr, IDS_TAB_OUTPUTS, true);
-    m_tabs.AddEntry(nullptr, IDS_TAB_ANGLE, true);
-    m_tabs.AddEntry(nullptr, IDS_TAB_AUX_DATA, true);
-    m_tabs.AddEntry(nullptr, IDS_TAB_LOG, false);
+    m_tabs.AddEntry(&m_rs485Page, IDS_TAB_RS485, true);
+    m_tabs.AddEntry(&m_outputsPage, IDS_TAB_OUTPUTS, true);
+    m_tabs.AddEntry(&m_anglePage, IDS_TAB_ANGLE, true);
+    m_tabs.AddEntry(&m_auxDataPage, IDS_TAB_AUX_DATA, true);
+    m_tabs.AddEntry(&m_logPage, IDS_TAB_LOG, false);
     AddTabCtrl(m_tabs);
 }
 

@@ -10,6 +10,11 @@
 
 #include "ui/app/ManagerMessageRouter.h"
 #include "ui/main/DeferredPrompt.h"
+#include "ui/pages/win32/CAngleParamDlg.h"
+#include "ui/pages/win32/CAuxDataDlg.h"
+#include "ui/pages/win32/CBinaryOutParamDlg.h"
+#include "ui/pages/win32/CDigitalOutParamDlg.h"
+#include "ui/pages/win32/CRuvLogDlg.h"
 #include "ui/window/win32/CInclinationCtrl.h"
 #include "ui/window/win32/CPNGButton.h"
 #include "ui/window/win32/CProgressBarCtrl.h"
@@ -82,6 +87,11 @@ private:
     HICON m_icon = nullptr;
     CPNGButton m_output2Info;
     CPNGButton m_output1Info;
+    CAngleParamDlg m_anglePage;
+    CDigitalOutParamDlg m_rs485Page;
+    CBinaryOutParamDlg m_outputsPage;
+    CAuxDataDlg m_auxDataPage;
+    CRuvLogDlg m_logPage;
     // The gauge's position is set again after its range has been (re)set.
     bool m_gaugePositionKnown = false;
 };
