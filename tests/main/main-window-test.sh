@@ -40,12 +40,13 @@ check tabs-at-start "expect tab-items 1001 = '\"RS-485 protocol\" \"Discrete out
 check only-connect-usable 'expect enabled 1010 = 0'
 check disconnect-hidden 'expect visible 1008 = 0'
 check address-common 'expect text 1087 = "Common (255)"'
-step zoom 'zoom 150' || finish
+step zoom 'zoom 150' 'sleep 1500' || finish
 screenshot main-en-unconnected
 
 # The serial dialog: the simulator's port, 19200.
 step serial-dialog 'click 1009' 'wait-window "Sensor connection parameters"' || finish
 check serial-port-listed 'expect combo-items 1169 ~ "*COM5*"'
+screenshot serial-dialog
 step serial-choose 'select 1169 COM5' 'select 1088 19200' 'click 1' 'wait-closed' || finish
 check connection-parameters 'expect text 1003 = "COM5 : 19200"'
 check connect-enabled 'expect enabled 1006 = 1'
@@ -127,6 +128,7 @@ zero_setup
 network_dialog() {
   step network-dialog 'click 1013' 'wait-window "Network address setup"' || return
   check network-address-preset 'expect text 1076 = "1"'
+  screenshot network-dialog
   step network-write 'set-text 1076 "7"' 'click 1094' 'wait-closed' || return
   check address-changed 'expect text 1076 = "7" 15000'
 }
@@ -180,6 +182,7 @@ relay_path() {
   start_program kivra2 "$KIVRA"
   step restart 'wait-window "Vextora KIVRA*" 30000' || return
   step ip-dialog 'key ctrl+F4' 'wait-window "IP connection"' || return
+  screenshot ip-dialog
   step ip-connect "set-text 1197 \"$RELAY\"" 'set-text 1198 "1"' 'click 1' 'wait-closed 60000' || return
   check relay-connected 'expect text 1002 = "Connected to sensor" 30000'
   check relay-ready 'expect enabled 1010 = 1 30000'
@@ -192,13 +195,23 @@ relay_path() {
 relay_path
 
 # Russian: the switch chooses it and stores "Lang"; a start without a switch stays Russian.
+start_sim russian 5
 start_program kivra-ru "$KIVRA" /RUS
 step russian 'wait-window "Vextora KIVRA*" 30000' || finish
 check russian-connect 'expect text 1006 = "Установить соединение"'
 check russian-address 'expect text 1087 = "Общий (255)"'
-step russian-zoom 'zoom 150' || finish
+step russian-zoom 'zoom 150' 'sleep 1500' || finish
 screenshot main-ru-unconnected
-step russian-close 'close' 'wait-closed 10000' || finish
+russian_connected() {
+  step russian-connect-key 'click 1009' 'wait-window "Настройки связи с датчиком"' 'select 1169 COM5' 'click 1' 'wait-closed' 'key F4' || return
+  check russian-link 'expect text 1002 = "Связь с датчиком установлена" 15000'
+  sleep 2
+  screenshot main-ru-connected
+  step russian-close-ask 'close' 'message-box' || return
+  check russian-close-question 'expect message-text = "Разорвать соединение и закрыть приложение?"'
+  step russian-close 'answer OK' 'wait-closed 10000'
+}
+russian_connected
 expect_shell lang-stored '"Lang" is not 1 after /rus' test "$(reg_value Lang)" = 0x1
 start_program kivra-ru2 "$KIVRA"
 step russian-again 'wait-window "Vextora KIVRA*" 30000' || finish
