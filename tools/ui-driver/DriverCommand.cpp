@@ -110,7 +110,7 @@ void ReadArgs(const SVerbInfo& info, const std::vector<std::string>& args, CDriv
     case ControlArg:
     case ControlAndText:
     case ControlAndItem:
-        command.control = ParseControlSpec(args[0]);
+        command.control = ParseControlName(args[0]);
         if (info.args == ControlAndItem)
             command.item = ParseItemChoice(args[1]);
         break;

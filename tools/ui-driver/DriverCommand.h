@@ -2,7 +2,7 @@
 // a wrong command is reported as written, not half carried out.
 #pragma once
 
-#include "ControlSpec.h"
+#include "ControlName.h"
 #include "Expectation.h"
 #include "ItemChoice.h"
 #include "KeyChord.h"
@@ -27,7 +27,7 @@ struct CDriverCommand
     EVerb verb = EVerb::Sleep;
     std::vector<std::string> args; // the words after the verb (of expect: after the query)
     // Filled as the verb needs them:
-    CControlSpec control;
+    CControlName control;
     CKeyChord chord;
     CItemChoice item;
     int number = 0;      // Sleep and Timeout milliseconds; Answer button id; Zoom percent

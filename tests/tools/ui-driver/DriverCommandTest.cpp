@@ -29,15 +29,15 @@ TEST(DriverCommand, ControlNames)
         {"65535", false, false, 65535, ""},
     };
     for (const auto& c : cases) {
-        const CControlSpec spec = ParseControlSpec(c.text);
-        EXPECT_EQ(spec.isWindow, c.isWindow) << c.text;
-        EXPECT_EQ(spec.inPage, c.inPage) << c.text;
-        EXPECT_EQ(spec.id, c.id) << c.text;
-        EXPECT_EQ(spec.className, c.className) << c.text;
+        const CControlName control = ParseControlName(c.text);
+        EXPECT_EQ(control.isWindow, c.isWindow) << c.text;
+        EXPECT_EQ(control.inPage, c.inPage) << c.text;
+        EXPECT_EQ(control.id, c.id) << c.text;
+        EXPECT_EQ(control.className, c.className) << c.text;
     }
     for (const char* bad : {"", "65536", "-1", "page:", "12@", "0x10", "Window", "page:window", "1 2"})
-        EXPECT_THROW(ParseControlSpec(bad), CScriptError) << bad;
-    EXPECT_EQ(ParseControlSpec("page:1220@ComboBox").Describe(), "control 1220 of class ComboBox on the shown page");
+        EXPECT_THROW(ParseControlName(bad), CScriptError) << bad;
+    EXPECT_EQ(ParseControlName("page:1220@ComboBox").Describe(), "control 1220 of class ComboBox on the shown page");
 }
 
 TEST(DriverCommand, KeyChords)

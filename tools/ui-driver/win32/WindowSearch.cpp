@@ -62,16 +62,16 @@ HWND FindDescendant(HWND parent, int id, const wchar_t* className)
     return search.found;
 }
 
-HWND FindControl(HWND window, const CControlSpec& spec)
+HWND FindControl(HWND window, const CControlName& wanted)
 {
     if (!IsWindow(window))
         throw CDriverFailure("the current window has gone");
-    if (spec.isWindow)
+    if (wanted.isWindow)
         return window;
-    const HWND container = spec.inPage ? ShownPage(window) : window;
-    const HWND control = spec.className.empty() ? GetDlgItem(container, spec.id)
-                                                : FindDescendant(container, spec.id, Wide(spec.className).c_str());
+    const HWND container = wanted.inPage ? ShownPage(window) : window;
+    const HWND control = wanted.className.empty() ? GetDlgItem(container, wanted.id)
+                                                : FindDescendant(container, wanted.id, Wide(wanted.className).c_str());
     if (!control)
-        throw CDriverFailure(Describe(window) + " has no " + spec.Describe());
+        throw CDriverFailure(Describe(window) + " has no " + wanted.Describe());
     return control;
 }

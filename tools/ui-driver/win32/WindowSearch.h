@@ -2,7 +2,7 @@
 // script's name for it.
 #pragma once
 
-#include "ControlSpec.h"
+#include "ControlName.h"
 
 #include <windows.h>
 
@@ -13,4 +13,4 @@ std::vector<HWND> ShownTopLevelWindows();
 // The first descendant with that id and window class (any case), or null.
 HWND FindDescendant(HWND parent, int id, const wchar_t* className);
 // Throws CDriverFailure naming what is missing.
-HWND FindControl(HWND window, const CControlSpec& spec);
+HWND FindControl(HWND window, const CControlName& wanted);

@@ -1,36 +1,36 @@
-#include "ControlSpec.h"
+#include "ControlName.h"
 
 #include "NumberWord.h"
 #include "ScriptWords.h"
 
-CControlSpec ParseControlSpec(const std::string& text)
+CControlName ParseControlName(const std::string& text)
 {
-    CControlSpec spec;
+    CControlName control;
     if (text == "window") {
-        spec.isWindow = true;
-        return spec;
+        control.isWindow = true;
+        return control;
     }
     std::string rest = text;
     const std::string pagePrefix = "page:";
     if (rest.compare(0, pagePrefix.size(), pagePrefix) == 0) {
-        spec.inPage = true;
+        control.inPage = true;
         rest.erase(0, pagePrefix.size());
     }
     const size_t at = rest.find('@');
     if (at != std::string::npos) {
-        spec.className = rest.substr(at + 1);
+        control.className = rest.substr(at + 1);
         rest.erase(at);
-        if (spec.className.empty())
+        if (control.className.empty())
             throw CScriptError("\"" + text + "\": a window class must follow the @");
     }
     const long id = ParseNumberWord(rest, 0, 65535);
     if (id < 0)
         throw CScriptError("\"" + text + "\" names no control: write an id (0..65535), page:ID, ID@CLASS or window");
-    spec.id = static_cast<int>(id);
-    return spec;
+    control.id = static_cast<int>(id);
+    return control;
 }
 
-std::string CControlSpec::Describe() const
+std::string CControlName::Describe() const
 {
     if (isWindow)
         return "the window";

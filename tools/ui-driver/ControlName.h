@@ -9,7 +9,7 @@
 
 #include <string>
 
-struct CControlSpec
+struct CControlName
 {
     bool isWindow = false;
     bool inPage = false;
@@ -20,4 +20,4 @@ struct CControlSpec
 };
 
 // Throws CScriptError for anything else (the id is a decimal number 0..65535).
-CControlSpec ParseControlSpec(const std::string& text);
+CControlName ParseControlName(const std::string& text);
