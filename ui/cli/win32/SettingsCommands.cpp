@@ -2,11 +2,11 @@
 #include "ui/cli/win32/Commands.h"
 
 #include "protocol/KivraProcessor.h"
-#include "ui/cli/SettingsDocument.h"
+#include "ui/app/SettingsDocument.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
 #include "ui/cli/win32/SettingsWrite.h"
-#include "ui/cli/win32/TextFile.h"
+#include "ui/app/win32/TextFile.h"
 
 namespace {
 
