@@ -2,7 +2,8 @@
 # Settings profiles in kivra.exe, driven through its windows against the simulator: the system
 # menu's "Export settings..." on one sensor, "Import settings..." on another (the pages show the
 # profile, the status says modified, "Write settings" sends it), and a profile with one bad value
-# that changes nothing and is named. Ends with its "N passed, M failed" line.
+# that changes nothing and is named; a profile saved as UTF-16 reads too. Ends with its
+# "N passed, M failed" line.
 # usage: settings-profile-test.sh --driver kivra-ui-driver.exe --program kivra.exe --sim kivra-sim
 #                                 --wine wine-run.sh --work DIR
 NAME=settings-profile-test
@@ -102,6 +103,12 @@ step bad-ok 'answer OK' || finish
 check bad-kept-threshold "expect text $THRESHOLD = 20"
 check bad-kept-approx "expect text $APPROX = 75"
 check bad-kept-status "expect text 1007 = 'Settings are read from sensor'"
+
+# A profile saved as UTF-16 (as Windows editors save "Unicode" text) reads as well.
+sed -e 's/"angle_threshold": "20"/"angle_threshold": "25"/' "$WORK/first.json" | iconv -f UTF-8 -t UTF-16 >"$WORK/utf16.json"
+step import-utf16 "system-command $IMPORT" "file-dialog '$(winpath "$WORK/utf16.json")' 30000" || finish
+check utf16-threshold "expect text $THRESHOLD = 25 5000"
+check utf16-modified "expect text 1007 = '$MODIFIED'"
 step close 'close' 'message-box' 'answer OK' 'wait-closed 10000' || finish
 
 # Russian: the menu items in Russian, and the message for a bad value.
