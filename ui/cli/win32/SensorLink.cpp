@@ -19,11 +19,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-constexpr unsigned kPumpSliceMs = 100;
 constexpr int64_t kResourceSampleMs = 60000;
 
 // A file the run writes; null when none is asked for or it cannot be opened.
@@ -210,7 +210,11 @@ ExitCode CSensorLink::WaitFor(const std::function<bool()>& done)
         SampleResources(now);
         if (now >= deadline)
             return Report(m_watch.TimedOut(Snapshot(0)));
-        if (m_window.PumpOnce(kPumpSliceMs) && SensorAnswering())
+        // Asleep until the manager posts or its timer fires, Ctrl+C, the silence time-out or
+        // the next resources line: a poll then costs the process only the messages it brings.
+        const int64_t wakeAt = m_resources ? std::min(deadline, m_nextSample) : deadline;
+        if (m_window.PumpOnce(static_cast<unsigned>(std::max<int64_t>(wakeAt - now, 0)), InterruptionEvent()) &&
+            SensorAnswering())
             deadline = NowMilliseconds() + m_timeoutMs;
     }
 }

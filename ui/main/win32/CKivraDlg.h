@@ -10,6 +10,7 @@
 
 #include "ui/app/ManagerMessageRouter.h"
 #include "ui/main/DeferredPrompt.h"
+#include "ui/main/MainButtonStates.h"
 #include "ui/pages/win32/CAngleParamDlg.h"
 #include "ui/pages/win32/CAuxDataDlg.h"
 #include "ui/pages/win32/CBinaryOutParamDlg.h"
@@ -47,6 +48,7 @@ private:
     CKivraProcessor& Session() const;
     bool IsConnectionActive() const;
 
+    MainButtonStates ButtonStates() const;
     void RefreshButtons();
     void RefreshMagnets();
     void RefreshStatusLine();
@@ -63,6 +65,10 @@ private:
     void NetworkSetup();
     void ZeroSetup();
     void FirmwareUpdate();
+    void AddProfileMenuItems();
+    bool OnSystemCommand(WPARAM command);
+    void ExportSettings();
+    void ImportSettings();
     void OpenIpDialog();
     void ToggleLogTab();
 
