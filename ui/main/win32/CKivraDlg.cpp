@@ -213,6 +213,27 @@ void CKivraDlg::RefreshButtons()
     for (int id : {IDC_READ_SETTINGS, IDC_NETWORK_SETUP, IDC_ZERO_SETUP, IDC_FIRMWARE_UPDATE})
         EnableItem(m_hWnd, id, s.sessionCommands);
     EnableItem(m_hWnd, IDC_WRITE_SETTINGS, s.writeSettings);
+    KeepKeyboardFocus(s);
+}
+
+void CKivraDlg::KeepKeyboardFocus(const MainButtonStates& s)
+{
+    // A focused control that is disabled or hidden leaves the window without a focus ("Modify..."
+    // after F4 has connected), and keys then arrive only as system keys: F4 would no longer
+    // disconnect. The focus goes to the command most likely wanted next.
+    if (::GetActiveWindow() != m_hWnd)
+        return;
+    const HWND focus = ::GetFocus();
+    if (focus != nullptr && focus != m_hWnd && ::IsWindowVisible(focus) && ::IsWindowEnabled(focus))
+        return;
+    int target = IDC_MAIN_TABS;
+    if (s.disconnectShown)
+        target = IDC_DISCONNECT;
+    else if (s.connectShown && s.connectEnabled)
+        target = IDC_CONNECT;
+    else if (s.connectionEditable)
+        target = IDC_MODIFY_CONNECTION;
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(m_hWnd, target)), TRUE);
 }
 
 void CKivraDlg::RefreshMagnets()

@@ -10,6 +10,7 @@
 
 #include "ui/app/ManagerMessageRouter.h"
 #include "ui/main/DeferredPrompt.h"
+#include "ui/main/MainButtonStates.h"
 #include "ui/pages/win32/CAngleParamDlg.h"
 #include "ui/pages/win32/CAuxDataDlg.h"
 #include "ui/pages/win32/CBinaryOutParamDlg.h"
@@ -48,6 +49,7 @@ private:
     bool IsConnectionActive() const;
 
     void RefreshButtons();
+    void KeepKeyboardFocus(const MainButtonStates& states);
     void RefreshMagnets();
     void RefreshStatusLine();
     void RefreshGauge();
