@@ -5,7 +5,6 @@
 #include "remote/ChangeBits.h"
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/ProcessClock.h"
-#include "runtime/ProcessResources.h"
 #include "runtime/ResourceText.h"
 #include "ui/app/ConnectionSettings.h"
 #include "ui/app/win32/SystemComPorts.h"
@@ -17,12 +16,9 @@
 
 #include <windows.h>
 
-#include <cstdio>
-
 namespace {
 
 constexpr unsigned kPumpSliceMs = 100;
-constexpr int64_t kResourceSampleMs = 60000;
 
 // A file the run writes; null when none is asked for or it cannot be opened.
 HANDLE CreateOutputFile(const std::wstring& path, DWORD disposition)
@@ -50,15 +46,11 @@ CSensorLink::CSensorLink(const CliArguments& arguments, CConsoleOutput& output)
       m_manager(new CDeviceCommandProcessor),
       m_timeoutMs(static_cast<int64_t>(
           (arguments.timeout > 0 ? arguments.timeout : DefaultTimeoutSeconds(!arguments.relay.empty())) * 1000)),
-      m_started(NowMilliseconds()),
-      m_nextSample(m_started)
+      m_resourcesOpen(!arguments.resources.empty() && m_resourceLog.Start(arguments.resources))
 {
     m_manager->AddRef();
     m_window.Attach(*m_manager, [this](unsigned bits) { OnUpdate(bits); }, [this] { Watch(0); });
     m_trace = CreateOutputFile(arguments.trace, CREATE_ALWAYS);
-    m_resources = CreateOutputFile(arguments.resources, OPEN_ALWAYS);
-    if (m_resources)
-        SetFilePointer(m_resources, 0, nullptr, FILE_END);
 }
 
 CSensorLink::~CSensorLink()
@@ -68,11 +60,6 @@ CSensorLink::~CSensorLink()
     m_manager->Release();
     if (m_trace)
         CloseHandle(m_trace);
-    if (m_resources) {
-        m_nextSample = NowMilliseconds();
-        SampleResources(m_nextSample);
-        CloseHandle(m_resources);
-    }
 }
 
 CKivraProcessor& CSensorLink::Session() { return *m_manager->GetSession(); }
@@ -126,7 +113,7 @@ ExitCode CSensorLink::Connect()
         return Fail(ExitCode::ConnectionLost, L"cannot create the message window");
     if (!m_arguments.trace.empty() && !m_trace)
         return Fail(ExitCode::FileError, L"cannot write the trace file " + m_arguments.trace);
-    if (!m_arguments.resources.empty() && !m_resources)
+    if (!m_arguments.resources.empty() && !m_resourcesOpen)
         return Fail(ExitCode::FileError, L"cannot write the resources file " + m_arguments.resources);
     Configure();
     const int opened = m_manager->Open();
@@ -178,21 +165,6 @@ void CSensorLink::Watch(unsigned bits)
         m_verdict = verdict;
 }
 
-void CSensorLink::SampleResources(int64_t now)
-{
-    if (!m_resources || now < m_nextSample)
-        return;
-    m_nextSample = now + kResourceSampleMs;
-    const ProcessResources sample = SampleProcessResources();
-    char line[128];
-    const int length = std::snprintf(line, sizeof line, "t=%llds memory=%llu handles=%u gdi=%u\n",
-                                     static_cast<long long>((now - m_started) / 1000),
-                                     static_cast<unsigned long long>(sample.memoryBytes), sample.handles,
-                                     sample.gdiObjects);
-    DWORD written = 0;
-    WriteFile(m_resources, line, static_cast<DWORD>(length), &written, nullptr);
-}
-
 bool CSensorLink::SensorAnswering() const
 {
     const CSessionStatus& status = m_manager->GetSession()->Status();
@@ -212,9 +184,7 @@ ExitCode CSensorLink::WaitFor(const std::function<bool()>& done)
             return ExitCode::Ok;
         if (Interrupted())
             return Fail(ExitCode::Interrupted, L"interrupted");
-        const int64_t now = NowMilliseconds();
-        SampleResources(now);
-        if (now >= deadline)
+        if (NowMilliseconds() >= deadline)
             return Report(m_watch.TimedOut(Snapshot(0)));
         if (m_window.PumpOnce(kPumpSliceMs) && SensorAnswering())
             deadline = NowMilliseconds() + m_timeoutMs;
