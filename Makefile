@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 JOBS   ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps configure build test run bench clean fuzz fuzz-build campaign soak
+.PHONY: all deps configure build test run bench dist clean fuzz fuzz-build campaign soak
 
 all: build
 
@@ -70,6 +70,12 @@ soak: build
 
 run: build
 	@sh tools/run-demo.sh
+
+# The release package for Windows users (build/kivra-<version>-win64.zip): the two programs of the
+# Windows (release) build, the diagnostic log's registry file and the read-me.
+dist: $(WIN64)/CMakeCache.txt
+	cmake --build $(WIN64) -j $(JOBS) --target kivra kivra-cli
+	@sh tools/dist/make-dist.sh build $(WIN64)/ui/main/kivra.exe $(WIN64)/ui/cli/kivra-cli.exe
 
 # Not part of test: takes some minutes and wants a quiet machine. The simulator and the scanner
 # benchmark come from an optimised host build without sanitizers; the Windows programs are the

@@ -74,6 +74,20 @@ TEST(CliArguments, CommandOperandsAndSwitches)
     EXPECT_EQ(a.address, -1);
 }
 
+TEST(CliArguments, ScanTakesEveryBaudAndAnAddressRange)
+{
+    CliArguments a = Parsed(L"scan --port COM5 --baud all --addresses 3-80 --json");
+    EXPECT_EQ(a.command, L"scan");
+    EXPECT_TRUE(a.allBauds);
+    EXPECT_EQ(a.addresses.first, 3u);
+    EXPECT_EQ(a.addresses.last, 80u);
+    a = Parsed(L"scan --baud 4800");
+    EXPECT_FALSE(a.allBauds);
+    EXPECT_EQ(a.baud, 4800u);
+    EXPECT_EQ(a.addresses.first, 0u);
+    EXPECT_EQ(a.addresses.last, 255u);
+}
+
 TEST(CliArguments, HelpNeedsNoCommandAndWinsOverOperands)
 {
     EXPECT_TRUE(Parsed(L"--help").help);
@@ -123,6 +137,13 @@ TEST(CliArguments, RefusedLinesSayWhy)
         {L"test 1x", L"whole number"},
         {L"firmware", L"FILE"},
         {L"log", L"FILE"},
+        {L"scan --relay h:1 --terminal 1", L"no --relay"},
+        {L"scan --address 3", L"no --address"},
+        {L"scan --addresses 9-3", L"FIRST-LAST"},
+        {L"scan --baud 1200", L"19200, 9600 or 4800"},
+        {L"scan COM5", L"no operands"},
+        {L"info --baud all", L"belong to scan"},
+        {L"live --addresses 1-2", L"belong to scan"},
     };
     for (const Case& c : cases) {
         CliArguments a;

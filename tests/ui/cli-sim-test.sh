@@ -6,42 +6,6 @@ NAME=cli-sim-test
 SIM_LIFETIME=150
 . "$(dirname "$0")/cli-harness.sh"
 
-# check_console: as check, with kivra-cli's output on a console (Wine's console on a pseudo
-# terminal that script(1) provides, in a UTF-8 locale) instead of files.
-check_console() {
-  name=$1 want=$2 pattern=$3
-  shift 3
-  LC_ALL=C.UTF-8 script -qec "sh '$WINE_RUN' '$CLI' $*" /dev/null >"$WORK/$name.out" 2>&1 </dev/null
-  got=$?
-  if [ "$got" = "$want" ] && grep -Eq -- "$pattern" "$WORK/$name.out"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAILED $name (console): status $got (wanted $want), pattern '$pattern'; kivra-cli $*"
-    sed 's/^/    | /' "$WORK/$name.out"
-  fi
-}
-
-# interrupt NAME STATUS PATTERN SECONDS CLI-ARGUMENTS...: as check, with Ctrl+C (SIGINT, which
-# Wine hands to the program as a console control event) SECONDS after the start.
-interrupt() {
-  name=$1 want=$2 pattern=$3 after=$4
-  shift 4
-  sh "$WINE_RUN" "$CLI" "$@" >"$WORK/$name.out" 2>"$WORK/$name.err" &
-  pid=$!
-  sleep "$after"
-  kill -INT "$pid"
-  wait "$pid"
-  got=$?
-  if [ "$got" = "$want" ] && cat "$WORK/$name.out" "$WORK/$name.err" | grep -Eq -- "$pattern"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAILED $name (Ctrl+C after $after s): status $got (wanted $want), pattern '$pattern'; kivra-cli $*"
-    sed 's/^/    | /' "$WORK/$name.out" "$WORK/$name.err"
-  fi
-}
-
 lines() { grep -c "$2" "$1"; }
 # Settings writes (request code 44) the simulator has received so far.
 writes() { grep -c '"kind":"request",.*"code":44,' "$WORK/$1.log"; }

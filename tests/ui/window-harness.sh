@@ -4,17 +4,18 @@
 # bash script) sets NAME (for its messages) and SIM_LIFETIME, sources this file, calls
 # window_setup, runs its steps and checks, and ends with finish.
 # usage of a suite: SUITE --driver kivra-ui-driver.exe --wine wine-run.sh --work DIR
-#                         [--program EXE] [--sim kivra-sim]
+#                         [--program EXE] [--cli kivra-cli.exe] [--sim kivra-sim]
 set -u
 
 harness_args=("$@")
-DRIVER="" WINE_RUN="" WORK="" PROGRAM="" SIM=""
+DRIVER="" WINE_RUN="" WORK="" PROGRAM="" CLI="" SIM=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --driver) DRIVER=$2; shift 2 ;;
     --wine) WINE_RUN=$2; shift 2 ;;
     --work) WORK=$2; shift 2 ;;
     --program) PROGRAM=$2; shift 2 ;;
+    --cli) CLI=$2; shift 2 ;;
     --sim) SIM=$2; shift 2 ;;
     *) echo "$NAME: unknown argument $1" >&2; exit 2 ;;
   esac

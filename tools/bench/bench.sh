@@ -12,6 +12,9 @@
 #
 # Ends with one table: figure, measured, floor, ratio, goal, verdict; exit status 0 even when
 # a figure misses (the table says so), 1 when a measurement could not be taken.
+#
+# BENCH_ONLY="firmware poll fast connect window scanner" (any of them) takes only those figures,
+# e.g. to repeat one after a change; BENCH_FW_LIMITS="243 128" the firmware block limits.
 set -u
 # Other work on the machine (compiles) delays every wake-up of the simulator, Wine and the
 # program, and so every figure on the line; the bench raises its priority when it may
@@ -43,6 +46,9 @@ IMAGE_BYTES=65536
 POLL_SECONDS=${BENCH_POLL_SECONDS:-60}
 CONNECT_RUNS=5
 IDLE_SECONDS=${BENCH_IDLE_SECONDS:-30}
+FW_LIMITS=${BENCH_FW_LIMITS:-243 128}
+# chosen PART: whether BENCH_ONLY (empty: every part) names PART.
+chosen() { case " ${BENCH_ONLY:-$1} " in *" $1 "*) return 0 ;; esac; return 1; }
 
 for program in "$SIM" "$SCANNER" "$CLI"; do
   if [ ! -x "$program" ]; then
@@ -160,7 +166,7 @@ result "load_start $(load) $(nice)"
 
 # --- Firmware update: 64 KiB at 19200 baud, block limits 243 and 128.
 com=41
-for limit in 243 128; do
+chosen firmware && for limit in $FW_LIMITS; do
   echo "--- firmware update, block limit $limit"
   image=$WORK/image$limit.fw
   make_image "$image" $IMAGE_BYTES
@@ -179,6 +185,8 @@ for limit in 243 128; do
 done
 
 # --- Polling: the period, and the program's processor share and memory over a minute.
+com=43
+chosen poll && {
 echo "--- polling for $POLL_SECONDS s"
 start_sim poll $com
 # Enough polls to outlast the measured minute by some seconds.
@@ -208,19 +216,23 @@ result "poll_server_cpu $(calc "($server1 - $server0) / $hz") $(calc "$t1 - $t0"
 result "poll_peak_kib $peak"
 set -- $(intervals "$WORK/poll.log" $PAUSE_MS 40)
 result "poll_normal $1 $2 $3"
-com=$((com + 1))
+}
+com=44
 
+chosen fast && {
 echo "--- fast polling"
 start_sim fast $com
 $WINE_RUN "$CLI" live --fast --count 120 --port COM$com >"$WORK/fast.out" 2>&1 || fail "fast polling failed"
 stop_sims
 set -- $(intervals "$WORK/fast.log" $FAST_PAUSE_MS 40)
 result "poll_fast $1 $2 $3"
-com=$((com + 1))
+}
+com=45
 
 # --- Connect to the first live value: from the channel's opening (the first line of the
 # diagnostic log's connection, "Create" of its worker thread) to the read that brought the
 # first data answer, against the three exchanges it takes (identification, settings, data).
+chosen connect && {
 echo "--- connect to first live value, $CONNECT_RUNS runs"
 key='HKLM\SOFTWARE\K5W\Log\kivra-cli.exe'
 start_sim connect $com
@@ -249,12 +261,13 @@ stop_sims
 [ -s "$WORK/connect.runs" ] || fail "no connection time in the diagnostic logs"
 # The median run.
 result "connect $(sort -k2 -n "$WORK/connect.runs" | awk '{ a[NR] = $2 " " $3 } END { print NR, a[int((NR + 1) / 2)] }')"
-com=$((com + 1))
+}
+com=46
 
 # --- kivra.exe: start to the main window shown, then connected by its button and left alone:
 # its processor share while it polls. On a virtual display of its own when there is none.
 # A failure here costs only these figures (the table shows them as not measured).
-[ -n "$KIVRA" ] && (
+[ -n "$KIVRA" ] && chosen window && (
   echo "--- kivra.exe: start, then connected and idle for $IDLE_SECONDS s"
   [ -x "$WINDOW_BENCH" ] || fail "$WINDOW_BENCH is missing; run make bench"
   xvfb=""
@@ -293,16 +306,17 @@ com=$((com + 1))
   result "kivra_window $(calc "$(sed -n 's/^window_ms //p' "$WORK/window.out") / 1000")"
   result "kivra_idle_cpu $(calc "($ticks1 - $ticks0) / $hz") $(calc "$t1 - $t0")"
 )
-com=$((com + 1))
 
 # --- Sizes as shipped.
 result "size_cli $(stat -c %s "$CLI")"
 [ -n "$KIVRA" ] && result "size_kivra $(stat -c %s "$KIVRA")"
 
 # --- The frame scanner, natively.
+chosen scanner && {
 echo "--- frame scanner"
 "$SCANNER" >"$WORK/scanner.out" || fail "the scanner benchmark failed: $(cat "$WORK/scanner.out")"
 result "scanner $(sed 's/.*MB\/s=\([0-9.]*\).*/\1/' "$WORK/scanner.out")"
+}
 
 result "load_end $(load)"
 echo

@@ -109,6 +109,16 @@ bool SetSettingsFile(SimConfig& c, const std::string& path) {
   return true;
 }
 
+bool AddNeighbour(SimConfig& c, const std::string& v) {
+  std::vector<std::string> parts = Split(v, ',');
+  unsigned long address, serial;
+  if (parts.size() < 2 || parts.size() > 3 || !ToUnsigned(parts[0], 254, address) ||
+      !ToUnsigned(parts[1], 0xFFFFFFFF, serial) || (parts.size() == 3 && parts[2] != "no-common"))
+    return false;
+  c.neighbours.push_back({uint8_t(address), uint32_t(serial), parts.size() == 3});
+  return true;
+}
+
 bool SetCandidate(SimConfig& c, const std::string& v) {
   std::vector<std::string> parts = Split(v, ',');
   if (parts.size() != 3) return false;
@@ -220,6 +230,10 @@ const std::vector<Option>& Options() {
        }},
       {"no-common-address", nullptr, false, "start with address 255 refused",
        Switch([](SimConfig& c) -> bool& { return c.sensor.refuseCommonAddress; })},
+      {"neighbour", "A,N[,no-common]", false,
+       "another sensor on the serial line at address A with serial number N (repeatable); "
+       "no-common: it refuses address 255. Answers that meet on the line collide",
+       AddNeighbour},
       {"block-limit", "N", false, "largest firmware block reported, 0 meaning 128 (default 0)",
        Count<uint32_t>([](SimConfig& c) -> uint32_t& { return c.sensor.blockLimit; }, 0xFFFFFFFF)},
       {"extra-mask", "HEX", false, "value codes sent as extra values in data subcodes 6 and 7 (default 801C)",

@@ -73,7 +73,7 @@ void SensorLink::Process(double now) {
         Cut(a.at, "after firmware block " + std::to_string(outcome.firmwareBlock));
         return;
       }
-      Answer(outcome, a.at);
+      if (HearNeighbours(*req, outcome, a.at)) Answer(outcome, a.at);
     }
     logSkipped();
   }
@@ -104,6 +104,30 @@ void SensorLink::Answer(const SensorOutcome& outcome, double seenAt) {
   JsonLine line = FrameLine(name_, "tx", "answer");
   line.Add("addr", frame[2]).Add("code", frame[3]);
   Emit(frame, start, line);
+}
+
+bool SensorLink::HearNeighbours(const Request& request, SensorOutcome& outcome, double seenAt) {
+  std::vector<Bytes> answers;
+  if (outcome.answer) answers.push_back(*outcome.answer);
+  for (SimSensor* neighbour : neighbours_) {
+    SensorOutcome heard = neighbour->Handle(request, seenAt);
+    if (heard.answer) answers.push_back(*heard.answer);
+  }
+  if (answers.size() < 2) {
+    outcome.answer = answers.empty() ? std::nullopt : std::optional<Bytes>(answers.front());
+    return true;
+  }
+  // Drivers that meet on the line: a bit any of them sends as 0 is read as 0 (wired AND), for
+  // as long as the longest answer lasts.
+  Bytes met;
+  for (const Bytes& answer : answers) {
+    if (met.size() < answer.size()) met.resize(answer.size(), 0xFF);
+    for (size_t i = 0; i < answer.size(); ++i) met[i] &= answer[i];
+  }
+  JsonLine line = FrameLine(name_, "tx", "collision");
+  line.Add("addr", request.address).Add("answers", (long long)answers.size());
+  Emit(met, seenAt + lineConfig_.turnaround + faults_.delay, line);
+  return false;
 }
 
 void SensorLink::SendUnsolicited(const Bytes& frame, double now) {

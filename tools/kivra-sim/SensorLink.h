@@ -7,6 +7,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace sim {
 
@@ -15,6 +16,8 @@ class SensorLink {
   SensorLink(std::string name, SimSensor& sensor, const FaultConfig& faults, const LineConfig& line, JsonLog& log,
              double now);
   void SetBaud(unsigned baud) { line_.SetBaud(baud); }
+  // Another sensor that hears the same requests; it must outlive the link.
+  void AddNeighbour(SimSensor& sensor) { neighbours_.push_back(&sensor); }
 
   // Bytes from the master, handed over at time now.
   void OnReceived(const uint8_t* data, size_t length, double now);
@@ -38,12 +41,16 @@ class SensorLink {
     size_t pieces;
   };
   void Answer(const SensorOutcome& outcome, double seenAt);
+  // The answers of the neighbours to a request; the first sensor's outcome takes their one answer,
+  // or false when several answers met on the line and went out as one collision.
+  bool HearNeighbours(const Request& request, SensorOutcome& outcome, double seenAt);
   void Emit(Bytes frame, double start, JsonLine line);
   void Cut(double now, const std::string& reason);
   bool Chance(double p);
 
   std::string name_;
   SimSensor& sensor_;
+  std::vector<SimSensor*> neighbours_;
   const FaultConfig& faults_;
   const LineConfig& lineConfig_;
   JsonLog& log_;

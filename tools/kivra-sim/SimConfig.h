@@ -51,6 +51,14 @@ struct SerialConfig {
   std::string portDescription = "Simulated sensor line";
 };
 
+// Another sensor on the same serial line: the first one's model and firmware, an address and
+// serial number of its own.
+struct LineNeighbour {
+  uint8_t address = 0;
+  uint32_t serial = 0;
+  bool refuseCommonAddress = false;
+};
+
 struct TimedOption {
   double at = 0;
   std::string name;
@@ -59,6 +67,7 @@ struct TimedOption {
 
 struct SimConfig {
   SensorConfig sensor;
+  std::vector<LineNeighbour> neighbours;
   FaultConfig faults;
   LineConfig line;
   TerminalConfig terminal;

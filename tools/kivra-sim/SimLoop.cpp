@@ -71,6 +71,15 @@ bool SimLoop::Start(std::string& error) {
       if (!RegisterWinePort(WinePortOf(), error)) return false;
     }
     serialLink_ = std::make_unique<SensorLink>("serial", sensor_, config_.faults, config_.line, log_, Now());
+    for (const LineNeighbour& n : config_.neighbours) {
+      SensorConfig own = config_.sensor;
+      own.address = n.address;
+      own.serial = n.serial;
+      own.refuseCommonAddress = n.refuseCommonAddress;
+      own.settings.reset();
+      neighbours_.push_back(std::make_unique<SimSensor>(own));
+      serialLink_->AddNeighbour(*neighbours_.back());
+    }
     std::printf("serial: %s\n", serial_.Path().c_str());
   }
   if (config_.relay.enabled) {

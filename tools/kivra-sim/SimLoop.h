@@ -41,6 +41,7 @@ class SimLoop {
   JsonLog& log_;
   std::chrono::steady_clock::time_point start_;
   SimSensor sensor_;
+  std::vector<std::unique_ptr<SimSensor>> neighbours_;  // further sensors on the serial line
   SerialDevice serial_;
   std::unique_ptr<SensorLink> serialLink_;
   int listenFd_ = -1;

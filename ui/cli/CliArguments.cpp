@@ -8,13 +8,14 @@
 namespace {
 
 const wchar_t* const kCommands[] = {L"info", L"settings", L"live", L"zero",     L"address", L"diag",
-                                    L"test", L"firmware", L"log",  L"ports",    L"help"};
+                                    L"test", L"firmware", L"log",  L"ports",    L"scan",
+                                    L"help"};
 
 // Options followed by a value; any other word starting with "--" that is no switch is unknown.
 const wchar_t* const kValueOptions[] = {L"port",  L"baud",    L"relay", L"terminal", L"terminal-port",
                                         L"terminal-baud", L"address", L"timeout", L"lang",
                                         L"trace", L"count",   L"from",  L"common",   L"secondary",
-                                        L"resources"};
+                                        L"resources", L"addresses"};
 
 // The largest count a long holds on every build (it is 32 bits wide on Windows).
 constexpr uint32_t kMaxCount = 0x7FFFFFFF;
@@ -115,6 +116,7 @@ double DefaultTimeoutSeconds(bool relay) { return relay ? 150.0 : 15.0; }
 bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out, std::wstring& error)
 {
     CliArguments a;
+    bool addressesGiven = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::wstring& word = words[i];
         if (word.size() < 2 || word.compare(0, 2, L"--") != 0) {
@@ -159,7 +161,8 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
         if (name == L"port") {
             a.port = value;
         } else if (name == L"baud") {
-            if (!ReadUnsigned(value, a.baud) || !IsBaudRate(a.baud))
+            a.allBauds = value == L"all";
+            if (!a.allBauds && (!ReadUnsigned(value, a.baud) || !IsBaudRate(a.baud)))
                 return bad(L"the baud rate is 19200, 9600 or 4800");
         } else if (name == L"relay") {
             if (value.find(L':') == std::wstring::npos || value.back() == L':' || value.front() == L':')
@@ -187,6 +190,10 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
             if (value != L"en" && value != L"ru")
                 return bad(L"the language is en or ru");
             a.language = value;
+        } else if (name == L"addresses") {
+            if (!ParseAddressRange(value, a.addresses))
+                return bad(L"the addresses are FIRST-LAST, each 0..255");
+            addressesGiven = true;
         } else if (name == L"trace") {
             a.trace = value;
         } else if (name == L"resources") {
@@ -220,6 +227,14 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
     if (a.help) {
         out = a;
         return true;
+    }
+    if (a.command == L"scan" && (!a.relay.empty() || a.address >= 0)) {
+        error = L"scan goes through the addresses of a COM port itself: no --relay, no --address";
+        return false;
+    }
+    if (a.command != L"scan" && (a.allBauds || addressesGiven)) {
+        error = L"--baud all and --addresses belong to scan";
+        return false;
     }
     if (!CheckCommand(a, error))
         return false;

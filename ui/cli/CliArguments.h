@@ -1,6 +1,8 @@
 // The command line of kivra-cli: connection options, the command with its operands, and its switches.
 #pragma once
 
+#include "ui/cli/ScanPlan.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +14,8 @@ struct CliArguments {
     // Connection: a direct link, or the relay path; neither means the stored settings.
     std::wstring port;
     uint32_t baud = 0;  // 0: not given
+    bool allBauds = false;  // scan: --baud all
+    AddressRange addresses;  // scan: --addresses FIRST-LAST
     std::wstring relay;
     uint32_t terminal = 0;
     uint32_t terminalPort = 0;  // 0: not given (1 RS232, 2 RS485)

@@ -15,6 +15,7 @@ enum class ExitCode : int {
     FileError = 11,         // a file of the command cannot be read or written
     ConnectionLost = 12,    // the link dropped while the command was running
     Interrupted = 13,       // Ctrl+C or Ctrl+Break ended the command before it was done
+    NoSensorFound = 14,     // a scan went through every address and no sensor answered
 };
 
 inline int ToInt(ExitCode code) { return static_cast<int>(code); }

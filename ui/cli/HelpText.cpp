@@ -37,11 +37,14 @@ Commands:
   test VALUE                             send the test command with VALUE
   firmware FILE                          update the firmware from a .fw image; resumes an interrupted one
   ports                                  the COM ports as the connection dialog lists them
+  scan [--baud 19200|9600|4800|all] [--addresses FIRST-LAST] [--json]
+                                         find the sensors on a COM port: every address (255 first)
+                                         at each baud rate; model, firmware version, serial number
   help, --help                           this text
 
 Exit status: 0 done, 2 wrong command line, 3 COM port missing or busy, 4 relay server unreachable,
 5 terminal refused, 6 sensor silent, 7 unsupported sensor model, 8 invalid value (nothing sent),
 9 rejected by the sensor, 10 bad firmware file, 11 file error, 12 connection lost,
-13 interrupted (Ctrl+C; live without --count ends that way with 0).
+13 interrupted (Ctrl+C; live without --count ends that way with 0), 14 scan found no sensor.
 )";
 }

@@ -1,7 +1,7 @@
 // One line of live values per poll, as text or as a JSON object.
 #include "ui/cli/LiveLine.h"
 
-#include "ui/cli/JsonText.h"
+#include "ui/app/JsonText.h"
 
 #include <cwchar>
 

@@ -171,3 +171,48 @@ TEST(SensorLink, CutAfterFirmwareBlockSilencesTheLine) {
 }
 
 }  // namespace
+
+namespace {
+
+sim::SensorConfig Neighbour(uint8_t address, uint32_t serial, bool refuseCommon) {
+  sim::SensorConfig c;
+  c.address = address;
+  c.serial = serial;
+  c.refuseCommonAddress = refuseCommon;
+  return c;
+}
+
+// Sensors on one line: each answers its own address; answers to the common address that meet
+// go out as one collision that no checksum accepts, unless only one sensor takes that address.
+TEST(SensorLink, NeighboursAnswerTheirAddressesAndCollideOnTheCommonOne) {
+  sim::SimSensor second(Neighbour(77, 7077, false)), third(Neighbour(200, 2200, true));
+  struct Case {
+    uint8_t address;
+    bool withSecond;
+    int answeredBy;  // address of the one clean answer; -1 a collision, -2 silence
+  };
+  const Case cases[] = {{1, true, 1}, {77, true, 77}, {200, true, 200}, {5, true, -2},
+                        {255, true, -1}, {255, false, 1}};
+  for (const Case& c : cases) {
+    LinkRig rig;
+    if (c.withSecond) rig.link->AddNeighbour(second);
+    rig.link->AddNeighbour(third);
+    CRequestFrame f;
+    f.BuildReadIdentification(c.address);
+    const Bytes out = rig.Exchange(f, 1.0);
+    const std::vector<std::string> log = rig.LogLines();
+    SCOPED_TRACE(int(c.address));
+    if (c.answeredBy == -2) {
+      EXPECT_TRUE(out.empty());
+    } else if (c.answeredBy == -1) {
+      ASSERT_EQ(out.size(), 37u);
+      EXPECT_NE(SensorCrc().Compute(out.data(), out.size() - 1), out.back());
+      EXPECT_NE(log.back().find("\"kind\":\"collision\",\"addr\":255,\"answers\":2"), std::string::npos) << log.back();
+    } else {
+      ASSERT_EQ(out.size(), 37u);
+      EXPECT_EQ(Parse(out).address, c.answeredBy);
+    }
+  }
+}
+
+}  // namespace

@@ -40,6 +40,19 @@ TEST(Options, ValuesReachTheConfiguration) {
   EXPECT_DOUBLE_EQ(c.exitAfter, 1.5);
 }
 
+TEST(Options, NeighboursAddUp) {
+  sim::SimConfig c;
+  std::string error;
+  ASSERT_EQ(Parse({"--neighbour", "77,7077", "--neighbour", "200,2200,no-common"}, c, error), sim::ParseResult::kRun)
+      << error;
+  ASSERT_EQ(c.neighbours.size(), 2u);
+  EXPECT_EQ(c.neighbours[0].address, 77);
+  EXPECT_EQ(c.neighbours[0].serial, 7077u);
+  EXPECT_FALSE(c.neighbours[0].refuseCommonAddress);
+  EXPECT_EQ(c.neighbours[1].address, 200);
+  EXPECT_TRUE(c.neighbours[1].refuseCommonAddress);
+}
+
 TEST(Options, MistakesAreReported) {
   struct Case {
     std::vector<std::string> args;
@@ -50,6 +63,9 @@ TEST(Options, MistakesAreReported) {
       {{"--address", "255"}, "bad value for address"},
       {{"--corrupt", "1.5"}, "bad value for corrupt"},
       {{"--fw-ack", "0=2"}, "bad value for fw-ack"},
+      {{"--neighbour", "255,7"}, "bad value for neighbour"},
+      {{"--neighbour", "7"}, "bad value for neighbour"},
+      {{"--neighbour", "7,1,common"}, "bad value for neighbour"},
       {{"--frobnicate"}, "unknown option"},
       {{"stray"}, "unexpected argument"},
       {{"--wine-prefix", "/tmp/x"}, "needs --com"},

@@ -13,7 +13,17 @@ namespace {
 constexpr unsigned short kEnglish = 1033;
 constexpr unsigned short kRussian = 1049;
 
-const char* const kScripts[] = {"ui/resources/strings_en.rc", "ui/resources/strings_ru.rc"};
+// Each table as an English and a Russian script, and the header that names its ids: the
+// program's, and kivra-cli's own messages.
+struct Table {
+    const char* scripts[2];
+    const char* ids;
+    int atLeast;  // named ids, so that a header that stops being read is noticed
+};
+const Table kTables[] = {
+    {{"ui/resources/strings_en.rc", "ui/resources/strings_ru.rc"}, "ui/resources/resource.h", 60},
+    {{"ui/resources/cli_en.rc", "ui/resources/cli_ru.rc"}, "ui/resources/cli_ids.h", 10},
+};
 const unsigned short kScriptLanguage[] = {kEnglish, kRussian};
 
 struct Expected {
@@ -68,22 +78,24 @@ TEST(ProgramStrings, LibraryErrorIdsStayUndefined) {
 }
 
 TEST(ProgramStrings, EveryNamedIdHasTextInBothLanguages) {
-    rcstrings::RcStringReader header;
-    ASSERT_TRUE(header.ReadFile(SourcePath("ui/resources/resource.h"))) << header.Error();
-    int named = 0;
-    for (const auto& [name, body] : header.Defines()) {
-        if (name.rfind("IDS_", 0) != 0) continue;
-        long id = 0;
-        ASSERT_TRUE(header.ValueOf(name, id)) << name;
-        ++named;
-        for (const unsigned short langId : {kEnglish, kRussian}) {
-            const std::wstring text = ProgramString(langId, static_cast<unsigned>(id));
-            EXPECT_FALSE(text.empty()) << name << " in " << langId;
-            // Resource texts are loaded into buffers of 256 characters.
-            EXPECT_LT(text.size(), 256u) << name << " in " << langId;
+    for (const Table& table : kTables) {
+        rcstrings::RcStringReader header;
+        ASSERT_TRUE(header.ReadFile(SourcePath(table.ids))) << header.Error();
+        int named = 0;
+        for (const auto& [name, body] : header.Defines()) {
+            if (name.rfind("IDS_", 0) != 0) continue;
+            long id = 0;
+            ASSERT_TRUE(header.ValueOf(name, id)) << name;
+            ++named;
+            for (const unsigned short langId : {kEnglish, kRussian}) {
+                const std::wstring text = ProgramString(langId, static_cast<unsigned>(id));
+                EXPECT_FALSE(text.empty()) << name << " in " << langId;
+                // Resource texts are loaded into buffers of 256 characters.
+                EXPECT_LT(text.size(), 256u) << name << " in " << langId;
+            }
         }
+        EXPECT_GT(named, table.atLeast) << table.ids;
     }
-    EXPECT_GT(named, 60);
 }
 
 // The printf conversions of a text in order ("%%" is none), as the formatting will see them.
@@ -106,21 +118,23 @@ std::wstring Conversions(const std::wstring& text) {
 }
 
 TEST(ProgramStrings, ScriptsMatchTheBuildAndEachOther) {
-    std::set<unsigned> idsOf[2];
-    std::map<unsigned, std::wstring> conversionsOf[2];
-    for (int i = 0; i < 2; ++i) {
-        rcstrings::RcStringReader reader;
-        ASSERT_TRUE(reader.ReadFile(SourcePath(kScripts[i]))) << reader.Error();
-        for (const auto& s : reader.Strings()) {
-            EXPECT_EQ(s.langId, kScriptLanguage[i]) << s.origin;
-            EXPECT_EQ(ProgramString(s.langId, s.id), s.text) << s.origin;
-            idsOf[i].insert(s.id);
-            conversionsOf[i][s.id] = Conversions(s.text);
+    for (const Table& table : kTables) {
+        std::set<unsigned> idsOf[2];
+        std::map<unsigned, std::wstring> conversionsOf[2];
+        for (int i = 0; i < 2; ++i) {
+            rcstrings::RcStringReader reader;
+            ASSERT_TRUE(reader.ReadFile(SourcePath(table.scripts[i]))) << reader.Error();
+            for (const auto& s : reader.Strings()) {
+                EXPECT_EQ(s.langId, kScriptLanguage[i]) << s.origin;
+                EXPECT_EQ(ProgramString(s.langId, s.id), s.text) << s.origin;
+                idsOf[i].insert(s.id);
+                conversionsOf[i][s.id] = Conversions(s.text);
+            }
         }
+        EXPECT_EQ(idsOf[0], idsOf[1]) << table.scripts[0];
+        for (const unsigned id : idsOf[0])
+            EXPECT_EQ(conversionsOf[0][id], conversionsOf[1][id]) << "format arguments of " << id;
     }
-    EXPECT_EQ(idsOf[0], idsOf[1]);
-    for (const unsigned id : idsOf[0])
-        EXPECT_EQ(conversionsOf[0][id], conversionsOf[1][id]) << "format arguments of " << id;
 }
 
 }  // namespace

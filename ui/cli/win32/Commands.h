@@ -19,4 +19,6 @@ ExitCode RunTest(const CliArguments& arguments, CSensorLink& link);
 ExitCode RunFirmware(const CliArguments& arguments, CSensorLink& link);
 // No link: the port list.
 ExitCode RunPorts(CConsoleOutput& output);
+// Its own link: every address of a COM port, at one baud rate or at each.
+ExitCode RunScan(const CliArguments& arguments, CConsoleOutput& output);
 

@@ -1,7 +1,7 @@
 // Text output of kivra-cli: wide text on a console, UTF-8 into pipes and files.
 #include "ui/cli/win32/ConsoleOutput.h"
 
-#include "ui/cli/Utf8.h"
+#include "ui/app/Utf8.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 #include "ui/cli/win32/Commands.h"
 
 #include "protocol/KivraProcessor.h"
-#include "ui/cli/JsonText.h"
+#include "ui/app/JsonText.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
 

@@ -8,7 +8,7 @@
 #include "ui/cli/PollCounter.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
-#include "ui/cli/win32/TextFile.h"
+#include "ui/app/win32/TextFile.h"
 
 namespace {
 

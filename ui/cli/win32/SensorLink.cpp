@@ -9,7 +9,7 @@
 #include "ui/app/ConnectionSettings.h"
 #include "ui/app/win32/SystemComPorts.h"
 #include "ui/cli/MessageLine.h"
-#include "ui/cli/Utf8.h"
+#include "ui/app/Utf8.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/Interruption.h"
 #include "ui/resources/resource.h"

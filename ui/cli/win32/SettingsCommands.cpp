@@ -2,11 +2,12 @@
 #include "ui/cli/win32/Commands.h"
 
 #include "protocol/KivraProcessor.h"
-#include "ui/cli/SettingsDocument.h"
+#include "ui/app/SettingsDocument.h"
+#include "ui/app/SettingsProfile.h"
+#include "ui/app/win32/TextFile.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
 #include "ui/cli/win32/SettingsWrite.h"
-#include "ui/cli/win32/TextFile.h"
 
 namespace {
 
@@ -27,9 +28,9 @@ ExitCode Import(CSensorLink& link, const std::wstring& path, const SettingsImpor
     std::wstring text;
     if (!ReadTextFile(path, text))
         return link.Fail(ExitCode::FileError, L"cannot read " + path);
-    SettingsTexts edited = link.Session().Records().settingsTexts;
+    SettingsTexts edited;
     std::vector<std::wstring> errors;
-    if (!ApplySettingsDocument(text, filter, edited, errors))
+    if (!ImportSettingsProfile(text, filter, link.Session().Records(), edited, errors))
         return ReportEdits(link, errors);
     return WriteSettingsTexts(link, edited);
 }
@@ -49,7 +50,7 @@ ExitCode RunSettings(const CliArguments& arguments, CSensorLink& link)
         return ExitCode::Ok;
     }
     if (action == L"export") {
-        if (!WriteTextFile(arguments.operands[1], SettingsJson(held, OriginOf(session), true) + L"\n"))
+        if (!WriteTextFile(arguments.operands[1], SettingsProfileText(session.Records())))
             return link.Fail(ExitCode::FileError, L"cannot write " + arguments.operands[1]);
         link.Output().Out(L"settings written to " + arguments.operands[1]);
         return ExitCode::Ok;

@@ -2,7 +2,7 @@
 #include "ui/cli/win32/SettingsWrite.h"
 
 #include "protocol/KivraProcessor.h"
-#include "ui/cli/SettingsKeys.h"
+#include "ui/app/SettingsKeys.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
 

@@ -47,6 +47,8 @@ int wmain(int argc, wchar_t** argv)
         return ToInt(RunPorts(output));
 
     CatchInterruption();
+    if (arguments.command == L"scan")
+        return ToInt(RunScan(arguments, output));
     CSensorLink link(arguments, output);
     if (arguments.command == L"firmware")
         return ToInt(RunFirmware(arguments, link));

@@ -1,5 +1,5 @@
 // The stable names under which the settings texts are printed, set, exported and imported.
-#include "ui/cli/SettingsKeys.h"
+#include "ui/app/SettingsKeys.h"
 
 #include "protocol/PlainNumber.h"
 

@@ -1,5 +1,5 @@
 // Settings keys: reading and setting values by name, and saying which value cannot be written.
-#include "ui/cli/SettingsKeys.h"
+#include "ui/app/SettingsKeys.h"
 
 #include "tests/protocol/SettingsFixture.h"
 

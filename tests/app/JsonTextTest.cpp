@@ -1,5 +1,5 @@
 // JSON writing and flat-object reading.
-#include "ui/cli/JsonText.h"
+#include "ui/app/JsonText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // UTF-8 to and from wide text, for 16-bit (Windows) and 32-bit (host) wchar_t alike.
-#include "ui/cli/Utf8.h"
+#include "ui/app/Utf8.h"
 
 #include <cstdint>
 

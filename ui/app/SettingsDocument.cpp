@@ -1,8 +1,8 @@
 // Settings texts as printed lines, as KEY=VALUE edits and as JSON documents (backups and imports).
-#include "ui/cli/SettingsDocument.h"
+#include "ui/app/SettingsDocument.h"
 
-#include "ui/cli/JsonText.h"
-#include "ui/cli/SettingsKeys.h"
+#include "ui/app/JsonText.h"
+#include "ui/app/SettingsKeys.h"
 
 #include <sstream>
 

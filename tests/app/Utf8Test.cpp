@@ -1,5 +1,5 @@
 // UTF-8 conversion on either width of wchar_t.
-#include "ui/cli/Utf8.h"
+#include "ui/app/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-// Whole text files for the settings documents (written as UTF-8, read also as UTF-16) and the data-log copy.
-#include "ui/cli/win32/TextFile.h"
+// Whole files for the settings documents (written as UTF-8, read also as UTF-16) and kivra-cli's data-log copy.
+#include "ui/app/win32/TextFile.h"
 
-#include "ui/cli/Utf8.h"
+#include "ui/app/Utf8.h"
 
 #include <windows.h>
 

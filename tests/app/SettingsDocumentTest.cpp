@@ -1,8 +1,8 @@
 // Settings as lines, KEY=VALUE edits and JSON documents: backups that restore what they saved.
-#include "ui/cli/SettingsDocument.h"
+#include "ui/app/SettingsDocument.h"
 
 #include "tests/protocol/SettingsFixture.h"
-#include "ui/cli/SettingsKeys.h"
+#include "ui/app/SettingsKeys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-// Whole text files for the settings documents (written as UTF-8, read also as UTF-16) and the data-log copy.
+// Whole files for the settings documents (written as UTF-8, read also as UTF-16) and kivra-cli's data-log copy.
 #pragma once
 
 #include <cstdint>

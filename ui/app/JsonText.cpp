@@ -1,5 +1,5 @@
 // JSON for the settings files and the machine-readable output: a writer, and a reader of flat objects.
-#include "ui/cli/JsonText.h"
+#include "ui/app/JsonText.h"
 
 #include <cwchar>
 #include <cwctype>
