@@ -33,6 +33,7 @@ void CConnectionManagerBase::SetNotifyTarget(TWindowHandle window, unsigned time
 {
     m_notifyWindow = window;
     m_timerId = timerId;
+    m_armedDeadline = kNoDeadline;
     m_channelMessage = channelMessage;
     m_updateMessage = updateMessage;
 }
@@ -114,7 +115,7 @@ void CConnectionManagerBase::OnWindowMessage(unsigned message, std::uintptr_t wP
         NoteChannelFailure(wasOpen);
         SetConnectionState(ConnectionState::None);
     } else
-        RearmTimer();
+        RearmTimer(!channelEvent);
 }
 
 void CConnectionManagerBase::BeginNotifyBatch()
@@ -320,13 +321,19 @@ int CConnectionManagerBase::RunRelayLines()
     return 1;
 }
 
-void CConnectionManagerBase::RearmTimer()
+void CConnectionManagerBase::RearmTimer(bool ticked)
 {
-    KillWindowTimer(m_notifyWindow, m_timerId);
     int64_t deadline = kNoDeadline;
     GetNextDeadline(deadline);
     const int64_t now = NowMilliseconds();
     // A deadline of "never" minus now cannot overflow: now is positive.
     const int64_t delay = std::clamp(deadline - now, kShortestTimerMs, kLongestTimerMs);
+    const bool exact = delay == deadline - now;
+    // Every timer call is a round trip to the window system, and most channel events (a read,
+    // a write done) leave the deadline where it was; a timer that has ticked repeats with its
+    // old period, so it is always set again. Setting it replaces the one of the same id.
+    if (!ticked && exact && deadline == m_armedDeadline)
+        return;
     SetWindowTimer(m_notifyWindow, m_timerId, static_cast<unsigned>(delay));
+    m_armedDeadline = exact ? deadline : kNoDeadline;
 }

@@ -115,10 +115,13 @@ private:
     // Keeps the channel's reason before a failure drops it.
     void NoteChannelFailure(bool wasOpen);
     int RunRelayLines();
-    void RearmTimer();
+    // Sets the timer for the earliest deadline; after an event (not a tick) only when that moved.
+    void RearmTimer(bool ticked);
 
     TWindowHandle m_notifyWindow = nullptr;
     unsigned m_timerId = 0;
+    // The deadline the timer is set to fire at; kNoDeadline when it was set to a clamped delay.
+    int64_t m_armedDeadline = kNoDeadline;
     unsigned m_channelMessage = 0;
     unsigned m_updateMessage = 0;
     int m_notifyDepth = 0;

@@ -12,4 +12,3 @@ constexpr unsigned kTimerMessage = 0x113;
 
 bool PostWindowMessage(TWindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
 void SetWindowTimer(TWindowHandle window, std::uintptr_t id, unsigned milliseconds);
-void KillWindowTimer(TWindowHandle window, std::uintptr_t id);

@@ -10,7 +10,6 @@ class TNativeWindow
 public:
     virtual bool OnPost(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
     virtual void OnSetTimer(std::uintptr_t id, unsigned milliseconds) = 0;
-    virtual void OnKillTimer(std::uintptr_t id) = 0;
 
 protected:
     ~TNativeWindow() = default;

@@ -21,9 +21,3 @@ void SetWindowTimer(TWindowHandle window, std::uintptr_t id, unsigned millisecon
     if (window != nullptr)
         Receiver(window)->OnSetTimer(id, milliseconds);
 }
-
-void KillWindowTimer(TWindowHandle window, std::uintptr_t id)
-{
-    if (window != nullptr)
-        Receiver(window)->OnKillTimer(id);
-}

@@ -13,7 +13,9 @@
 
 CCommConnection::CCommConnection()
     : CConnectionWrapper(kSerial),
-      TThread(nullptr, INFINITE, true),
+      // The worker owns no window and is sent no messages: its waits need not look at a queue,
+      // which under Wine costs a round trip to the server on every wait.
+      TThread(nullptr, INFINITE, false),
       m_startRead(new (std::nothrow) TEvent(this, kStartRead)),
       m_startWrite(new (std::nothrow) TEvent(this, kStartWrite)),
       m_readDone(new (std::nothrow) TEvent(this, kReadDone)),

@@ -12,8 +12,3 @@ void SetWindowTimer(TWindowHandle window, std::uintptr_t id, unsigned millisecon
 {
     SetTimer(static_cast<HWND>(window), id, milliseconds, nullptr);
 }
-
-void KillWindowTimer(TWindowHandle window, std::uintptr_t id)
-{
-    KillTimer(static_cast<HWND>(window), id);
-}

@@ -60,6 +60,29 @@ TEST(MainButtonStates, FollowTheThreeConditionsAndThePort)
     }
 }
 
+TEST(MainButtonStates, SettingsProfilesNeedTheSensorsSettings)
+{
+    struct Case { bool active, ready, held, profiles; };
+    const Case cases[] = {
+        {false, false, false, false},
+        {true, false, false, false},
+        // Identified, settings not read yet.
+        {true, true, false, false},
+        {true, true, true, true},
+        // The sensor stopped answering: its settings are still held but no longer usable.
+        {true, false, true, false},
+        {false, false, true, false},
+    };
+    for (const Case& c : cases) {
+        MainWindowConditions conditions;
+        conditions.connectionActive = c.active;
+        conditions.sessionReady = c.ready;
+        conditions.settingsHeld = c.held;
+        EXPECT_EQ(MainButtonStatesFor(conditions).settingsProfiles, c.profiles)
+            << c.active << c.ready << c.held;
+    }
+}
+
 TEST(UpdatePassPlan, EachBitRunsItsRefreshes)
 {
     struct Case { uint32_t bits; bool address, buttons, statusLine, live; };
@@ -123,6 +146,26 @@ TEST(MainWindowTexts, ConnectionParametersCaptionAndFailureInBothLanguages)
         // The system's reason follows on a line of its own.
         const std::wstring reason = L"The system cannot find the file specified.";
         EXPECT_EQ(ConnectFailedMessage(L"COM7", reason), bare + L"\r\n" + reason) << c.language;
+    }
+    SetResourceLanguage(kLangEnglish);
+}
+
+TEST(MainWindowTexts, SettingsProfileMessagesNameTheFileThenEachReasonOnItsLine)
+{
+    struct Case { unsigned short language; unsigned id; const wchar_t* first; };
+    const Case cases[] = {
+        {kLangEnglish, IDS_SETTINGS_NOT_IMPORTED, L"The settings from C:\\a.json were not imported, nothing was changed:"},
+        {kLangRussian, IDS_SETTINGS_NOT_IMPORTED, L"Настройки из файла C:\\a.json не загружены, ничего не изменено:"},
+        {kLangEnglish, IDS_SETTINGS_NOT_READ, L"The settings file C:\\a.json could not be read."},
+        {kLangRussian, IDS_SETTINGS_NOT_SAVED, L"Не удалось сохранить настройки в файл C:\\a.json."},
+    };
+    for (const Case& c : cases) {
+        SetResourceLanguage(c.language);
+        EXPECT_EQ(SettingsProfileMessage(c.id, L"C:\\a.json", {}), c.first) << c.id;
+        // An empty reason (the system gave none) leaves no empty line.
+        EXPECT_EQ(SettingsProfileMessage(c.id, L"C:\\a.json", {L"angle_threshold = \"95\": why", L"", L"second"}),
+                  std::wstring(c.first) + L"\r\nangle_threshold = \"95\": why\r\nsecond")
+            << c.id;
     }
     SetResourceLanguage(kLangEnglish);
 }

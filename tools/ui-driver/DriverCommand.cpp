@@ -17,7 +17,13 @@ enum EArgs {
     ButtonArg,       // a message-box button
     Milliseconds,    // a duration
     Percent,         // a size in percent
+    MenuCommand,     // a command id of a window's system menu
 };
+
+// Ids a program may give its own system menu items: WM_SYSCOMMAND keeps the low four bits for
+// the system, whose own commands start at 0xF000.
+constexpr long kSystemCommandsStart = 0xF000;
+constexpr long kSystemCommandBits = 0xF;
 
 struct SVerbInfo
 {
@@ -37,6 +43,7 @@ const SVerbInfo verbs[] = {
     {"message-box", EVerb::MessageDialog, Pattern, true, false, "message-box [CAPTION-PATTERN]"},
     {"answer", EVerb::Answer, ButtonArg, false, false, "answer OK|Cancel|Yes|No|Abort|Retry|Ignore|Close|ID"},
     {"file-dialog", EVerb::FileDialog, Pattern, false, true, "file-dialog PATH [MS]"},
+    {"system-command", EVerb::SystemCommand, MenuCommand, false, false, "system-command ID"},
     {"click", EVerb::Click, ControlArg, false, false, "click ID"},
     {"key", EVerb::Key, ChordArg, false, false, "key [ctrl+][alt+][shift+]KEY"},
     {"hold", EVerb::Hold, ChordArg, false, false, "hold ctrl|alt|shift[+...]"},
@@ -130,6 +137,14 @@ void ReadArgs(const SVerbInfo& info, const std::vector<std::string>& args, CDriv
         if (command.number < 0)
             throw CScriptError(std::string(info.usage) + ": \"" + args[0] + "\" is no percentage (50..400)");
         break;
+    case MenuCommand: {
+        const long id = ParseNumberWord(args[0], 1, kSystemCommandsStart - 1);
+        if (id < 0 || (id & kSystemCommandBits) != 0)
+            throw CScriptError(std::string(info.usage) + ": \"" + args[0] +
+                               "\" is no program's system menu command (16..61424, a multiple of 16)");
+        command.number = static_cast<int>(id);
+        break;
+    }
     case NoArgs:
     case Pattern:
         break;

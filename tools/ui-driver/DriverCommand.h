@@ -12,7 +12,7 @@
 
 enum class EVerb {
     // the current window
-    WaitWindow, WaitClosed, Close, Zoom, MessageDialog, Answer, FileDialog,
+    WaitWindow, WaitClosed, Close, Zoom, MessageDialog, Answer, FileDialog, SystemCommand,
     // input
     Click, Key, Hold, Release, SetText, Type, Focus, Select, TabSelect,
     // the script itself
@@ -30,7 +30,7 @@ struct CDriverCommand
     CControlName control;
     CKeyChord chord;
     CItemChoice item;
-    int number = 0;      // Sleep and Timeout milliseconds; Answer button id; Zoom percent
+    int number = 0;      // Sleep and Timeout milliseconds; Answer button id; Zoom percent; system menu command
     int timeoutMs = -1;  // an explicit wait limit; -1: the script's current timeout
     EVerb query = EVerb::Text; // Expect
     CExpectation expectation;  // Expect

@@ -10,5 +10,7 @@ MainButtonStates MainButtonStatesFor(const MainWindowConditions& c)
     s.connectionEditable = !c.connectionActive;
     s.sessionCommands = c.sessionReady;
     s.writeSettings = c.settingsWritable;
+    // Settings left from a sensor that is gone are no profile to save, nor anything to import over.
+    s.settingsProfiles = c.sessionReady && c.settingsHeld;
     return s;
 }

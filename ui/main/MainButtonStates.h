@@ -8,6 +8,7 @@ struct MainWindowConditions
     bool sessionReady = false;      // the session talks to a supported sensor
     bool settingsWritable = false;  // the edited settings are modified or were rejected
     bool portValid = false;         // the stored COM port is present and its baud rate is offered
+    bool settingsHeld = false;      // the session has received the sensor's settings
 };
 
 struct MainButtonStates
@@ -21,6 +22,8 @@ struct MainButtonStates
     // Read settings, network setup, zero setup, firmware update.
     bool sessionCommands = false;
     bool writeSettings = false;
+    // "Export settings..." and "Import settings..." of the system menu.
+    bool settingsProfiles = false;
 };
 
 MainButtonStates MainButtonStatesFor(const MainWindowConditions& conditions);

@@ -39,3 +39,15 @@ std::wstring ConnectFailedMessage(const std::wstring& port, const std::wstring& 
         message += L"\r\n" + reason;
     return message;
 }
+
+std::wstring SettingsProfileMessage(unsigned stringId, const std::wstring& path,
+                                    const std::vector<std::wstring>& details)
+{
+    TString text;
+    text.LoadResource(stringId, nullptr, path.c_str());
+    std::wstring message = text.Get();
+    for (const std::wstring& detail : details)
+        if (!detail.empty())
+            message += L"\r\n" + detail;
+    return message;
+}

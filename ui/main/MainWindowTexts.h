@@ -22,3 +22,9 @@ std::vector<std::wstring> AddressComboItems();
 // A COM port that would not open: the product's words naming the port, then the system's own
 // reason on a line of its own when there is one.
 std::wstring ConnectFailedMessage(const std::wstring& port, const std::wstring& reason);
+
+// A settings profile that could not be saved, read or imported: the product's words naming the
+// file, then each of details (the system's reason, or every wrong value with why) on a line of
+// its own.
+std::wstring SettingsProfileMessage(unsigned stringId, const std::wstring& path,
+                                    const std::vector<std::wstring>& details);

@@ -40,3 +40,8 @@
 #define IDC_OUTPUT2_STATE                1266
 #define IDC_OUTPUT2_INFO                 1268
 #define IDC_OUTPUT1_INFO                 1269
+
+// Commands the main window adds to its system menu (WM_SYSCOMMAND keeps the low four bits for
+// the system, and ids from 0xF000 on are the system's own).
+#define IDM_EXPORT_SETTINGS              0x0110
+#define IDM_IMPORT_SETTINGS              0x0120

@@ -112,3 +112,12 @@
 #define IDS_ASK_ZERO_SETUP               101
 #define IDS_ASK_FAST_POLLING             102
 #define IDS_ASK_EXIT                     197
+
+// Settings profiles: the main window's system menu items, the file dialogs' filter name and the
+// messages ("%s" the file; the system's reason, or the wrong values one a line, follow).
+#define IDS_MENU_EXPORT_SETTINGS         902
+#define IDS_MENU_IMPORT_SETTINGS         903
+#define IDS_SETTINGS_FILTER              904
+#define IDS_SETTINGS_NOT_SAVED           905
+#define IDS_SETTINGS_NOT_READ            906
+#define IDS_SETTINGS_NOT_IMPORTED        907

@@ -18,7 +18,6 @@ class CTimerWindow : public TNativeWindow
 public:
     bool OnPost(unsigned, std::uintptr_t, std::intptr_t) override { return true; }
     void OnSetTimer(std::uintptr_t id, unsigned milliseconds) override { armed.push_back({id, milliseconds}); }
-    void OnKillTimer(std::uintptr_t) override {}
 
     struct Arm {
         std::uintptr_t id;

@@ -188,6 +188,30 @@ TEST_F(ConnectionManager, TimerIsArmedForTheEarliestDeadlineWithinItsLimits)
     EXPECT_TRUE(rig.window.foreignTimerIds.empty());
 }
 
+TEST_F(ConnectionManager, TimerIsSetAgainOnlyWhenItsDeadlineMovesOrItTicked)
+{
+    auto& manager = rig.manager();
+    ASSERT_EQ(manager.Open(), 1);
+    manager.StartSessionTimer(500);
+    rig.Event(0x99);
+    const unsigned sets = rig.window.timerSets;
+    rig.Advance(100);
+    rig.Event(0x99); // the deadline stands: the armed timer still fires on it
+    EXPECT_EQ(rig.window.timerSets, sets);
+    EXPECT_EQ(rig.window.timerMs, 500u);
+    manager.StartSessionTimer(300);
+    rig.Event(0x99);
+    EXPECT_EQ(rig.window.timerSets, sets + 1);
+    EXPECT_EQ(rig.window.timerMs, 300u);
+    rig.Advance(300);
+    rig.Tick(); // a ticked timer repeats with its old period
+    EXPECT_EQ(rig.window.timerSets, sets + 2);
+    rig.Event(0x99); // nothing pending: the longest timer, set at every event
+    rig.Event(0x99);
+    EXPECT_EQ(rig.window.timerSets, sets + 4);
+    EXPECT_EQ(rig.window.timerMs, 10000u);
+}
+
 TEST_F(ConnectionManager, TimerTicksReachTheSessionOnlyWhenItsTimeHasCome)
 {
     ASSERT_EQ(rig.manager().Open(), 1);

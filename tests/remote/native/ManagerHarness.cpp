@@ -27,13 +27,6 @@ void CFakeWindow::OnSetTimer(std::uintptr_t id, unsigned milliseconds)
     ++timerSets;
 }
 
-void CFakeWindow::OnKillTimer(std::uintptr_t id)
-{
-    if (id != kTimerId)
-        foreignTimerIds.push_back(id);
-    timerArmed = false;
-}
-
 std::vector<uint32_t> CFakeWindow::TakePosts()
 {
     std::vector<uint32_t> taken;

@@ -34,7 +34,6 @@ class CFakeWindow : public TNativeWindow
 public:
     bool OnPost(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
     void OnSetTimer(std::uintptr_t id, unsigned milliseconds) override;
-    void OnKillTimer(std::uintptr_t id) override;
 
     // Bits of every "Updt notify" posted since the last call, one entry per post.
     std::vector<uint32_t> TakePosts();

@@ -109,6 +109,7 @@ TEST(DriverCommand, ReadsEachArgumentKind)
 
     EXPECT_EQ(Parse("sleep 250").number, 250);
     EXPECT_EQ(Parse("zoom 150").number, 150);
+    EXPECT_EQ(Parse("system-command 272").number, 272);
     EXPECT_EQ(Parse("file-dialog 'Z:\\a b\\c.fw' 9000").args, std::vector<std::string>{"Z:\\a b\\c.fw"});
 }
 
@@ -172,6 +173,11 @@ TEST(DriverCommand, RefusesWhatItCannotDo)
         {"expect focused 105 = 1", "write it as: expect focused"},
         {"expect text 1003 = x later", "is no number of milliseconds"},
         {"message-box a b", "write it as: message-box [CAPTION-PATTERN]"},
+        {"system-command", "write it as: system-command ID"},
+        {"system-command 273", "is no program's system menu command"},
+        {"system-command 61440", "is no program's system menu command"},
+        {"system-command 0", "is no program's system menu command"},
+        {"system-command 0x110", "is no program's system menu command"},
     };
     for (const auto& c : cases) {
         try {
@@ -195,7 +201,7 @@ TEST(DriverCommand, UsageListsOnlyKnownCommands)
             EXPECT_EQ(std::string(e.what()).find("unknown command"), std::string::npos) << verb;
         }
     }
-    EXPECT_EQ(lines, 31u);
+    EXPECT_EQ(lines, 32u);
 }
 
 } // namespace

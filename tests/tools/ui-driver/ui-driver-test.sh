@@ -101,6 +101,11 @@ step open 'click 103' || finish
 check file-dialog "file-dialog '$image' 30000"
 check file-dialog-seen "expect text 104 = '$image'"
 
+# --- an item of the system menu opening the "Save As" dialog; a name without extension gets one
+step save-as 'system-command 272' || finish
+check file-dialog-save "file-dialog 'Z:${WORK//\//\\}\\saved' 30000"
+check file-dialog-save-seen "expect text 104 = 'saved Z:${WORK//\//\\}\\saved.json'"
+
 # --- what the driver reports as failures (each must fail, with its reason)
 ui 'click 116'
 expect_shell refuses-disabled "click on a disabled button: $UI_RESULT" \

@@ -211,6 +211,14 @@ std::string CWin32Driver::Act(const CDriverCommand& command, int timeoutMs)
         return Answer(command.number, timeoutMs);
     case EVerb::FileDialog:
         return FileDialog(command.args[0], timeoutMs);
+    case EVerb::SystemCommand:
+        // What the window gets when a person picks the item from its system menu; posted, as
+        // the item may open a modal dialog. Whether the item is grey is not looked at: the
+        // program must refuse a command it cannot carry out.
+        if (!IsWindowEnabled(Current()))
+            throw CDriverFailure(Describe(Current()) + " is disabled: a modal window of it is open");
+        PostToWindow(Current(), WM_SYSCOMMAND, static_cast<WPARAM>(command.number), 0);
+        return std::string();
     case EVerb::Click: {
         // Posted: a click that opens a modal dialog returns only when that dialog has closed.
         PostToWindow(UsableControl(command), BM_CLICK, 0, 0);

@@ -8,19 +8,30 @@
 namespace {
 
 std::atomic<bool> g_interrupted{false};
+HANDLE g_event = nullptr;
 
-// Runs on a thread of its own; the message loop looks at the flag between its waits. Ending
-// there lets the link close and the rows of a data log reach their file. A second press is
-// left to the default handling, which ends the process at once, should the first not be heard.
+// Runs on a thread of its own. The message loop sleeps until a message comes, its time-out is
+// up or this event is signalled, and then reads the flag: ending there lets the link close and
+// the rows of a data log reach their file. A second press is left to the default handling,
+// which ends the process at once, should the first not be heard.
 BOOL WINAPI OnControl(DWORD event)
 {
     if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT)
         return FALSE;
-    return g_interrupted.exchange(true) ? FALSE : TRUE;
+    if (g_interrupted.exchange(true))
+        return FALSE;
+    SetEvent(g_event);
+    return TRUE;
 }
 
 }  // namespace
 
-void CatchInterruption() { SetConsoleCtrlHandler(&OnControl, TRUE); }
+void CatchInterruption()
+{
+    g_event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    SetConsoleCtrlHandler(&OnControl, TRUE);
+}
 
 bool Interrupted() { return g_interrupted; }
+
+void* InterruptionEvent() { return g_event; }

@@ -45,13 +45,15 @@ void CMessageWindow::Attach(CConnectionManagerBase& manager, std::function<void(
     m_router.Attach(manager, m_window, std::move(onUpdate), std::move(afterEvent));
 }
 
-bool CMessageWindow::PumpOnce(unsigned waitMs)
+bool CMessageWindow::PumpOnce(unsigned waitMs, void* wake)
 {
+    // Every look into the queue is a round trip to the window system under Wine: the wait
+    // returns at once when messages are queued, and the queue is then emptied in one go.
+    HANDLE handles[1] = {static_cast<HANDLE>(wake)};
+    const DWORD count = wake ? 1 : 0;
+    if (MsgWaitForMultipleObjectsEx(count, handles, waitMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE) != WAIT_OBJECT_0 + count)
+        return false;
     MSG message;
-    if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, waitMs, QS_ALLINPUT) == WAIT_TIMEOUT)
-            return false;
-    }
     bool any = false;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         DispatchMessageW(&message);

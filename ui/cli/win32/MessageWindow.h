@@ -23,8 +23,9 @@ public:
                 std::function<void()> afterEvent = nullptr);
     void Detach() { m_router.Detach(); }
 
-    // Handles the messages that are waiting, or waits for one up to waitMs; false when none came.
-    bool PumpOnce(unsigned waitMs);
+    // Handles the messages that are waiting, or sleeps until one comes, waitMs are up or the
+    // event wake (when not null) is signalled; false when no message was handled.
+    bool PumpOnce(unsigned waitMs, void* wake);
 
     // A message the window procedure got; false for those it leaves to the default handling.
     bool Deliver(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)

@@ -16,9 +16,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace {
 
-constexpr unsigned kPumpSliceMs = 100;
 
 // A file the run writes; null when none is asked for or it cannot be opened.
 HANDLE CreateOutputFile(const std::wstring& path, DWORD disposition)
@@ -184,9 +185,13 @@ ExitCode CSensorLink::WaitFor(const std::function<bool()>& done)
             return ExitCode::Ok;
         if (Interrupted())
             return Fail(ExitCode::Interrupted, L"interrupted");
-        if (NowMilliseconds() >= deadline)
+        const int64_t now = NowMilliseconds();
+        if (now >= deadline)
             return Report(m_watch.TimedOut(Snapshot(0)));
-        if (m_window.PumpOnce(kPumpSliceMs) && SensorAnswering())
+        // Asleep until the manager posts or its timer fires, Ctrl+C or the silence time-out: a
+        // poll then costs the process only the messages it brings.
+        if (m_window.PumpOnce(static_cast<unsigned>(std::max<int64_t>(deadline - now, 0)), InterruptionEvent()) &&
+            SensorAnswering())
             deadline = NowMilliseconds() + m_timeoutMs;
     }
 }

@@ -8,18 +8,21 @@
 #include "protocol/FirmwareFile.h"
 #include "protocol/FirmwareMessages.h"
 #include "protocol/KivraProcessor.h"
+#include "protocol/SessionOwner.h"
 #include "remote/ChangeBits.h"
+#include "remote/ConnectionTexts.h"
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/ProcessClock.h"
 #include "runtime/ResourceText.h"
 #include "ui/app/ConnectionSettings.h"
+#include "ui/app/SettingsProfile.h"
 #include "ui/app/win32/ManagerMessages.h"
 #include "ui/app/win32/SystemComPorts.h"
+#include "ui/app/win32/TextFile.h"
 #include "ui/dialogs/win32/CIpDlg.h"
 #include "ui/dialogs/win32/CNetAddrDlg.h"
 #include "ui/dialogs/win32/CSerialDlg.h"
 #include "ui/main/GaugeDegrees.h"
-#include "ui/main/MainButtonStates.h"
 #include "ui/main/MainKeys.h"
 #include "ui/main/MainWindowTexts.h"
 #include "ui/main/UpdatePassPlan.h"
@@ -29,6 +32,7 @@
 #include "ui/window/LayoutTable.h"
 #include "ui/window/win32/CComboBox.h"
 #include "ui/window/win32/CDataExchange.h"
+#include "ui/window/win32/FileDialog.h"
 
 namespace {
 
@@ -51,6 +55,19 @@ constexpr UINT kDeliverPromptsMessage = WM_APP + 1;
 constexpr int kOutputTooltipWidth = 500;
 constexpr int kOutputTooltipAutoPopMs = 32767;
 constexpr int kFileNameChars = 260;
+
+// The folder of the program itself: its file dialogs open there, where its data logs go too.
+std::wstring ProgramFolder()
+{
+    wchar_t folder[kFileNameChars] = {};
+    std::uint32_t folderSize = kFileNameChars;
+    return GetModuleDirectory(&folderSize, folder) ? std::wstring(folder) : std::wstring();
+}
+
+FileKind SettingsProfileKind()
+{
+    return {LoadResourceText(IDS_SETTINGS_FILTER), L"*.json", L"json"};
+}
 
 bool IsOutputIndicator(int id)
 {
@@ -127,6 +144,7 @@ bool CKivraDlg::OnInitDialog()
     SelectSessionAddress();
     Session().SetLinkKind(LinkDirect);
     m_firmwareProgress.SetRange(0, 100);
+    AddProfileMenuItems();
 
     RefreshButtons();
     RefreshMagnets();
@@ -192,7 +210,7 @@ void CKivraDlg::ShowOutputOneMode()
     ShowItem(m_hWnd, IDC_OUTPUT2_INFO, !frequency);
 }
 
-void CKivraDlg::RefreshButtons()
+MainButtonStates CKivraDlg::ButtonStates() const
 {
     const std::wstring& port = m_manager.GetComPort();
     const std::uint32_t baud = m_manager.GetBaudRate();
@@ -200,9 +218,15 @@ void CKivraDlg::RefreshButtons()
     conditions.connectionActive = IsConnectionActive();
     conditions.sessionReady = Session().IsReady();
     conditions.settingsWritable = Session().IsSettingsWritable();
-    m_connectionParameters = ConnectionParametersText(port, baud);
     conditions.portValid = TheComPorts().PortSettingsValid(port, baud);
-    const MainButtonStates s = MainButtonStatesFor(conditions);
+    conditions.settingsHeld = (Session().GetRecordFlags() & RecordFlag::Settings) != 0;
+    return MainButtonStatesFor(conditions);
+}
+
+void CKivraDlg::RefreshButtons()
+{
+    m_connectionParameters = ConnectionParametersText(m_manager.GetComPort(), m_manager.GetBaudRate());
+    const MainButtonStates s = ButtonStates();
 
     ShowItem(m_hWnd, IDC_DISCONNECT, s.disconnectShown);
     EnableItem(m_hWnd, IDC_DISCONNECT, s.disconnectShown);
@@ -213,6 +237,10 @@ void CKivraDlg::RefreshButtons()
     for (int id : {IDC_READ_SETTINGS, IDC_NETWORK_SETUP, IDC_ZERO_SETUP, IDC_FIRMWARE_UPDATE})
         EnableItem(m_hWnd, id, s.sessionCommands);
     EnableItem(m_hWnd, IDC_WRITE_SETTINGS, s.writeSettings);
+    const HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
+    const UINT profiles = MF_BYCOMMAND | (s.settingsProfiles ? MF_ENABLED : MF_GRAYED);
+    ::EnableMenuItem(menu, IDM_EXPORT_SETTINGS, profiles);
+    ::EnableMenuItem(menu, IDM_IMPORT_SETTINGS, profiles);
     KeepKeyboardFocus(s);
 }
 
@@ -331,6 +359,12 @@ bool CKivraDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         return true;
     case WM_COMMAND:
         if (OnCommand(LOWORD(wParam), HIWORD(wParam))) {
+            result = 0;
+            return true;
+        }
+        break;
+    case WM_SYSCOMMAND:
+        if (OnSystemCommand(wParam)) {
             result = 0;
             return true;
         }
@@ -506,31 +540,13 @@ void CKivraDlg::FirmwareUpdate()
 {
     if (!Session().IsReady())
         return;
-    wchar_t folder[kFileNameChars] = {};
-    std::uint32_t folderSize = kFileNameChars;
-    if (!GetModuleDirectory(&folderSize, folder))
-        folder[0] = 0;
-    // Display text and pattern, each ended by a zero, and a zero after the last pair.
-    std::wstring filter = LoadResourceText(IDS_FIRMWARE_FILTER);
-    filter.push_back(L'\0');
-    filter += L"*.fw";
-    filter.push_back(L'\0');
-    filter.push_back(L'\0');
-    wchar_t file[kFileNameChars] = {};
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = m_hWnd;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = kFileNameChars;
-    dialog.lpstrInitialDir = folder[0] ? folder : nullptr;
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!::GetOpenFileNameW(&dialog))
+    const std::wstring file = ChooseFileToOpen(m_hWnd, {LoadResourceText(IDS_FIRMWARE_FILTER), L"*.fw", nullptr},
+                                               ProgramFolder(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    if (file.empty())
         return;
 
     CRefPtr<CFirmwareFile> image(new CFirmwareFile);
-    if (!image->Load(file, m_prompt))
+    if (!image->Load(file.c_str(), m_prompt))
         return;
     const std::wstring foreign = ForeignImageMessage(image->Header(), Session().Records().identification);
     if (!foreign.empty()) {
@@ -540,6 +556,68 @@ void CKivraDlg::FirmwareUpdate()
     // The session keeps its own reference for the update; a session no longer ready (the link
     // dropped while the file was chosen) takes none.
     Session().StartFirmwareUpdate(image.Get());
+}
+
+void CKivraDlg::AddProfileMenuItems()
+{
+    const HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu, MF_STRING, IDM_EXPORT_SETTINGS, LoadResourceText(IDS_MENU_EXPORT_SETTINGS).c_str());
+    ::AppendMenuW(menu, MF_STRING, IDM_IMPORT_SETTINGS, LoadResourceText(IDS_MENU_IMPORT_SETTINGS).c_str());
+}
+
+bool CKivraDlg::OnSystemCommand(WPARAM command)
+{
+    // A grey item can still arrive as a posted command; it does nothing then.
+    switch (command & 0xFFF0) {
+    case IDM_EXPORT_SETTINGS:
+        if (ButtonStates().settingsProfiles)
+            ExportSettings();
+        return true;
+    case IDM_IMPORT_SETTINGS:
+        if (ButtonStates().settingsProfiles)
+            ImportSettings();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CKivraDlg::ExportSettings()
+{
+    const std::wstring path =
+        ChooseFileToSave(m_hWnd, SettingsProfileKind(), ProgramFolder(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    if (path.empty())
+        return;
+    // The texts as the pages show them, edits not yet written included.
+    if (!WriteTextFile(path, SettingsProfileText(Session().Records())))
+        ShowMessage(SettingsProfileMessage(IDS_SETTINGS_NOT_SAVED, path, {SystemReasonText(::GetLastError())}),
+                    MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CKivraDlg::ImportSettings()
+{
+    const std::wstring path =
+        ChooseFileToOpen(m_hWnd, SettingsProfileKind(), ProgramFolder(), OFN_HIDEREADONLY | OFN_FILEMUSTEXIST);
+    if (path.empty())
+        return;
+    std::wstring text;
+    if (!ReadTextFile(path, text)) {
+        ShowMessage(SettingsProfileMessage(IDS_SETTINGS_NOT_READ, path, {SystemReasonText(::GetLastError())}),
+                    MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    // The sensor keeps its own serial number and network address; the profile is its settings.
+    SettingsTexts edited;
+    std::vector<std::wstring> errors;
+    if (!ImportSettingsProfile(text, {false, false}, Session().Records(), edited, errors)) {
+        ShowMessage(SettingsProfileMessage(IDS_SETTINGS_NOT_IMPORTED, path, errors), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    // As edits on the pages: shown, marked modified, and written only by "Write settings".
+    Session().Records().settingsTexts = edited;
+    Session().EvaluateSettings();
+    Update(SessionNotify::Settings | SessionNotify::Status);
 }
 
 void CKivraDlg::ToggleLogTab()

@@ -48,6 +48,7 @@ private:
     CKivraProcessor& Session() const;
     bool IsConnectionActive() const;
 
+    MainButtonStates ButtonStates() const;
     void RefreshButtons();
     void KeepKeyboardFocus(const MainButtonStates& states);
     void RefreshMagnets();
@@ -65,6 +66,10 @@ private:
     void NetworkSetup();
     void ZeroSetup();
     void FirmwareUpdate();
+    void AddProfileMenuItems();
+    bool OnSystemCommand(WPARAM command);
+    void ExportSettings();
+    void ImportSettings();
     void OpenIpDialog();
     void ToggleLogTab();
 

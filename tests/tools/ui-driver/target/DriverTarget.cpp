@@ -82,6 +82,9 @@ void Initialise(HWND dialog)
         ListView_InsertItem(list, &item);
         ListView_SetItemText(list, row, 1, const_cast<wchar_t*>(rows[row][1]));
     }
+    const HMENU menu = GetSystemMenu(dialog, FALSE);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, IDM_SAVE_AS, L"Save as...");
     SendDlgItemMessageW(dialog, IDC_GAUGE, PBM_SETPOS, 42, 0);
     CheckDlgButton(dialog, IDC_CHECK, BST_CHECKED);
 }
@@ -97,6 +100,21 @@ void OpenFile(HWND dialog)
     open.nMaxFile = MAX_PATH;
     open.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     SetText(dialog, IDC_PATH, GetOpenFileNameW(&open) ? std::wstring(path) : std::wstring(L"cancelled"));
+}
+
+// The "Save As" dialog, with a default extension for a name typed without one.
+void SaveFile(HWND dialog)
+{
+    wchar_t path[MAX_PATH] = L"";
+    OPENFILENAMEW save = {};
+    save.lStructSize = sizeof save;
+    save.hwndOwner = dialog;
+    save.lpstrFilter = L"Settings (*.json)\0*.json\0";
+    save.lpstrFile = path;
+    save.nMaxFile = MAX_PATH;
+    save.lpstrDefExt = L"json";
+    save.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    SetText(dialog, IDC_PATH, GetSaveFileNameW(&save) ? L"saved " + std::wstring(path) : std::wstring(L"cancelled"));
 }
 
 void Command(HWND dialog, int id, int code)
@@ -145,6 +163,11 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         return TRUE;
     case WM_COMMAND:
         Command(dialog, LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != IDM_SAVE_AS)
+            return FALSE;
+        SaveFile(dialog);
         return TRUE;
     case WM_NOTIFY:
         if (reinterpret_cast<NMHDR*>(lParam)->idFrom == IDC_TABS && reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE)

@@ -28,3 +28,5 @@
 #define IDC_PAGE_EDIT 121
 // On both pages: the same id as a control of the main dialog, as the product's pages have.
 #define IDC_PAGE_TEXT IDC_CHANGES
+// The target's own item of its system menu.
+#define IDM_SAVE_AS 0x0110
