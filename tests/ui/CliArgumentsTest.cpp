@@ -1,8 +1,13 @@
-// The command line: what each form sets, and every way a line is refused.
+// The command line: what each form sets, every way a line is refused and in which language, and the help.
 #include "ui/cli/CliArguments.h"
+
+#include "runtime/ResourceLanguage.h"
+#include "ui/cli/HelpText.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cwchar>
 #include <sstream>
 
 namespace {
@@ -161,6 +166,64 @@ TEST(CliArguments, DefaultTimeoutFollowsTheLinkKind)
     EXPECT_GT(DefaultTimeoutSeconds(true), 60.0);
     // A direct sensor is declared silent by the session after 10 s.
     EXPECT_GT(DefaultTimeoutSeconds(false), 10.0);
+}
+
+}  // namespace
+
+namespace {
+
+class LanguageScope
+{
+public:
+    explicit LanguageScope(unsigned short language) { SetResourceLanguage(language); }
+    ~LanguageScope() { SetResourceLanguage(kLangEnglish); }
+};
+
+TEST(CliArguments, WhatIsWrongIsToldInTheInterfaceLanguage)
+{
+    LanguageScope russian(kLangRussian);
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"info --baud 1234", L"--baud 1234: скорость: 19200, 9600 или 4800 бод"},
+        {L"fly", L"неизвестная команда \"fly\""},
+        {L"settings export", L"settings: нужен файл FILE"},
+        {L"scan --address 3", L"scan сам перебирает адреса на COM-порту: --relay и --address не указываются"},
+    };
+    for (const auto& [line, says] : cases) {
+        CliArguments a;
+        std::wstring error;
+        EXPECT_FALSE(ParseCliArguments(Words(line), a, error));
+        EXPECT_EQ(error, says);
+    }
+}
+
+TEST(CliArguments, LanguageIsFoundBeforeTheLineIsRead)
+{
+    EXPECT_EQ(LanguageOption(Words(L"info --lang ru --baud 1")), L"ru");
+    EXPECT_EQ(LanguageOption(Words(L"--lang en fly --lang ru")), L"ru");
+    EXPECT_EQ(LanguageOption(Words(L"info --lang de")), L"");
+    EXPECT_EQ(LanguageOption(Words(L"info --lang")), L"");
+}
+
+// Every command and option the parser takes is in the help, in both languages.
+TEST(HelpText, NamesEveryCommandInBothLanguages)
+{
+    for (const unsigned short language : {kLangEnglish, kLangRussian}) {
+        LanguageScope scope(language);
+        const std::wstring help = CliHelpText();
+        for (const wchar_t* word :
+             {L"info", L"settings get", L"settings set", L"settings export", L"settings import", L"live", L"log FILE",
+              L"zero", L"address N", L"diag", L"test VALUE", L"firmware FILE", L"ports", L"scan", L"--port",
+              L"--relay", L"--terminal-port", L"--terminal-baud", L"--address", L"--timeout", L"--lang", L"--trace",
+              L"--resources", L"--addresses", L"--include-serial", L"--from", L"--count", L"--full", L"--fast",
+              L"--json", L"--common", L"--secondary", L"14 scan"})
+            EXPECT_NE(help.find(word), std::wstring::npos) << language << " " << std::string(word, word + wcslen(word));
+        EXPECT_EQ(help.back(), L'\n');
+    }
+    LanguageScope scope(kLangEnglish);
+    const std::wstring english = CliHelpText();
+    SetResourceLanguage(kLangRussian);
+    const std::wstring russian = CliHelpText();
+    EXPECT_EQ(std::count(english.begin(), english.end(), L'\n'), std::count(russian.begin(), russian.end(), L'\n'));
 }
 
 }  // namespace

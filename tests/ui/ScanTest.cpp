@@ -94,8 +94,11 @@ TEST(ScanPlan, ScheduleWalksEachBaudAndCountsTheTimeLeft)
 {
     const CScanSchedule one({19200}, ScanAddressOrder({}));
     EXPECT_EQ(one.Count(), 256u);
-    // A whole scan at 19200 baud when nothing answers: well under a minute.
-    EXPECT_EQ(one.MillisecondsLeft(0), 256 * ProbeWaitMs(19200, 5, 37));
+    // A whole scan at 19200 baud when nothing answers: well under a minute. The common address
+    // waits for three answers one after another.
+    EXPECT_EQ(one.WaitMs(0), ProbeWaitMs(19200, 5, 3 * 37));
+    EXPECT_EQ(one.WaitMs(1), ProbeWaitMs(19200, 5, 37));
+    EXPECT_EQ(one.MillisecondsLeft(0), one.WaitMs(0) + 255 * one.WaitMs(1));
     EXPECT_LT(one.MillisecondsLeft(0), 40000);
 
     const CScanSchedule all({19200, 9600, 4800}, ScanAddressOrder({250, 255}));
@@ -109,7 +112,7 @@ TEST(ScanPlan, ScheduleWalksEachBaudAndCountsTheTimeLeft)
         EXPECT_EQ(all.MillisecondsLeft(i), all.WaitMs(i) + all.MillisecondsLeft(i + 1)) << i;
     }
     EXPECT_EQ(all.MillisecondsLeft(all.Count()), 0);
-    EXPECT_EQ(all.MillisecondsLeft(12), 6 * ProbeWaitMs(4800, 5, 37));
+    EXPECT_EQ(all.MillisecondsLeft(12), ProbeWaitMs(4800, 5, 3 * 37) + 5 * ProbeWaitMs(4800, 5, 37));
 }
 
 TEST(ScanPlan, TimesAsShown)

@@ -42,6 +42,25 @@ END
 expect scan-json-lines "the collision and the sensor at 200 as JSON lines, nothing else on standard output" \
   sh -c "tr -d '\r' <'$WORK/scan-json.out' | diff '$WORK/scan-json.txt' -"
 
+# Russian, into files as UTF-8: the scan's lines, a usage error and info's labels.
+check scan-russian 0 "" scan --port COM31 --addresses 200-255 --lang ru
+cat >"$WORK/scan-russian.txt" <<'END'
+Поиск датчиков на COM31, скорость 19200 бод, адреса 255, 200-254
+COM31, 19200 бод: коллизия ответов на адресе 255: общий адрес принимают несколько датчиков
+COM31, 19200 бод, адрес 200: TQS 25-07, версия прошивки 9, серийный номер 2200
+найдено датчиков: 1 (за N с)
+END
+expect scan-russian-text "the Russian scan lines in UTF-8, as written" \
+  sh -c "tr -d '\r' <'$WORK/scan-russian.out' | sed 's/за [0-9.]* с)/за N с)/' | diff '$WORK/scan-russian.txt' -"
+check usage-russian 2 "" info --baud 1234 --lang ru
+printf '%s\n' 'kivra-cli: --baud 1234: скорость: 19200, 9600 или 4800 бод (список команд и параметров: kivra-cli --help)' \
+  >"$WORK/usage-russian.txt"
+expect usage-russian-text "the Russian usage error in UTF-8 on standard error" \
+  sh -c "tr -d '\r' <'$WORK/usage-russian.err' | diff '$WORK/usage-russian.txt' -"
+check info-russian 0 "^серийный номер: 7077$" info --port COM31 --address 77 --lang ru
+expect info-russian-json "JSON keys stay as they are in Russian" \
+  sh -c "sh '$WINE_RUN' '$CLI' info --port COM31 --address 77 --lang ru --json | grep -q '\"serial_number\": \"7077\", \"network_address\": \"77\"'"
+
 interrupt scan-ctrl-c 13 "scan interrupted at 19200 baud, address [0-9]+; sensors found so far: [12]" 7 \
   scan --port COM31
 expect scan-ctrl-c-kept "the sensor found before Ctrl+C is listed" grep -q "address 3: TQS 25-07" "$WORK/scan-ctrl-c.out"

@@ -2,6 +2,8 @@
 #include "ui/cli/CliArguments.h"
 
 #include "protocol/PlainNumber.h"
+#include "ui/cli/CliText.h"
+#include "ui/resources/cli_ids.h"
 
 #include <cwchar>
 
@@ -55,10 +57,10 @@ bool ReadSwitch(const std::wstring& text, int& value)
 // Checks the operands each command needs once the whole line is read.
 bool CheckCommand(CliArguments& a, std::wstring& error)
 {
-    const auto need = [&](std::size_t count, const wchar_t* what) {
+    const auto need = [&](std::size_t count, unsigned what) {
         if (a.operands.size() == count)
             return true;
-        error = a.command + L" needs " + what;
+        error = CliText(IDS_CLI_ARG_NEEDS, {a.command, CliText(what)});
         return false;
     };
     if (a.command.empty() || a.command == L"help") {
@@ -68,48 +70,57 @@ bool CheckCommand(CliArguments& a, std::wstring& error)
     if (a.command == L"settings") {
         const std::wstring sub = a.operands.empty() ? L"" : a.operands[0];
         if (sub == L"get")
-            return need(1, L"nothing after get");
+            return need(1, IDS_CLI_ARG_NOTHING_AFTER_GET);
         if (sub == L"set") {
             if (a.operands.size() > 1 && !a.from.empty()) {
-                error = L"settings set takes KEY=VALUE words or --from FILE, not both";
+                error = CliText(IDS_CLI_ARG_SET_NOT_BOTH);
                 return false;
             }
             if (a.operands.size() > 1 || !a.from.empty())
                 return true;
-            error = L"settings set needs KEY=VALUE words or --from FILE";
+            error = CliText(IDS_CLI_ARG_SET_NEEDS);
             return false;
         }
         if (sub == L"export" || sub == L"import")
-            return need(2, L"a FILE");
-        error = L"settings needs get, set, export or import";
+            return need(2, IDS_CLI_ARG_A_FILE);
+        error = CliText(IDS_CLI_ARG_SETTINGS_NEEDS);
         return false;
     }
     if (a.command == L"address") {
         uint32_t address = 0;
-        if (!need(1, L"the new address N (0..254)"))
+        if (!need(1, IDS_CLI_ARG_NEW_ADDRESS))
             return false;
         if (!ReadUnsigned(a.operands[0], address) || address > 254) {
-            error = L"address: \"" + a.operands[0] + L"\" is not an address 0..254";
+            error = CliText(IDS_CLI_ARG_NOT_ADDRESS, {a.operands[0]});
             return false;
         }
         return true;
     }
     if (a.command == L"test") {
         uint32_t value = 0;
-        if (!need(1, L"a VALUE"))
+        if (!need(1, IDS_CLI_ARG_A_VALUE))
             return false;
         if (!ReadUnsigned(a.operands[0], value)) {
-            error = L"test: \"" + a.operands[0] + L"\" is not a whole number";
+            error = CliText(IDS_CLI_ARG_NOT_NUMBER, {a.operands[0]});
             return false;
         }
         return true;
     }
     if (a.command == L"firmware" || a.command == L"log")
-        return need(1, L"a FILE");
-    return need(0, L"no operands");
+        return need(1, IDS_CLI_ARG_A_FILE);
+    return need(0, IDS_CLI_ARG_NO_OPERANDS);
 }
 
 }  // namespace
+
+std::wstring LanguageOption(const std::vector<std::wstring>& words)
+{
+    std::wstring language;
+    for (std::size_t i = 0; i + 1 < words.size(); ++i)
+        if (words[i] == L"--lang" && (words[i + 1] == L"en" || words[i + 1] == L"ru"))
+            language = words[i + 1];
+    return language;
+}
 
 double DefaultTimeoutSeconds(bool relay) { return relay ? 150.0 : 15.0; }
 
@@ -122,7 +133,7 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
         if (word.size() < 2 || word.compare(0, 2, L"--") != 0) {
             if (a.command.empty()) {
                 if (!IsOneOf(word, kCommands)) {
-                    error = L"unknown command \"" + word + L"\"";
+                    error = CliText(IDS_CLI_ARG_UNKNOWN_COMMAND, {word});
                     return false;
                 }
                 a.command = word;
@@ -145,17 +156,17 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
             continue;
         }
         if (!IsOneOf(name, kValueOptions)) {
-            error = L"unknown option " + word;
+            error = CliText(IDS_CLI_ARG_UNKNOWN_OPTION, {word});
             return false;
         }
         if (i + 1 >= words.size()) {
-            error = word + L" needs a value";
+            error = CliText(IDS_CLI_ARG_NEEDS_VALUE, {word});
             return false;
         }
         const std::wstring& value = words[++i];
         uint32_t number = 0;
-        const auto bad = [&](const wchar_t* wanted) {
-            error = word + L" " + value + L": " + wanted;
+        const auto bad = [&](unsigned rule) {
+            error = CliText(IDS_CLI_ARG_BAD_VALUE, {word, value, CliText(rule)});
             return false;
         };
         if (name == L"port") {
@@ -163,36 +174,36 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
         } else if (name == L"baud") {
             a.allBauds = value == L"all";
             if (!a.allBauds && (!ReadUnsigned(value, a.baud) || !IsBaudRate(a.baud)))
-                return bad(L"the baud rate is 19200, 9600 or 4800");
+                return bad(IDS_CLI_ARG_BAUD);
         } else if (name == L"relay") {
             if (value.find(L':') == std::wstring::npos || value.back() == L':' || value.front() == L':')
-                return bad(L"the relay server is given as host:port");
+                return bad(IDS_CLI_ARG_RELAY);
             a.relay = value;
         } else if (name == L"terminal") {
             if (!ReadUnsigned(value, a.terminal) || a.terminal == 0)
-                return bad(L"the terminal id is a whole number above 0");
+                return bad(IDS_CLI_ARG_TERMINAL);
         } else if (name == L"terminal-port") {
             if (!ReadUnsigned(value, a.terminalPort) || a.terminalPort < 1 || a.terminalPort > 2)
-                return bad(L"the terminal port is 1 (RS232) or 2 (RS485)");
+                return bad(IDS_CLI_ARG_TERMINAL_PORT);
         } else if (name == L"terminal-baud") {
             if (!ReadUnsigned(value, a.terminalBaud) || !IsBaudRate(a.terminalBaud))
-                return bad(L"the baud rate is 19200, 9600 or 4800");
+                return bad(IDS_CLI_ARG_BAUD);
         } else if (name == L"address") {
             if (!ReadUnsigned(value, number) || number > 255)
-                return bad(L"the sensor address is 0..254, or 255 for the common address");
+                return bad(IDS_CLI_ARG_ADDRESS);
             a.address = static_cast<int>(number);
         } else if (name == L"timeout") {
             wchar_t* end = nullptr;
             a.timeout = std::wcstod(value.c_str(), &end);
             if (value.empty() || *end != L'\0' || !(a.timeout > 0) || a.timeout > 86400)
-                return bad(L"the time-out is a number of seconds above 0");
+                return bad(IDS_CLI_ARG_TIMEOUT);
         } else if (name == L"lang") {
             if (value != L"en" && value != L"ru")
-                return bad(L"the language is en or ru");
+                return bad(IDS_CLI_ARG_LANG);
             a.language = value;
         } else if (name == L"addresses") {
             if (!ParseAddressRange(value, a.addresses))
-                return bad(L"the addresses are FIRST-LAST, each 0..255");
+                return bad(IDS_CLI_ARG_ADDRESSES);
             addressesGiven = true;
         } else if (name == L"trace") {
             a.trace = value;
@@ -200,28 +211,28 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
             a.resources = value;
         } else if (name == L"count") {
             if (!ReadUnsigned(value, number) || number == 0 || number > kMaxCount)
-                return bad(L"the count is a whole number above 0, at most 2147483647");
+                return bad(IDS_CLI_ARG_COUNT);
             a.count = static_cast<long>(number);
         } else if (name == L"from") {
             a.from = value;
         } else if (name == L"common") {
             if (!ReadSwitch(value, a.common))
-                return bad(L"on or off");
+                return bad(IDS_CLI_ARG_ON_OFF);
         } else if (name == L"secondary") {
             if (!ReadSwitch(value, a.secondary))
-                return bad(L"on or off");
+                return bad(IDS_CLI_ARG_ON_OFF);
         }
     }
     if (!a.port.empty() && !a.relay.empty()) {
-        error = L"--port and --relay exclude each other";
+        error = CliText(IDS_CLI_ARG_PORT_OR_RELAY);
         return false;
     }
     if (!a.relay.empty() && a.terminal == 0) {
-        error = L"--relay needs --terminal ID";
+        error = CliText(IDS_CLI_ARG_RELAY_TERMINAL);
         return false;
     }
     if (a.relay.empty() && (a.terminal || a.terminalPort || a.terminalBaud)) {
-        error = L"--terminal, --terminal-port and --terminal-baud belong to --relay";
+        error = CliText(IDS_CLI_ARG_TERMINAL_RELAY);
         return false;
     }
     if (a.help) {
@@ -229,11 +240,11 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
         return true;
     }
     if (a.command == L"scan" && (!a.relay.empty() || a.address >= 0)) {
-        error = L"scan goes through the addresses of a COM port itself: no --relay, no --address";
+        error = CliText(IDS_CLI_ARG_SCAN_LINK);
         return false;
     }
     if (a.command != L"scan" && (a.allBauds || addressesGiven)) {
-        error = L"--baud all and --addresses belong to scan";
+        error = CliText(IDS_CLI_ARG_SCAN_ONLY);
         return false;
     }
     if (!CheckCommand(a, error))

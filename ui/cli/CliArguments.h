@@ -44,5 +44,9 @@ struct CliArguments {
 // that exclude each other, a command without its operands).
 bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out, std::wstring& error);
 
+// The value of the last "--lang en" or "--lang ru" among the words, else empty: the language
+// is settled before the line is read, so that what is wrong with it is told in that language.
+std::wstring LanguageOption(const std::vector<std::wstring>& words);
+
 // Default time-out of a link kind: how long any one step may wait for the sensor.
 double DefaultTimeoutSeconds(bool relay);

@@ -1,6 +1,9 @@
 // The firmware download progress: a redrawn bar on a console, whole lines elsewhere.
 #include "ui/cli/ProgressLine.h"
 
+#include "ui/cli/CliText.h"
+#include "ui/resources/cli_ids.h"
+
 #include <cwchar>
 
 namespace {
@@ -24,15 +27,16 @@ bool Rate(const DownloadProgress& p, double& bytesPerSecond, int64_t& secondsLef
 
 std::wstring Facts(const DownloadProgress& p)
 {
-    wchar_t text[128];
-    std::swprintf(text, 128, L"%3d%%  %u/%u bytes", Percent(p), p.position, p.size);
-    std::wstring out = text;
+    wchar_t text[32];
+    std::swprintf(text, 32, L"%3d%%  ", Percent(p));
+    std::wstring out = text + CliText(IDS_CLI_PROGRESS_BYTES, {std::to_wstring(p.position), std::to_wstring(p.size)});
     double rate = 0;
     int64_t left = 0;
     if (Rate(p, rate, left)) {
-        std::swprintf(text, 128, L"  %.0f B/s  %lld:%02lld left", rate, static_cast<long long>(left / 60),
-                      static_cast<long long>(left % 60));
-        out += text;
+        std::swprintf(text, 32, L"%.0f", rate);
+        std::wstring bytesPerSecond = text;
+        std::swprintf(text, 32, L"%lld:%02lld", static_cast<long long>(left / 60), static_cast<long long>(left % 60));
+        out += L"  " + CliText(IDS_CLI_PROGRESS_RATE, {bytesPerSecond, text});
     }
     return out;
 }
@@ -45,7 +49,10 @@ std::wstring ProgressBarText(const DownloadProgress& progress)
     return L"[" + std::wstring(filled, L'#') + std::wstring(kBarCells - filled, L'.') + L"] " + Facts(progress);
 }
 
-std::wstring ProgressPlainLine(const DownloadProgress& progress) { return L"firmware: " + Facts(progress); }
+std::wstring ProgressPlainLine(const DownloadProgress& progress)
+{
+    return CliText(IDS_CLI_PROGRESS_FIRMWARE, {Facts(progress)});
+}
 
 bool CPlainProgressPacer::Due(const DownloadProgress& progress)
 {

@@ -89,7 +89,8 @@ CScanSchedule::CScanSchedule(std::vector<uint32_t> bauds, std::vector<uint8_t> a
 
 unsigned CScanSchedule::WaitMs(std::size_t i) const
 {
-    return ProbeWaitMs(BaudAt(i), kFrameOverhead, kIdentificationAnswerLength);
+    const unsigned answers = AddressAt(i) == CommonAddress ? kCommonAddressAnswers : 1;
+    return ProbeWaitMs(BaudAt(i), kFrameOverhead, answers * kIdentificationAnswerLength);
 }
 
 int64_t CScanSchedule::MillisecondsLeft(std::size_t i) const

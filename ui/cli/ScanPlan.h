@@ -27,7 +27,10 @@ constexpr unsigned kSerialReadGapMs = 50;
 // What a sensor may take between the end of a request and its answer.
 constexpr unsigned kSensorTurnaroundMs = 10;
 // Scheduling of the system's serial read and of this program on a loaded computer.
-constexpr unsigned kProbeMarginMs = 30;
+constexpr unsigned kProbeMarginMs = 40;
+// Sensors that take the common address may answer it one after another rather than at once:
+// that request waits for this many answers on the line.
+constexpr unsigned kCommonAddressAnswers = 3;
 
 // Microseconds that bytes take on the line at a baud rate, rounded up.
 uint64_t WireMicroseconds(uint32_t baud, unsigned bytes);
@@ -49,6 +52,7 @@ public:
     uint8_t AddressAt(std::size_t i) const { return m_addresses[i % m_addresses.size()]; }
     // The first request of a baud rate: the port is (re)opened there.
     bool StartsBaud(std::size_t i) const { return i % m_addresses.size() == 0; }
+    // The common address with room for several answers, the others for one.
     unsigned WaitMs(std::size_t i) const;
     // The waits of the requests from i to the end: the time the scan still takes when no more
     // sensors answer.

@@ -3,8 +3,8 @@
 
 #include "protocol/IdentificationTexts.h"
 #include "protocol/SensorCodes.h"
-#include "ui/cli/CliText.h"
 #include "ui/app/JsonText.h"
+#include "ui/cli/CliText.h"
 #include "ui/cli/ScanPlan.h"
 #include "ui/resources/cli_ids.h"
 

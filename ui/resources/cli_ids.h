@@ -15,3 +15,84 @@
 #define IDS_CLI_SCAN_NONE                2008
 #define IDS_CLI_SCAN_INTERRUPTED         2009
 #define IDS_CLI_SCAN_PROGRESS            2010
+
+// The command line: the usage line, and what is wrong with a word ("%s needs %s" takes the command
+// and one of the phrases after it; "%s %s: %s" the option, its value and the rule).
+#define IDS_CLI_USAGE_ERROR              2100
+#define IDS_CLI_ARG_UNKNOWN_COMMAND      2101
+#define IDS_CLI_ARG_UNKNOWN_OPTION       2102
+#define IDS_CLI_ARG_NEEDS_VALUE          2103
+#define IDS_CLI_ARG_BAD_VALUE            2104
+#define IDS_CLI_ARG_BAUD                 2105
+#define IDS_CLI_ARG_RELAY                2106
+#define IDS_CLI_ARG_TERMINAL             2107
+#define IDS_CLI_ARG_TERMINAL_PORT        2108
+#define IDS_CLI_ARG_ADDRESS              2109
+#define IDS_CLI_ARG_TIMEOUT              2110
+#define IDS_CLI_ARG_LANG                 2111
+#define IDS_CLI_ARG_COUNT                2112
+#define IDS_CLI_ARG_ON_OFF               2113
+#define IDS_CLI_ARG_ADDRESSES            2114
+#define IDS_CLI_ARG_PORT_OR_RELAY        2115
+#define IDS_CLI_ARG_RELAY_TERMINAL       2116
+#define IDS_CLI_ARG_TERMINAL_RELAY       2117
+#define IDS_CLI_ARG_SCAN_LINK            2118
+#define IDS_CLI_ARG_SCAN_ONLY            2119
+#define IDS_CLI_ARG_NEEDS                2120
+#define IDS_CLI_ARG_NOTHING_AFTER_GET    2121
+#define IDS_CLI_ARG_A_FILE               2122
+#define IDS_CLI_ARG_NEW_ADDRESS          2123
+#define IDS_CLI_ARG_A_VALUE              2124
+#define IDS_CLI_ARG_NO_OPERANDS          2125
+#define IDS_CLI_ARG_SET_NOT_BOTH         2126
+#define IDS_CLI_ARG_SET_NEEDS            2127
+#define IDS_CLI_ARG_SETTINGS_NEEDS       2128
+#define IDS_CLI_ARG_NOT_ADDRESS          2129
+#define IDS_CLI_ARG_NOT_NUMBER           2130
+
+// Connecting, the commands' outcomes and failures.
+#define IDS_CLI_NO_WINDOW                2140
+#define IDS_CLI_TRACE_FILE               2141
+#define IDS_CLI_RESOURCES_FILE           2142
+#define IDS_CLI_INTERRUPTED              2143
+#define IDS_CLI_SERVER_SILENT            2144
+#define IDS_CLI_SERVER_REFUSED           2145
+#define IDS_CLI_TERMINAL_REFUSED         2146
+#define IDS_CLI_NO_ANSWER_WITHIN         2147
+#define IDS_CLI_UNSUPPORTED_MODEL        2148
+#define IDS_CLI_UNKNOWN_MODEL            2149
+#define IDS_CLI_ZERO_UNCHANGED           2150
+#define IDS_CLI_NETWORK_ADDRESS          2151
+#define IDS_CLI_TEST_REFUSED             2152
+#define IDS_CLI_TEST_ACCEPTED            2153
+#define IDS_CLI_FIRMWARE_NOT_READY       2154
+#define IDS_CLI_FIRMWARE_ABANDONED       2155
+#define IDS_CLI_DATA_LOG_OPEN            2156
+#define IDS_CLI_CANNOT_WRITE             2157
+#define IDS_CLI_DATA_LOG_FAILED          2158
+#define IDS_CLI_ROWS_APPENDED            2159
+#define IDS_CLI_NO_PORTS                 2160
+#define IDS_CLI_INVALID_VALUE            2161
+#define IDS_CLI_NOTHING_WRITTEN          2162
+#define IDS_CLI_CANNOT_READ              2163
+#define IDS_CLI_SETTINGS_EXPORTED        2164
+#define IDS_CLI_NOTHING_TO_WRITE         2165
+
+// Labels of info's lines (its JSON keys stay as they are) and the firmware progress.
+#define IDS_CLI_INFO_CONNECTION          2170
+#define IDS_CLI_INFO_LINK                2171
+#define IDS_CLI_INFO_MODEL               2172
+#define IDS_CLI_INFO_FIRMWARE_VERSION    2173
+#define IDS_CLI_INFO_SERIAL_NUMBER       2174
+#define IDS_CLI_INFO_NETWORK_ADDRESS     2175
+#define IDS_CLI_INFO_REQUEST_ADDRESS     2176
+#define IDS_CLI_INFO_SETTINGS            2177
+#define IDS_CLI_INFO_COMMON              2178
+#define IDS_CLI_PROGRESS_BYTES           2180
+#define IDS_CLI_PROGRESS_RATE            2181
+#define IDS_CLI_PROGRESS_FIRMWARE        2182
+
+// The --help text, one line an id from IDS_CLI_HELP_FIRST to IDS_CLI_HELP_LAST; a line that ends
+// a paragraph ends with "\n".
+#define IDS_CLI_HELP_FIRST               2200
+#define IDS_CLI_HELP_LAST                2239

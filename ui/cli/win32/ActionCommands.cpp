@@ -2,9 +2,11 @@
 #include "ui/cli/win32/Commands.h"
 
 #include "protocol/KivraProcessor.h"
+#include "ui/cli/CliText.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
 #include "ui/cli/win32/SettingsWrite.h"
+#include "ui/resources/cli_ids.h"
 
 #include <cwchar>
 
@@ -25,7 +27,7 @@ ExitCode RunZero(const CliArguments&, CSensorLink& link)
     if (status == CSessionStatus::SettingsRejected)
         return link.Fail(ExitCode::WriteRejected, session.Status().GetSettingsText());
     link.Output().Out(status == CSessionStatus::SettingsWritten ? session.Status().GetSettingsText()
-                                                                : L"the zero reference is unchanged");
+                                                                : CliText(IDS_CLI_ZERO_UNCHANGED));
     link.Output().Out(zero);
     return ExitCode::Ok;
 }
@@ -40,7 +42,7 @@ ExitCode RunAddress(const CliArguments& arguments, CSensorLink& link)
         edited.secondaryAddress = arguments.secondary;
     const ExitCode result = WriteSettingsTexts(link, edited);
     if (result == ExitCode::Ok)
-        link.Output().Out(L"network address: " + link.Session().Records().settingsTexts.networkAddress);
+        link.Output().Out(CliText(IDS_CLI_NETWORK_ADDRESS, {link.Session().Records().settingsTexts.networkAddress}));
     return result;
 }
 
@@ -64,7 +66,7 @@ ExitCode RunTest(const CliArguments& arguments, CSensorLink& link)
     if (waited != ExitCode::Ok)
         return waited;
     if (session.GetLastAcknowledge() == 2)
-        return link.Fail(ExitCode::WriteRejected, L"the sensor refused the test command");
-    link.Output().Out(L"the sensor accepted the test command");
+        return link.Fail(ExitCode::WriteRejected, CliText(IDS_CLI_TEST_REFUSED));
+    link.Output().Out(CliText(IDS_CLI_TEST_ACCEPTED));
     return ExitCode::Ok;
 }

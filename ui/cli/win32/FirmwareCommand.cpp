@@ -6,10 +6,12 @@
 #include "protocol/KivraProcessor.h"
 #include "protocol/UserPrompt.h"
 #include "runtime/ProcessClock.h"
+#include "ui/cli/CliText.h"
 #include "ui/cli/MessageLine.h"
 #include "ui/cli/ProgressLine.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
+#include "ui/resources/cli_ids.h"
 
 namespace {
 
@@ -96,7 +98,7 @@ ExitCode RunFirmware(const CliArguments& arguments, CSensorLink& link)
         ~PromptRelease() { session.SetUserPrompt(nullptr); }
     } release{session};
     if (!session.StartFirmwareUpdate(image.Get()))
-        return link.Fail(ExitCode::ConnectionLost, L"the sensor is not ready for an update");
+        return link.Fail(ExitCode::ConnectionLost, CliText(IDS_CLI_FIRMWARE_NOT_READY));
     image.Reset();  // the session holds its own reference while the update runs
     CProgressView view(link);
     link.OnEveryUpdate([&view](unsigned) { view.Update(); });
@@ -114,8 +116,7 @@ ExitCode RunFirmware(const CliArguments& arguments, CSensorLink& link)
                          arguments.operands[0] + L": " +
                              (prompt.message.empty() ? session.Status().GetFirmwareText() : prompt.message));
     if (status != CSessionStatus::FirmwareUpToDate && status != CSessionStatus::FirmwareCompleted)
-        return link.Fail(ExitCode::WriteRejected, L"the update was abandoned: the sensor reports more of this image "
-                                                  L"than the file holds");
+        return link.Fail(ExitCode::WriteRejected, CliText(IDS_CLI_FIRMWARE_ABANDONED));
     link.Output().Out(session.Status().GetFirmwareText());
     return ExitCode::Ok;
 }

@@ -4,11 +4,13 @@
 #include "protocol/KivraProcessor.h"
 #include "protocol/ReportFile.h"
 #include "runtime/ProcessClock.h"
+#include "ui/app/win32/TextFile.h"
+#include "ui/cli/CliText.h"
 #include "ui/cli/LiveLine.h"
 #include "ui/cli/PollCounter.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
-#include "ui/app/win32/TextFile.h"
+#include "ui/resources/cli_ids.h"
 
 namespace {
 
@@ -72,7 +74,7 @@ ExitCode RunDataLog(const CliArguments& arguments, CSensorLink& link)
     session.SetFastPolling(arguments.fast);
     session.SetDataLog(arguments.full ? 2 : 1);
     if (!session.IsDataLogOpen())
-        return link.Fail(ExitCode::FileError, L"cannot open the data log " + own);
+        return link.Fail(ExitCode::FileError, CliText(IDS_CLI_DATA_LOG_OPEN, {own}));
     long rows = 0;
     const long count = arguments.count > 0 ? arguments.count : kDefaultLogRows;
     ExitCode result = CountPolls(link, count, [&] { rows += session.IsDataLogOpen() ? 1 : 0; });
@@ -83,11 +85,11 @@ ExitCode RunDataLog(const CliArguments& arguments, CSensorLink& link)
                        AppendToFile(target, bytes);
     RestoreFileSize(own, before);
     if (!moved)
-        return link.Fail(ExitCode::FileError, L"cannot write " + target);
+        return link.Fail(ExitCode::FileError, CliText(IDS_CLI_CANNOT_WRITE, {target}));
     if (result == ExitCode::Ok && !stillOpen)
-        return link.Fail(ExitCode::FileError, L"writing the data log failed after " + std::to_wstring(rows) + L" rows");
+        return link.Fail(ExitCode::FileError, CliText(IDS_CLI_DATA_LOG_FAILED, {std::to_wstring(rows)}));
     // Interrupted, the rows taken so far are kept all the same.
     if (result == ExitCode::Ok || result == ExitCode::Interrupted)
-        link.Output().Out(std::to_wstring(rows) + L" rows appended to " + target);
+        link.Output().Out(CliText(IDS_CLI_ROWS_APPENDED, {std::to_wstring(rows), target}));
     return result;
 }

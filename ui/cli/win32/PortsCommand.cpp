@@ -2,7 +2,9 @@
 #include "ui/cli/win32/Commands.h"
 
 #include "ui/app/win32/SystemComPorts.h"
+#include "ui/cli/CliText.h"
 #include "ui/cli/win32/ConsoleOutput.h"
+#include "ui/resources/cli_ids.h"
 
 ExitCode RunPorts(CConsoleOutput& output)
 {
@@ -10,6 +12,6 @@ ExitCode RunPorts(CConsoleOutput& output)
     for (const ComPortEntry& port : ports)
         output.Out(ComPortListText(port));
     if (ports.empty())
-        output.Err(L"kivra-cli: no COM ports found");
+        output.Err(L"kivra-cli: " + CliText(IDS_CLI_NO_PORTS));
     return ExitCode::Ok;
 }

@@ -8,10 +8,12 @@
 #include "runtime/ResourceText.h"
 #include "ui/app/ConnectionSettings.h"
 #include "ui/app/win32/SystemComPorts.h"
+#include "ui/cli/CliText.h"
 #include "ui/cli/MessageLine.h"
 #include "ui/app/Utf8.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/Interruption.h"
+#include "ui/resources/cli_ids.h"
 #include "ui/resources/resource.h"
 
 #include <windows.h>
@@ -19,7 +21,6 @@
 #include <algorithm>
 
 namespace {
-
 
 // A file the run writes; null when none is asked for or it cannot be opened.
 HANDLE CreateOutputFile(const std::wstring& path, DWORD disposition)
@@ -29,14 +30,6 @@ HANDLE CreateOutputFile(const std::wstring& path, DWORD disposition)
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     return file == INVALID_HANDLE_VALUE ? nullptr : file;
-}
-
-std::wstring Replaced(std::wstring text, const std::wstring& what, const std::wstring& with)
-{
-    const std::size_t at = text.find(what);
-    if (at != std::wstring::npos)
-        text.replace(at, what.size(), with);
-    return text;
 }
 
 }  // namespace
@@ -73,7 +66,7 @@ std::wstring CSensorLink::ConnectionText() const
 std::wstring CSensorLink::WithReason(unsigned messageId, const std::wstring& where) const
 {
     const std::wstring reason = m_manager->GetFailureReason();
-    const std::wstring message = Replaced(LoadResourceText(messageId), L"%s", where);
+    const std::wstring message = CliText(messageId, {where});
     return MessageLine(reason.empty() ? message : message + L"\r\n" + reason);
 }
 
@@ -111,11 +104,11 @@ void CSensorLink::Configure()
 ExitCode CSensorLink::Connect()
 {
     if (!m_window.IsValid())
-        return Fail(ExitCode::ConnectionLost, L"cannot create the message window");
+        return Fail(ExitCode::ConnectionLost, CliText(IDS_CLI_NO_WINDOW));
     if (!m_arguments.trace.empty() && !m_trace)
-        return Fail(ExitCode::FileError, L"cannot write the trace file " + m_arguments.trace);
+        return Fail(ExitCode::FileError, CliText(IDS_CLI_TRACE_FILE, {m_arguments.trace}));
     if (!m_arguments.resources.empty() && !m_resourcesOpen)
-        return Fail(ExitCode::FileError, L"cannot write the resources file " + m_arguments.resources);
+        return Fail(ExitCode::FileError, CliText(IDS_CLI_RESOURCES_FILE, {m_arguments.resources}));
     Configure();
     const int opened = m_manager->Open();
     if (opened < 0) {
@@ -184,7 +177,7 @@ ExitCode CSensorLink::WaitFor(const std::function<bool()>& done)
         if (done())
             return ExitCode::Ok;
         if (Interrupted())
-            return Fail(ExitCode::Interrupted, L"interrupted");
+            return Fail(ExitCode::Interrupted, CliText(IDS_CLI_INTERRUPTED));
         const int64_t now = NowMilliseconds();
         if (now >= deadline)
             return Report(m_watch.TimedOut(Snapshot(0)));
@@ -207,26 +200,23 @@ ExitCode CSensorLink::Report(LinkVerdict verdict)
     case LinkVerdict::ServerUnreachable:
         if (m_manager->GetFailureCode() != 0)
             return Fail(ExitCode::ServerUnreachable, WithReason(IDS_SERVER_UNREACHABLE, m_arguments.relay));
-        return Fail(ExitCode::ServerUnreachable,
-                    L"the relay server " + m_arguments.relay + L" does not answer: " + ConnectionText());
+        return Fail(ExitCode::ServerUnreachable, CliText(IDS_CLI_SERVER_SILENT, {m_arguments.relay, ConnectionText()}));
     case LinkVerdict::TerminalRefused: {
-        const std::wstring terminal = L"terminal " + std::to_wstring(m_arguments.terminal);
+        const std::wstring terminal = std::to_wstring(m_arguments.terminal);
         if (m_manager->GetConnectionState() < ConnectionState::ChannelOpen)
-            return Fail(ExitCode::TerminalRefused,
-                        L"the relay server refused the link to " + terminal + L": " + ConnectionText());
-        return Fail(ExitCode::TerminalRefused, terminal + L" refused to open its port to the sensor (a terminal "
-                                                          L"software version below 120 is not used): " +
-                                                   ConnectionText());
+            return Fail(ExitCode::TerminalRefused, CliText(IDS_CLI_SERVER_REFUSED, {terminal, ConnectionText()}));
+        return Fail(ExitCode::TerminalRefused, CliText(IDS_CLI_TERMINAL_REFUSED, {terminal, ConnectionText()}));
     }
     case LinkVerdict::SensorSilent:
         // The session's own verdict for a silent sensor, even before its 10 s have passed.
-        return Fail(ExitCode::SensorSilent, LoadResourceText(IDS_LINK_NO_ANSWER) + L" (no answer within " + seconds +
-                                                L" s)");
+        return Fail(ExitCode::SensorSilent,
+                    CliText(IDS_CLI_NO_ANSWER_WITHIN, {LoadResourceText(IDS_LINK_NO_ANSWER), seconds}));
     case LinkVerdict::UnsupportedModel: {
         const std::wstring model = session.Records().identificationTexts.model;
         return Fail(ExitCode::UnsupportedModel,
-                    L"unsupported sensor model " + (model.empty() ? std::wstring(L"(unknown)") : model) +
-                        L", device type " + std::to_wstring(session.Records().identification.deviceType));
+                    CliText(IDS_CLI_UNSUPPORTED_MODEL,
+                            {model.empty() ? CliText(IDS_CLI_UNKNOWN_MODEL) : model,
+                             std::to_wstring(session.Records().identification.deviceType)}));
     }
     case LinkVerdict::Lost:
         return Fail(ExitCode::ConnectionLost, MessageLine(m_manager->GetConnectionLostText()));

@@ -5,9 +5,11 @@
 #include "ui/app/SettingsDocument.h"
 #include "ui/app/SettingsProfile.h"
 #include "ui/app/win32/TextFile.h"
+#include "ui/cli/CliText.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
 #include "ui/cli/win32/SettingsWrite.h"
+#include "ui/resources/cli_ids.h"
 
 namespace {
 
@@ -19,15 +21,15 @@ SettingsOrigin OriginOf(const CKivraProcessor& session)
 ExitCode ReportEdits(CSensorLink& link, const std::vector<std::wstring>& errors)
 {
     for (const std::wstring& error : errors)
-        link.Output().Err(L"kivra-cli: invalid value: " + error);
-    return link.Fail(ExitCode::InvalidValue, L"nothing was written");
+        link.Output().Err(L"kivra-cli: " + CliText(IDS_CLI_INVALID_VALUE, {error}));
+    return link.Fail(ExitCode::InvalidValue, CliText(IDS_CLI_NOTHING_WRITTEN));
 }
 
 ExitCode Import(CSensorLink& link, const std::wstring& path, const SettingsImportFilter& filter)
 {
     std::wstring text;
     if (!ReadTextFile(path, text))
-        return link.Fail(ExitCode::FileError, L"cannot read " + path);
+        return link.Fail(ExitCode::FileError, CliText(IDS_CLI_CANNOT_READ, {path}));
     SettingsTexts edited;
     std::vector<std::wstring> errors;
     if (!ImportSettingsProfile(text, filter, link.Session().Records(), edited, errors))
@@ -51,8 +53,8 @@ ExitCode RunSettings(const CliArguments& arguments, CSensorLink& link)
     }
     if (action == L"export") {
         if (!WriteTextFile(arguments.operands[1], SettingsProfileText(session.Records())))
-            return link.Fail(ExitCode::FileError, L"cannot write " + arguments.operands[1]);
-        link.Output().Out(L"settings written to " + arguments.operands[1]);
+            return link.Fail(ExitCode::FileError, CliText(IDS_CLI_CANNOT_WRITE, {arguments.operands[1]}));
+        link.Output().Out(CliText(IDS_CLI_SETTINGS_EXPORTED, {arguments.operands[1]}));
         return ExitCode::Ok;
     }
     if (action == L"import")

@@ -3,8 +3,10 @@
 
 #include "protocol/KivraProcessor.h"
 #include "ui/app/SettingsKeys.h"
+#include "ui/cli/CliText.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
+#include "ui/resources/cli_ids.h"
 
 ExitCode WriteSettingsTexts(CSensorLink& link, const SettingsTexts& edited)
 {
@@ -14,13 +16,13 @@ ExitCode WriteSettingsTexts(CSensorLink& link, const SettingsTexts& edited)
         DiagnoseSettings(edited, records.settings, records.identification.firmwareVersion);
     if (!reasons.empty()) {
         for (const std::wstring& reason : reasons)
-            link.Output().Err(L"kivra-cli: invalid value: " + reason);
-        return link.Fail(ExitCode::InvalidValue, L"nothing was written");
+            link.Output().Err(L"kivra-cli: " + CliText(IDS_CLI_INVALID_VALUE, {reason}));
+        return link.Fail(ExitCode::InvalidValue, CliText(IDS_CLI_NOTHING_WRITTEN));
     }
     records.settingsTexts = edited;
     session.EvaluateSettings();
     if (session.Status().GetSettings() == CSessionStatus::SettingsRead) {
-        link.Output().Out(L"nothing to write: the sensor holds these settings already");
+        link.Output().Out(CliText(IDS_CLI_NOTHING_TO_WRITE));
         return ExitCode::Ok;
     }
     if (!session.WriteSettings())

@@ -1,11 +1,13 @@
 // kivra-cli: the console front end over the same connection manager and sensor session as the window.
 #include "ui/app/win32/ThreadLanguage.h"
 #include "ui/cli/CliArguments.h"
+#include "ui/cli/CliText.h"
 #include "ui/cli/HelpText.h"
 #include "ui/cli/win32/Commands.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/Interruption.h"
 #include "ui/cli/win32/SensorLink.h"
+#include "ui/resources/cli_ids.h"
 
 #include <map>
 #include <string>
@@ -26,10 +28,17 @@ const std::map<std::wstring, Command> kConnectedCommands = {
 int wmain(int argc, wchar_t** argv)
 {
     CConsoleOutput output;
+    const std::vector<std::wstring> words(argv + 1, argv + argc);
+    // --lang chooses for this run only; the window's stored choice is not touched.
+    const std::wstring language = LanguageOption(words);
+    StartInterfaceLanguage(language == L"en"   ? InterfaceLanguage::English
+                           : language == L"ru" ? InterfaceLanguage::Russian
+                                               : InterfaceLanguage::NotChosen,
+                           LanguageStore::Keep);
     CliArguments arguments;
     std::wstring error;
-    if (!ParseCliArguments(std::vector<std::wstring>(argv + 1, argv + argc), arguments, error)) {
-        output.Err(L"kivra-cli: " + error + L" (kivra-cli --help lists the commands and options)");
+    if (!ParseCliArguments(words, arguments, error)) {
+        output.Err(CliText(IDS_CLI_USAGE_ERROR, {error}));
         return ToInt(ExitCode::Usage);
     }
     if (arguments.help) {
@@ -38,11 +47,6 @@ int wmain(int argc, wchar_t** argv)
         output.Out(help);
         return ToInt(ExitCode::Ok);
     }
-    // --lang chooses for this run only; the window's stored choice is not touched.
-    StartInterfaceLanguage(arguments.language == L"en"   ? InterfaceLanguage::English
-                           : arguments.language == L"ru" ? InterfaceLanguage::Russian
-                                                         : InterfaceLanguage::NotChosen,
-                           LanguageStore::Keep);
     if (arguments.command == L"ports")
         return ToInt(RunPorts(output));
 
