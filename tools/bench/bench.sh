@@ -283,6 +283,10 @@ com=46
       sleep 0.1
     done
     export DISPLAY=":$(cat "$WORK/xvfb.display")"
+    # The server's desktop process came up without a display; kivra.exe's windows would go
+    # there and never be shown. A server started now brings one up on this display.
+    WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1
+    WINEPREFIX=$prefix wineserver -p120 >/dev/null 2>&1
   fi
   start_sim window $com
   $WINE_RUN reg add 'HKCU\SOFTWARE\Vextora\KIVRA' /v "COM Port" /t REG_SZ /d COM$com /f >/dev/null 2>&1

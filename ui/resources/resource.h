@@ -107,6 +107,8 @@
 #define IDS_CONNECTION_LOST              900
 // The relay server cannot be reached ("%s" the server address); the system's reason follows.
 #define IDS_SERVER_UNREACHABLE           901
+// kivra.exe's /resources file cannot be written ("%s" the file); the system's reason follows.
+#define IDS_RESOURCES_FILE_FAILED        910
 #define IDS_ASK_ZERO_SETUP               101
 #define IDS_ASK_FAST_POLLING             102
 #define IDS_ASK_EXIT                     197
