@@ -124,22 +124,22 @@
 
 // What a valid value of a settings key looks like (kivra-cli and the settings profiles), and why
 // values that are each valid fail together.
-#define IDS_RULE_SERIAL                  910
-#define IDS_RULE_ADDRESS                 911
-#define IDS_RULE_NO_COMMON               912
-#define IDS_RULE_SECONDARY               913
-#define IDS_RULE_OUTPUT_INTERVAL         914
-#define IDS_RULE_UNSOLICITED             915
-#define IDS_RULE_APPROXIMATION           916
-#define IDS_RULE_ZERO_REFERENCE          917
-#define IDS_RULE_KIND                    918
-#define IDS_RULE_ANGLE_RANGE             919
-#define IDS_RULE_RANGE                   920
-#define IDS_RULE_DELAY                   921
-#define IDS_RULE_TIMEOUT                 922
-#define IDS_RULE_THRESHOLD               923
-#define IDS_RULE_SOURCE                  924
-#define IDS_RULE_OUTPUT_SOURCE           925
-#define IDS_RULE_SWITCH                  926
-#define IDS_SETTINGS_NOT_TOGETHER        927
-#define IDS_SETTINGS_HELD_INVALID        928
+#define IDS_RULE_SERIAL                  950
+#define IDS_RULE_ADDRESS                 951
+#define IDS_RULE_NO_COMMON               952
+#define IDS_RULE_SECONDARY               953
+#define IDS_RULE_OUTPUT_INTERVAL         954
+#define IDS_RULE_UNSOLICITED             955
+#define IDS_RULE_APPROXIMATION           956
+#define IDS_RULE_ZERO_REFERENCE          957
+#define IDS_RULE_KIND                    958
+#define IDS_RULE_ANGLE_RANGE             959
+#define IDS_RULE_RANGE                   960
+#define IDS_RULE_DELAY                   961
+#define IDS_RULE_TIMEOUT                 962
+#define IDS_RULE_THRESHOLD               963
+#define IDS_RULE_SOURCE                  964
+#define IDS_RULE_OUTPUT_SOURCE           965
+#define IDS_RULE_SWITCH                  966
+#define IDS_SETTINGS_NOT_TOGETHER        967
+#define IDS_SETTINGS_HELD_INVALID        968
