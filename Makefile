@@ -55,10 +55,18 @@ campaign: build
 	@sh tests/ui/cli-campaign.sh --cli $(WIN64)/ui/cli/kivra-cli.exe --sim $(NATIVE)/tools/kivra-sim/kivra-sim \
 	  --wine cmake/wine-run.sh --work $(WIN64)/campaign
 
-# kivra-cli polling fast against the simulator for SOAK_MINUTES (30 by default).
+# kivra-cli and kivra.exe, side by side, polling fast against the simulator for SOAK_MINUTES
+# (30 by default); each suite ends with its summary line.
 soak: build
-	@sh tests/ui/cli-soak.sh --cli $(WIN64)/ui/cli/kivra-cli.exe --sim $(NATIVE)/tools/kivra-sim/kivra-sim \
-	  --wine cmake/wine-run.sh --work $(WIN64)/soak
+	@cli=0; window=0; \
+	sh tests/ui/cli-soak.sh --cli $(WIN64)/ui/cli/kivra-cli.exe --sim $(NATIVE)/tools/kivra-sim/kivra-sim \
+	  --wine cmake/wine-run.sh --work $(WIN64)/soak >$(WIN64)/soak-cli.txt 2>&1 & pid=$$!; \
+	bash tests/main/window-soak.sh --driver $(WIN64)/tools/ui-driver/kivra-ui-driver.exe \
+	  --program $(WIN64)/ui/main/kivra.exe --sim $(NATIVE)/tools/kivra-sim/kivra-sim \
+	  --wine cmake/wine-run.sh --work $(WIN64)/window-soak || window=1; \
+	wait $$pid || cli=1; \
+	cat $(WIN64)/soak-cli.txt; \
+	test $$cli = 0 && test $$window = 0
 
 run: build
 	@sh tools/run-demo.sh

@@ -14,3 +14,5 @@ ProcessResources SampleProcessResources();
 // Counts open handles by asking the system about every possible handle value below
 // limit, for where the system's own counter says 0 (Wine).
 unsigned ProbeOpenHandles(uintptr_t limit = 0x10000);
+// Counts GDI objects the same way, for where the system's counter is a stub that says 0.
+unsigned ProbeGdiObjects();

@@ -18,6 +18,8 @@ unsigned ProbeOpenHandles(uintptr_t)
     return count;
 }
 
+unsigned ProbeGdiObjects() { return 0; }
+
 ProcessResources SampleProcessResources()
 {
     ProcessResources sample;

@@ -13,6 +13,16 @@ unsigned ProbeOpenHandles(uintptr_t limit)
     return count;
 }
 
+unsigned ProbeGdiObjects()
+{
+    // Wine keeps the process's GDI objects in one table indexed by the low word of the handle
+    // and takes a handle whose high word is 0 as any generation of its entry.
+    unsigned count = 0;
+    for (uintptr_t index = 1; index <= 0xFFFF; ++index)
+        count += GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0;
+    return count;
+}
+
 ProcessResources SampleProcessResources()
 {
     ProcessResources sample;
@@ -25,5 +35,7 @@ ProcessResources SampleProcessResources()
         handles = ProbeOpenHandles();
     sample.handles = handles;
     sample.gdiObjects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (sample.gdiObjects == 0)
+        sample.gdiObjects = ProbeGdiObjects();
     return sample;
 }

@@ -74,7 +74,7 @@ TEST(SettingsKeys, NumberKeysTakeOnlyTheirFormAndRange)
         if (c.taken)
             EXPECT_EQ(*key.number(edited), c.stored);
         else
-            EXPECT_EQ(why, key.rule);
+            EXPECT_EQ(why, SettingsRule(key));
     }
     SettingsTexts edited = held.texts;
     std::wstring why;
@@ -113,7 +113,7 @@ TEST(SettingsKeys, DiagnosisNamesTheValueAndItsRule)
         const auto reasons = DiagnoseSettings(edited, held.block, c.version);
         ASSERT_EQ(reasons.size(), 1u) << Narrow(c.key);
         EXPECT_EQ(reasons[0].find(std::wstring(c.key) + L" = \"" + c.value + L"\""), 0u) << Narrow(reasons[0]);
-        EXPECT_NE(reasons[0].find(key.rule), std::wstring::npos) << Narrow(reasons[0]);
+        EXPECT_NE(reasons[0].find(SettingsRule(key)), std::wstring::npos) << Narrow(reasons[0]);
     }
 }
 
@@ -131,7 +131,7 @@ TEST(SettingsKeys, DiagnosisOfValuesThatOnlyFailTogether)
     EXPECT_NE(reasons[0].find(L"angle.not_working.range"), std::wstring::npos);
     // Each named with its value and why such values fail: the rule says how they must relate.
     EXPECT_NE(reasons[0].find(L"angle.not_working.range = \"10..40\""), std::wstring::npos) << Narrow(reasons[0]);
-    EXPECT_NE(reasons[0].find(FindSettingsKey(L"angle.not_working.range")->rule), std::wstring::npos);
+    EXPECT_NE(reasons[0].find(SettingsRule(*FindSettingsKey(L"angle.not_working.range"))), std::wstring::npos);
 
     // Two independent faults are both named.
     edited = held.texts;

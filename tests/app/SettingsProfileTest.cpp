@@ -1,6 +1,7 @@
 // Settings profiles: saved with their origin, and every value checked before the session's texts change at all.
 #include "ui/app/SettingsProfile.h"
 
+#include "runtime/ResourceLanguage.h"
 #include "tests/protocol/SettingsFixture.h"
 #include "ui/app/SettingsKeys.h"
 
@@ -110,6 +111,28 @@ TEST(SettingsProfile, ValuesCheckedAgainstTheSensorsFirmware)
     EXPECT_FALSE(ImportSettingsProfile(document, {false, false}, records, edited, errors));
     ASSERT_FALSE(errors.empty());
     EXPECT_EQ(errors[0].find(L"secondary_address = \"1\""), 0u) << Narrow(errors[0]);
+}
+
+TEST(SettingsProfile, WrongValuesAreToldInTheInterfaceLanguage)
+{
+    const std::wstring document = Replaced(OtherSensorsDocument(), L"\"angle_threshold\": \"42\"",
+                                           L"\"angle_threshold\": \"95\"");
+    struct Case {
+        unsigned short language;
+        const wchar_t* error;
+    };
+    const Case cases[] = {
+        {kLangEnglish, L"angle_threshold = \"95\": a whole number of degrees 1..90"},
+        {kLangRussian, L"angle_threshold = \"95\": целое число градусов 1..90"},
+    };
+    for (const Case& c : cases) {
+        SetResourceLanguage(c.language);
+        SettingsTexts edited;
+        std::vector<std::wstring> errors;
+        EXPECT_FALSE(ImportSettingsProfile(document, {false, false}, HeldRecords(), edited, errors));
+        EXPECT_EQ(errors, std::vector<std::wstring>{c.error}) << c.language;
+    }
+    SetResourceLanguage(kLangEnglish);
 }
 
 }  // namespace

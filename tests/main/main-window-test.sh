@@ -56,6 +56,8 @@ step connect 'key F4' || finish
 check disconnect-shown 'expect visible 1008 = 1 5000'
 check connect-hidden 'expect visible 1006 = 0'
 check modify-locked 'expect enabled 1009 = 0'
+# "Modify..." had the focus: it goes on to "Disconnect sensor", so keys still reach the window.
+check focus-kept 'expect focused = 1008'
 check link-connected 'expect text 1002 = "Connected to sensor" 15000'
 check ready 'expect enabled 1010 = 1 15000'
 check model 'expect text 1159 = "TQS 25-07"'

@@ -121,7 +121,7 @@ step russian-menu 'tab-select 1001 #2' 'focus page:1234' 'key alt+space' 'sleep 
 screenshot menu-ru-connected
 step russian-menu-close 'key esc' 'key esc' || finish
 step russian-bad "system-command $IMPORT" "file-dialog '$(winpath "$WORK/bad.json")' 30000" 'message-box' || finish
-check russian-bad-named "expect message-text ~ 'Настройки из файла *bad.json не загружены, ничего не изменено:*angle_threshold = \"95\"*'"
+check russian-bad-named "expect message-text ~ 'Настройки из файла *bad.json не загружены, ничего не изменено:*angle_threshold = \"95\": целое число градусов 1..90*'"
 screenshot bad-value-ru
 step russian-bad-ok 'answer OK' || finish
 step russian-close 'close' 'message-box' 'answer OK' 'wait-closed 10000' || finish

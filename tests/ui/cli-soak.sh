@@ -27,23 +27,11 @@ reported=$(sed -n 's/^\([0-9]*\) rows appended.*/\1/p' "$WORK/soak.out" | tr -d 
 # Answered polls: data answers (code 40) with a sound checksum, the diagnostics answer (subcode 3) aside.
 answered=$("$DECODE" --json "$WORK/trace.txt" |
   grep '"dir":"rx","family":"response",.*"code":40,.*"crc_ok":true' | grep -vc '"subcode":3[,}]')
-first=$(head -n 1 "$WORK/resources.txt")
-last=$(tail -n 1 "$WORK/resources.txt")
-samples=$(grep -c . "$WORK/resources.txt")
-field() { echo "$2" | sed -n "s/.*$1=\([0-9]*\).*/\1/p"; }
-# Flat: the last sample at most 10 % (and 1 MiB) above the one after the first minute, when
-# the run has settled; handles and GDI objects not above it at all.
-settled=$(sed -n 2p "$WORK/resources.txt")
-[ -n "$settled" ] || settled=$first
-mem0=$(field memory "$settled") mem1=$(field memory "$last")
-h0=$(field handles "$settled") h1=$(field handles "$last")
-g0=$(field gdi "$settled") g1=$(field gdi "$last")
+. "$(dirname "$0")/resource-verdict.sh"
 verdict=ok
 [ "$status" = 13 ] || verdict="status $status (wanted 13, interrupted)"
 [ "$rows" = "$answered" ] && [ "$rows" = "${reported:-x}" ] || verdict="rows $rows, reported ${reported:-none}, answered polls $answered"
-[ "$mem1" -le $((mem0 + mem0 / 10 + 1048576)) ] && [ "$h1" -le "$h0" ] && [ "$g1" -le "$g0" ] ||
-  verdict="resources grew: $settled -> $last"
-echo "soak: $MINUTES min, $answered answered polls, $rows data-log rows, $samples samples;" \
-  "memory $(field memory "$first") -> $mem0 (after 1 min) -> $mem1 bytes, handles $(field handles "$first") -> $h0 -> $h1," \
-  "GDI objects $(field gdi "$first") -> $g0 -> $g1; $verdict"
+resource_verdict "$WORK/resources.txt" || verdict="resources grew"
+echo "soak: kivra-cli $MINUTES min, $answered answered polls, $rows data-log rows, $RESOURCE_SAMPLES samples;" \
+  "$RESOURCE_SUMMARY; $verdict"
 test "$verdict" = ok

@@ -2,87 +2,78 @@
 #include "ui/app/SettingsKeys.h"
 
 #include "protocol/PlainNumber.h"
+#include "runtime/ResourceText.h"
+#include "ui/resources/resource.h"
 
 #include <cwctype>
 
 namespace {
 
-constexpr const wchar_t* kKindRule = L"0 (in other values), 1 (in range) or 2 (out of range)";
-constexpr const wchar_t* kDelayRule = L"a whole number of seconds 0..32767";
-constexpr const wchar_t* kRangeRule =
-    L"LOW..HIGH or one number, non-negative, LOW not above HIGH; the two conditions must not both be 'in other "
-    L"values' and their ranges must not overlap";
-constexpr const wchar_t* kAngleRangeRule =
-    L"LOW..HIGH or one number within 0..180, LOW not above HIGH; the two conditions must not both be 'in other "
-    L"values' and their ranges must not overlap";
-constexpr const wchar_t* kSourceRule = L"a value code 0..13 (firmware below 7), 0..19 (7 and 8) or 0..20";
-constexpr const wchar_t* kSwitchRule = L"0 or 1 (also off/on)";
-
 std::vector<SettingsKey> MakeKeys()
 {
     std::vector<SettingsKey> keys = {
-        {L"serial_number", [](SettingsTexts& t) { return &t.serialNumber; }, nullptr, 0, L"a whole number"},
+        {L"serial_number", [](SettingsTexts& t) { return &t.serialNumber; }, nullptr, 0, IDS_RULE_SERIAL},
         {L"network_address", [](SettingsTexts& t) { return &t.networkAddress; }, nullptr, 0,
-         L"a whole number 0..254"},
+         IDS_RULE_ADDRESS},
         {L"no_common_address", nullptr, [](SettingsTexts& t) { return &t.noCommonAddress; }, 1,
-         L"0 (address 255 is the common address) or 1 (it is not)"},
+         IDS_RULE_NO_COMMON},
         {L"secondary_address", nullptr, [](SettingsTexts& t) { return &t.secondaryAddress; }, 1,
-         L"0 or 1; 1 needs firmware version 7 or later"},
+         IDS_RULE_SECONDARY},
         {L"output_interval", [](SettingsTexts& t) { return &t.outputInterval; }, nullptr, 0,
-         L"a whole number of seconds 0..255, not 0 while unsolicited_output is 1"},
+         IDS_RULE_OUTPUT_INTERVAL},
         {L"unsolicited_output", nullptr, [](SettingsTexts& t) { return &t.unsolicitedOutput; }, 1,
-         L"0 (disabled) or 1 (LLS format)"},
+         IDS_RULE_UNSOLICITED},
         {L"approximation_interval", [](SettingsTexts& t) { return &t.approximationInterval; }, nullptr, 0,
-         L"a whole number of tenths of a second 10..500"},
+         IDS_RULE_APPROXIMATION},
         {L"zero_reference", [](SettingsTexts& t) { return &t.zeroReference; }, nullptr, 0,
-         L"three numbers X, Y, Z each within -8..8"},
-        {L"angle.not_working.kind", nullptr, [](SettingsTexts& t) { return &t.angle.inactive.kind; }, 2, kKindRule},
+         IDS_RULE_ZERO_REFERENCE},
+        {L"angle.not_working.kind", nullptr, [](SettingsTexts& t) { return &t.angle.inactive.kind; }, 2, IDS_RULE_KIND},
         {L"angle.not_working.range", [](SettingsTexts& t) { return &t.angle.inactive.range; }, nullptr, 0,
-         kAngleRangeRule},
+         IDS_RULE_ANGLE_RANGE},
         {L"angle.not_working.delay", [](SettingsTexts& t) { return &t.angle.inactive.delay; }, nullptr, 0,
-         kDelayRule},
-        {L"angle.working.kind", nullptr, [](SettingsTexts& t) { return &t.angle.active.kind; }, 2, kKindRule},
+         IDS_RULE_DELAY},
+        {L"angle.working.kind", nullptr, [](SettingsTexts& t) { return &t.angle.active.kind; }, 2, IDS_RULE_KIND},
         {L"angle.working.range", [](SettingsTexts& t) { return &t.angle.active.range; }, nullptr, 0,
-         kAngleRangeRule},
-        {L"angle.working.delay", [](SettingsTexts& t) { return &t.angle.active.delay; }, nullptr, 0, kDelayRule},
+         IDS_RULE_ANGLE_RANGE},
+        {L"angle.working.delay", [](SettingsTexts& t) { return &t.angle.active.delay; }, nullptr, 0, IDS_RULE_DELAY},
         {L"angular_motion_timeout", [](SettingsTexts& t) { return &t.angularMotionTimeout; }, nullptr, 0,
-         L"a whole number of seconds 0..65535"},
+         IDS_RULE_TIMEOUT},
         {L"angle_threshold", [](SettingsTexts& t) { return &t.angleThreshold; }, nullptr, 0,
-         L"a whole number of degrees 1..90"},
+         IDS_RULE_THRESHOLD},
         {L"pulse_sensor_timeout", [](SettingsTexts& t) { return &t.pulseSensorTimeout; }, nullptr, 0,
-         L"a whole number of seconds 0..65535"},
-        {L"lls1.source", nullptr, [](SettingsTexts& t) { return &t.llsSource[0]; }, 21, kSourceRule},
-        {L"lls2.source", nullptr, [](SettingsTexts& t) { return &t.llsSource[1]; }, 21, kSourceRule},
+         IDS_RULE_TIMEOUT},
+        {L"lls1.source", nullptr, [](SettingsTexts& t) { return &t.llsSource[0]; }, 21, IDS_RULE_SOURCE},
+        {L"lls2.source", nullptr, [](SettingsTexts& t) { return &t.llsSource[1]; }, 21, IDS_RULE_SOURCE},
         {L"output1.source", nullptr, [](SettingsTexts& t) { return &t.outputs[0].valueCode; }, 21,
-         L"a value code as for lls1.source; 0 leaves the output unused"},
+         IDS_RULE_OUTPUT_SOURCE},
         {L"output1.frequency_mode", nullptr, [](SettingsTexts& t) { return &t.outputs[0].frequencyMode; }, 1,
-         kSwitchRule},
+         IDS_RULE_SWITCH},
         {L"output1.not_active.kind", nullptr,
-         [](SettingsTexts& t) { return &t.outputs[0].conditions.inactive.kind; }, 2, kKindRule},
+         [](SettingsTexts& t) { return &t.outputs[0].conditions.inactive.kind; }, 2, IDS_RULE_KIND},
         {L"output1.not_active.range", [](SettingsTexts& t) { return &t.outputs[0].conditions.inactive.range; },
-         nullptr, 0, kRangeRule},
+         nullptr, 0, IDS_RULE_RANGE},
         {L"output1.not_active.delay", [](SettingsTexts& t) { return &t.outputs[0].conditions.inactive.delay; },
-         nullptr, 0, kDelayRule},
+         nullptr, 0, IDS_RULE_DELAY},
         {L"output1.active.kind", nullptr, [](SettingsTexts& t) { return &t.outputs[0].conditions.active.kind; }, 2,
-         kKindRule},
+         IDS_RULE_KIND},
         {L"output1.active.range", [](SettingsTexts& t) { return &t.outputs[0].conditions.active.range; }, nullptr,
-         0, kRangeRule},
+         0, IDS_RULE_RANGE},
         {L"output1.active.delay", [](SettingsTexts& t) { return &t.outputs[0].conditions.active.delay; }, nullptr,
-         0, kDelayRule},
+         0, IDS_RULE_DELAY},
         {L"output2.source", nullptr, [](SettingsTexts& t) { return &t.outputs[1].valueCode; }, 21,
-         L"a value code as for lls1.source; 0 leaves the output unused"},
+         IDS_RULE_OUTPUT_SOURCE},
         {L"output2.not_active.kind", nullptr,
-         [](SettingsTexts& t) { return &t.outputs[1].conditions.inactive.kind; }, 2, kKindRule},
+         [](SettingsTexts& t) { return &t.outputs[1].conditions.inactive.kind; }, 2, IDS_RULE_KIND},
         {L"output2.not_active.range", [](SettingsTexts& t) { return &t.outputs[1].conditions.inactive.range; },
-         nullptr, 0, kRangeRule},
+         nullptr, 0, IDS_RULE_RANGE},
         {L"output2.not_active.delay", [](SettingsTexts& t) { return &t.outputs[1].conditions.inactive.delay; },
-         nullptr, 0, kDelayRule},
+         nullptr, 0, IDS_RULE_DELAY},
         {L"output2.active.kind", nullptr, [](SettingsTexts& t) { return &t.outputs[1].conditions.active.kind; }, 2,
-         kKindRule},
+         IDS_RULE_KIND},
         {L"output2.active.range", [](SettingsTexts& t) { return &t.outputs[1].conditions.active.range; }, nullptr,
-         0, kRangeRule},
+         0, IDS_RULE_RANGE},
         {L"output2.active.delay", [](SettingsTexts& t) { return &t.outputs[1].conditions.active.delay; }, nullptr,
-         0, kDelayRule},
+         0, IDS_RULE_DELAY},
     };
     return keys;
 }
@@ -113,6 +104,11 @@ const SettingsKey* FindSettingsKey(const std::wstring& name)
     return nullptr;
 }
 
+std::wstring SettingsRule(const SettingsKey& key)
+{
+    return LoadResourceText(key.rule);
+}
+
 std::wstring SettingsValue(const SettingsKey& key, const SettingsTexts& texts)
 {
     SettingsTexts& t = const_cast<SettingsTexts&>(texts);  // the accessors only point into it
@@ -134,7 +130,7 @@ bool SetSettingsValue(const SettingsKey& key, const std::wstring& value, Setting
     else if (IsPlainNumber(v, PlainNumberKind::Unsigned) && v.size() <= 6)
         number = std::stoi(v);
     if (number < 0 || number > key.numberLimit) {
-        why = key.rule;
+        why = SettingsRule(key);
         return false;
     }
     *key.number(texts) = number;
@@ -165,16 +161,17 @@ std::vector<std::wstring> DiagnoseSettings(const SettingsTexts& edited, const Se
         std::wstring unused;  // the value was taken into edited already, so it has the key's form
         SetSettingsValue(*key, SettingsValue(*key, edited), single, unused);
         if (!BuildSettingsBlock(single, held, firmwareVersion, result))
-            reasons.push_back(std::wstring(key->name) + L" = \"" + SettingsValue(*key, edited) + L"\": " + key->rule);
+            reasons.push_back(std::wstring(key->name) + L" = \"" + SettingsValue(*key, edited) + L"\": " +
+                              SettingsRule(*key));
     }
     if (reasons.empty()) {
         // The rules say how the values must relate, so each comes with its value and rule.
         std::wstring values;
         for (const SettingsKey* key : changed)
-            values += (values.empty() ? L"" : L"; ") + std::wstring(key->name) + L" = \"" + SettingsValue(*key, edited) +
-                      L"\" (" + key->rule + L")";
-        reasons.push_back(changed.empty() ? L"the settings the sensor holds do not validate"
-                                          : L"these values do not go together: " + values);
+            values += (values.empty() ? L"" : L"; ") + std::wstring(key->name) + L" = \"" +
+                      SettingsValue(*key, edited) + L"\" (" + SettingsRule(*key) + L")";
+        reasons.push_back(changed.empty() ? LoadResourceText(IDS_SETTINGS_HELD_INVALID)
+                                          : LoadResourceText(IDS_SETTINGS_NOT_TOGETHER) + L": " + values);
     }
     return reasons;
 }

@@ -13,12 +13,15 @@ struct SettingsKey {
     std::wstring* (*text)(SettingsTexts&);  // null for a number
     int* (*number)(SettingsTexts&);         // null for a text
     int numberLimit;                        // largest number accepted (1 for a switch)
-    const wchar_t* rule;                    // what a valid value looks like
+    unsigned rule;                          // string id of what a valid value looks like
 };
 
 // Every key, in the order they are printed and exported.
 const std::vector<SettingsKey>& AllSettingsKeys();
 const SettingsKey* FindSettingsKey(const std::wstring& name);
+
+// What a valid value looks like, in the interface language.
+std::wstring SettingsRule(const SettingsKey& key);
 
 // The key's current value as text ("%d" for numbers).
 std::wstring SettingsValue(const SettingsKey& key, const SettingsTexts& texts);

@@ -107,6 +107,8 @@
 #define IDS_CONNECTION_LOST              900
 // The relay server cannot be reached ("%s" the server address); the system's reason follows.
 #define IDS_SERVER_UNREACHABLE           901
+// kivra.exe's /resources file cannot be written ("%s" the file); the system's reason follows.
+#define IDS_RESOURCES_FILE_FAILED        910
 #define IDS_ASK_ZERO_SETUP               101
 #define IDS_ASK_FAST_POLLING             102
 #define IDS_ASK_EXIT                     197
@@ -119,3 +121,25 @@
 #define IDS_SETTINGS_NOT_SAVED           905
 #define IDS_SETTINGS_NOT_READ            906
 #define IDS_SETTINGS_NOT_IMPORTED        907
+
+// What a valid value of a settings key looks like (kivra-cli and the settings profiles), and why
+// values that are each valid fail together.
+#define IDS_RULE_SERIAL                  950
+#define IDS_RULE_ADDRESS                 951
+#define IDS_RULE_NO_COMMON               952
+#define IDS_RULE_SECONDARY               953
+#define IDS_RULE_OUTPUT_INTERVAL         954
+#define IDS_RULE_UNSOLICITED             955
+#define IDS_RULE_APPROXIMATION           956
+#define IDS_RULE_ZERO_REFERENCE          957
+#define IDS_RULE_KIND                    958
+#define IDS_RULE_ANGLE_RANGE             959
+#define IDS_RULE_RANGE                   960
+#define IDS_RULE_DELAY                   961
+#define IDS_RULE_TIMEOUT                 962
+#define IDS_RULE_THRESHOLD               963
+#define IDS_RULE_SOURCE                  964
+#define IDS_RULE_OUTPUT_SOURCE           965
+#define IDS_RULE_SWITCH                  966
+#define IDS_SETTINGS_NOT_TOGETHER        967
+#define IDS_SETTINGS_HELD_INVALID        968

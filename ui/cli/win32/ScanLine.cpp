@@ -133,8 +133,10 @@ CScanLine::Result CScanLine::Exchange(const CRequestFrame& request, unsigned wai
         if (now >= deadline)
             return Result::Done;
         MSG message;
+        HANDLE wake = InterruptionEvent();
         if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE))
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+            MsgWaitForMultipleObjects(wake ? 1 : 0, wake ? &wake : nullptr, FALSE, static_cast<DWORD>(deadline - now),
+                                      QS_ALLINPUT);
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageW(&message);
     }

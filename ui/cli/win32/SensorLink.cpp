@@ -5,7 +5,6 @@
 #include "remote/ChangeBits.h"
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/ProcessClock.h"
-#include "runtime/ProcessResources.h"
 #include "runtime/ResourceText.h"
 #include "ui/app/ConnectionSettings.h"
 #include "ui/app/win32/SystemComPorts.h"
@@ -20,11 +19,8 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
-
-constexpr int64_t kResourceSampleMs = 60000;
 
 // A file the run writes; null when none is asked for or it cannot be opened.
 HANDLE CreateOutputFile(const std::wstring& path, DWORD disposition)
@@ -44,15 +40,11 @@ CSensorLink::CSensorLink(const CliArguments& arguments, CConsoleOutput& output)
       m_manager(new CDeviceCommandProcessor),
       m_timeoutMs(static_cast<int64_t>(
           (arguments.timeout > 0 ? arguments.timeout : DefaultTimeoutSeconds(!arguments.relay.empty())) * 1000)),
-      m_started(NowMilliseconds()),
-      m_nextSample(m_started)
+      m_resourcesOpen(!arguments.resources.empty() && m_resourceLog.Start(arguments.resources))
 {
     m_manager->AddRef();
     m_window.Attach(*m_manager, [this](unsigned bits) { OnUpdate(bits); }, [this] { Watch(0); });
     m_trace = CreateOutputFile(arguments.trace, CREATE_ALWAYS);
-    m_resources = CreateOutputFile(arguments.resources, OPEN_ALWAYS);
-    if (m_resources)
-        SetFilePointer(m_resources, 0, nullptr, FILE_END);
 }
 
 CSensorLink::~CSensorLink()
@@ -62,11 +54,6 @@ CSensorLink::~CSensorLink()
     m_manager->Release();
     if (m_trace)
         CloseHandle(m_trace);
-    if (m_resources) {
-        m_nextSample = NowMilliseconds();
-        SampleResources(m_nextSample);
-        CloseHandle(m_resources);
-    }
 }
 
 CKivraProcessor& CSensorLink::Session() { return *m_manager->GetSession(); }
@@ -120,7 +107,7 @@ ExitCode CSensorLink::Connect()
         return Fail(ExitCode::ConnectionLost, CliText(IDS_CLI_NO_WINDOW));
     if (!m_arguments.trace.empty() && !m_trace)
         return Fail(ExitCode::FileError, CliText(IDS_CLI_TRACE_FILE, {m_arguments.trace}));
-    if (!m_arguments.resources.empty() && !m_resources)
+    if (!m_arguments.resources.empty() && !m_resourcesOpen)
         return Fail(ExitCode::FileError, CliText(IDS_CLI_RESOURCES_FILE, {m_arguments.resources}));
     Configure();
     const int opened = m_manager->Open();
@@ -172,21 +159,6 @@ void CSensorLink::Watch(unsigned bits)
         m_verdict = verdict;
 }
 
-void CSensorLink::SampleResources(int64_t now)
-{
-    if (!m_resources || now < m_nextSample)
-        return;
-    m_nextSample = now + kResourceSampleMs;
-    const ProcessResources sample = SampleProcessResources();
-    char line[128];
-    const int length = std::snprintf(line, sizeof line, "t=%llds memory=%llu handles=%u gdi=%u\n",
-                                     static_cast<long long>((now - m_started) / 1000),
-                                     static_cast<unsigned long long>(sample.memoryBytes), sample.handles,
-                                     sample.gdiObjects);
-    DWORD written = 0;
-    WriteFile(m_resources, line, static_cast<DWORD>(length), &written, nullptr);
-}
-
 bool CSensorLink::SensorAnswering() const
 {
     const CSessionStatus& status = m_manager->GetSession()->Status();
@@ -207,13 +179,11 @@ ExitCode CSensorLink::WaitFor(const std::function<bool()>& done)
         if (Interrupted())
             return Fail(ExitCode::Interrupted, CliText(IDS_CLI_INTERRUPTED));
         const int64_t now = NowMilliseconds();
-        SampleResources(now);
         if (now >= deadline)
             return Report(m_watch.TimedOut(Snapshot(0)));
-        // Asleep until the manager posts or its timer fires, Ctrl+C, the silence time-out or
-        // the next resources line: a poll then costs the process only the messages it brings.
-        const int64_t wakeAt = m_resources ? std::min(deadline, m_nextSample) : deadline;
-        if (m_window.PumpOnce(static_cast<unsigned>(std::max<int64_t>(wakeAt - now, 0)), InterruptionEvent()) &&
+        // Asleep until the manager posts or its timer fires, Ctrl+C or the silence time-out: a
+        // poll then costs the process only the messages it brings.
+        if (m_window.PumpOnce(static_cast<unsigned>(std::max<int64_t>(deadline - now, 0)), InterruptionEvent()) &&
             SensorAnswering())
             deadline = NowMilliseconds() + m_timeoutMs;
     }

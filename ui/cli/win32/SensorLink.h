@@ -1,6 +1,7 @@
 // One run's way to the sensor: the manager and session configured from the command line, the message pump, and the failure verdicts.
 #pragma once
 
+#include "runtime/ResourceLog.h"
 #include "ui/cli/CliArguments.h"
 #include "ui/cli/ExitCode.h"
 #include "ui/cli/LinkVerdict.h"
@@ -53,8 +54,6 @@ private:
     ExitCode Report(LinkVerdict verdict);
     // The sensor answered since the last look: the silence time-out starts again.
     bool SensorAnswering() const;
-    // Appends a line of memory, handles and GDI objects to the --resources file when a minute is up.
-    void SampleResources(int64_t now);
 
     const CliArguments& m_arguments;
     CConsoleOutput& m_output;
@@ -65,7 +64,7 @@ private:
     std::function<void(unsigned)> m_hook;
     int64_t m_timeoutMs;
     void* m_trace = nullptr;  // file handle of --trace, or null
-    void* m_resources = nullptr;  // file handle of --resources, or null
-    int64_t m_started;
-    int64_t m_nextSample;
+    // Declared last: its final sample is taken after the link is closed.
+    CResourceLog m_resourceLog;
+    bool m_resourcesOpen;
 };

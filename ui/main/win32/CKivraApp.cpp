@@ -6,15 +6,44 @@
 #include <memory>
 
 #include "remote/DeviceCommandProcessor.h"
+#include "runtime/OsHandle.h"
+#include "runtime/OsSystemMessage.h"
 #include "runtime/RefCount.h"
+#include "runtime/ResourceLog.h"
+#include "runtime/ResourceText.h"
 #include "ui/app/InterfaceLanguage.h"
 #include "ui/app/win32/ThreadLanguage.h"
+#include "ui/main/ResourcesSwitch.h"
 #include "ui/main/win32/CKivraDlg.h"
+#include "ui/resources/resource.h"
 #include "ui/window/KeyCode.h"
 #include "ui/window/win32/MessagePreFilter.h"
 
+namespace {
+
+// Samples for the whole run, from before the main window exists until after it is gone.
+void StartResourceLog(CResourceLog& log, const std::wstring& path)
+{
+    if (path.empty() || log.Start(path))
+        return;
+    const TErrorCode error = OsLastError();
+    std::wstring message = LoadResourceText(IDS_RESOURCES_FILE_FAILED);
+    const std::size_t at = message.find(L"%s");
+    if (at != std::wstring::npos)
+        message.replace(at, 2, path);
+    wchar_t reason[512];
+    if (OsSystemMessage(error, reason, sizeof reason / sizeof reason[0]) > 0)
+        message += std::wstring(L"\r\n") + reason;
+    MessageBoxW(nullptr, message.c_str(), L"Vextora KIVRA", MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace
+
 bool CKivraApp::InitInstance(const std::wstring& commandLine)
 {
+    CResourceLog resourceLog;
+    StartResourceLog(resourceLog, ResourcesFileFromCommandLine(commandLine));
+
     // A switch on the command line is stored as the language of later starts.
     StartInterfaceLanguage(LanguageFromCommandLine(commandLine), LanguageStore::Store);
 

@@ -241,6 +241,27 @@ void CKivraDlg::RefreshButtons()
     const UINT profiles = MF_BYCOMMAND | (s.settingsProfiles ? MF_ENABLED : MF_GRAYED);
     ::EnableMenuItem(menu, IDM_EXPORT_SETTINGS, profiles);
     ::EnableMenuItem(menu, IDM_IMPORT_SETTINGS, profiles);
+    KeepKeyboardFocus(s);
+}
+
+void CKivraDlg::KeepKeyboardFocus(const MainButtonStates& s)
+{
+    // A focused control that is disabled or hidden leaves the window without a focus ("Modify..."
+    // after F4 has connected), and keys then arrive only as system keys: F4 would no longer
+    // disconnect. The focus goes to the command most likely wanted next.
+    if (::GetActiveWindow() != m_hWnd)
+        return;
+    const HWND focus = ::GetFocus();
+    if (focus != nullptr && focus != m_hWnd && ::IsWindowVisible(focus) && ::IsWindowEnabled(focus))
+        return;
+    int target = IDC_MAIN_TABS;
+    if (s.disconnectShown)
+        target = IDC_DISCONNECT;
+    else if (s.connectShown && s.connectEnabled)
+        target = IDC_CONNECT;
+    else if (s.connectionEditable)
+        target = IDC_MODIFY_CONNECTION;
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(m_hWnd, target)), TRUE);
 }
 
 void CKivraDlg::RefreshMagnets()

@@ -50,6 +50,7 @@ private:
 
     MainButtonStates ButtonStates() const;
     void RefreshButtons();
+    void KeepKeyboardFocus(const MainButtonStates& states);
     void RefreshMagnets();
     void RefreshStatusLine();
     void RefreshGauge();
