@@ -89,6 +89,35 @@ TEST(Dialog, DataExchangeRunsBothWays)
     EXPECT_TRUE(dialog.validationFailures.empty());
 }
 
+TEST(Dialog, ADisplayTextIsSetOnlyWhenItChangesAndAgainInANewWindow)
+{
+    CTestMainDlg dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    CWindow label(dialog.GetDlgItem(IDC_TEST_LABEL));
+    dialog.shownLabel = L"first";
+    ASSERT_TRUE(dialog.UpdateData(false));
+    EXPECT_EQ(label.GetWindowText(), L"first");
+
+    // A mark the exchange would overwrite if it set the label again.
+    label.SetWindowText(L"untouched");
+    ASSERT_TRUE(dialog.UpdateData(false));
+    EXPECT_EQ(label.GetWindowText(), L"untouched") << "an unchanged value is not set again";
+    ASSERT_TRUE(dialog.UpdateData(true));
+    EXPECT_EQ(*dialog.shownLabel, L"first") << "saving reads nothing back";
+    dialog.shownLabel = L"";
+    ASSERT_TRUE(dialog.UpdateData(false));
+    EXPECT_EQ(label.GetWindowText(), L"") << "an empty text is a change too";
+
+    // The same object's next window starts with its template texts: everything is set anew.
+    ASSERT_TRUE(dialog.DestroyWindow());
+    ASSERT_TRUE(dialog.Create(nullptr));
+    EXPECT_EQ(CWindow(dialog.GetDlgItem(IDC_TEST_LABEL)).GetWindowText(), L"") << "set at initialisation";
+    dialog.shownLabel = L"second";
+    ASSERT_TRUE(dialog.UpdateData(false));
+    EXPECT_EQ(CWindow(dialog.GetDlgItem(IDC_TEST_LABEL)).GetWindowText(), L"second");
+    dialog.DestroyWindow();
+}
+
 TEST(Dialog, AnInvalidValueStopsTheSaveAndCallsTheHookOnce)
 {
     for (const wchar_t* bad : {L"abc", L"", L"1000", L"-1", L"12x", L"99999999999999999999"}) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <optional>
 #include <vector>
 
 #include "TestDialogIds.h"
@@ -33,6 +34,8 @@ public:
     int comboIndex = -1;
     int check = 0;
     int radio = -1;
+    // Shown through ShownText once set; the label keeps its template text until then.
+    std::optional<std::wstring> shownLabel;
 
     CTestPageDlg pages[3];
     CResizableTabCtrl tab;
@@ -74,6 +77,8 @@ protected:
         dx.ComboIndex(IDC_TEST_COMBO, comboIndex);
         dx.Check(IDC_TEST_CHECK, check);
         dx.Radio(IDC_TEST_RADIO1, radio);
+        if (shownLabel)
+            dx.ShownText(IDC_TEST_LABEL, *shownLabel);
     }
     void OnDataValidationFailed(int controlId) override
     {

@@ -74,14 +74,23 @@ bool IsOutputIndicator(int id)
     return id == IDC_OUTPUT1_STATE || id == IDC_OUTPUT2_STATE || id == IDC_OUTPUT1_INFO || id == IDC_OUTPUT2_INFO;
 }
 
+// Both run on every update: a control already in the wanted state is left alone, which spares
+// it the messages (and, under Wine, the server round trips) of a change that changes nothing.
 void ShowItem(HWND dialog, int id, bool show)
 {
-    ::ShowWindow(::GetDlgItem(dialog, id), show ? SW_SHOW : SW_HIDE);
+    const HWND item = ::GetDlgItem(dialog, id);
+    // Its own style: IsWindowVisible also asks the parents, and the window is not shown yet
+    // while it initialises.
+    const bool shown = (::GetWindowLongW(item, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown != show)
+        ::ShowWindow(item, show ? SW_SHOW : SW_HIDE);
 }
 
 void EnableItem(HWND dialog, int id, bool enable)
 {
-    ::EnableWindow(::GetDlgItem(dialog, id), enable ? TRUE : FALSE);
+    const HWND item = ::GetDlgItem(dialog, id);
+    if ((::IsWindowEnabled(item) != FALSE) != enable)
+        ::EnableWindow(item, enable ? TRUE : FALSE);
 }
 
 }  // namespace
@@ -168,35 +177,26 @@ void CKivraDlg::DoDataExchange(CDataExchange& dx)
     const CKivraProcessor& session = Session();
     const SensorRecords& records = session.Records();
     const CSessionStatus& status = session.Status();
-    std::wstring link = status.GetLinkText();
-    std::wstring settings = status.GetSettingsText();
-    std::wstring firmware = status.GetFirmwareText();
-    std::wstring address = records.settingsTexts.networkAddress;
-    std::wstring model = records.identificationTexts.model;
-    std::wstring version = records.identificationTexts.firmwareVersion;
-    std::wstring serial = records.settingsTexts.serialNumber;
-    DisplayTexts live = records.displayTexts;
-    std::wstring outputOneLabel = records.identificationTexts.outputOneLabel;
-
-    dx.Text(IDC_CONNECTION_PARAMETERS, m_connectionParameters);
-    dx.Text(IDC_LINK_STATUS, link);
-    dx.Text(IDC_SETTINGS_STATUS, settings);
-    dx.Text(IDC_FIRMWARE_STATUS, firmware);
-    dx.Text(IDC_NETWORK_ADDRESS_TEXT, address);
-    dx.Text(IDC_MODEL_TEXT, model);
-    dx.Text(IDC_FIRMWARE_VERSION_TEXT, version);
-    dx.Text(IDC_SERIAL_NUMBER_TEXT, serial);
-    dx.Text(IDC_ANGLE_TEXT, live.angle);
-    dx.Text(IDC_TEMPERATURE_TEXT, live.temperature);
-    dx.Text(IDC_LLS1_TEXT, live.lls[0]);
-    dx.Text(IDC_LLS2_TEXT, live.lls[1]);
-    dx.Text(IDC_OUTPUT1_VALUE, live.outputValue[0]);
-    dx.Text(IDC_OUTPUT2_VALUE, live.outputValue[1]);
-    dx.Radio(IDC_OUTPUT1_STATE, live.outputState[0]);
-    dx.Radio(IDC_OUTPUT2_STATE, live.outputState[1]);
-    dx.Text(IDC_OUTPUT1_LABEL, outputOneLabel);
-    dx.Radio(IDC_MAGNET1, live.magnetState[0]);
-    dx.Radio(IDC_MAGNET2, live.magnetState[1]);
+    const DisplayTexts& live = records.displayTexts;
+    dx.ShownText(IDC_CONNECTION_PARAMETERS, m_connectionParameters);
+    dx.ShownText(IDC_LINK_STATUS, status.GetLinkText());
+    dx.ShownText(IDC_SETTINGS_STATUS, status.GetSettingsText());
+    dx.ShownText(IDC_FIRMWARE_STATUS, status.GetFirmwareText());
+    dx.ShownText(IDC_NETWORK_ADDRESS_TEXT, records.settingsTexts.networkAddress);
+    dx.ShownText(IDC_MODEL_TEXT, records.identificationTexts.model);
+    dx.ShownText(IDC_FIRMWARE_VERSION_TEXT, records.identificationTexts.firmwareVersion);
+    dx.ShownText(IDC_SERIAL_NUMBER_TEXT, records.settingsTexts.serialNumber);
+    dx.ShownText(IDC_ANGLE_TEXT, live.angle);
+    dx.ShownText(IDC_TEMPERATURE_TEXT, live.temperature);
+    dx.ShownText(IDC_LLS1_TEXT, live.lls[0]);
+    dx.ShownText(IDC_LLS2_TEXT, live.lls[1]);
+    dx.ShownText(IDC_OUTPUT1_VALUE, live.outputValue[0]);
+    dx.ShownText(IDC_OUTPUT2_VALUE, live.outputValue[1]);
+    dx.ShownRadio(IDC_OUTPUT1_STATE, live.outputState[0]);
+    dx.ShownRadio(IDC_OUTPUT2_STATE, live.outputState[1]);
+    dx.ShownText(IDC_OUTPUT1_LABEL, records.identificationTexts.outputOneLabel);
+    dx.ShownRadio(IDC_MAGNET1, live.magnetState[0]);
+    dx.ShownRadio(IDC_MAGNET2, live.magnetState[1]);
     ShowOutputOneMode();
 }
 

@@ -47,6 +47,31 @@ void CDataExchange::Text(int id, std::wstring& value)
         control.SetWindowText(value);
 }
 
+bool CDataExchange::ShownChanges(int id, const std::wstring& value)
+{
+    if (m_saving || Skip())
+        return false;
+    const auto [shown, added] = m_dialog.m_shown.try_emplace(id, value);
+    if (!added && shown->second == value)
+        return false;
+    shown->second = value;
+    return true;
+}
+
+void CDataExchange::ShownText(int id, const std::wstring& value)
+{
+    if (ShownChanges(id, value)) {
+        std::wstring text = value;
+        Text(id, text);
+    }
+}
+
+void CDataExchange::ShownRadio(int firstId, int index)
+{
+    if (ShownChanges(firstId, std::to_wstring(index)))
+        Radio(firstId, index);
+}
+
 void CDataExchange::Number(int id, int& value, int min, int max)
 {
     if (Skip())

@@ -37,6 +37,12 @@ public:
     // index of the checked button, -1 for none. A lone radio button is a group of one
     // (checked exactly when the value is 0).
     void Radio(int firstId, int& index);
+    // Display-only controls (texts and indicators that only the program sets, never the user):
+    // set only when the value differs from what this dialog last showed there. A window that
+    // shows live values would otherwise set every one on every poll, and each set costs a
+    // repaint and, under Wine, server round trips in the common controls. Saving reads nothing.
+    void ShownText(int id, const std::wstring& value);
+    void ShownRadio(int firstId, int index);
     // Binds a control object to its window, once (while loading).
     void Control(int id, CWindow& control);
     // Binds a control object that takes over the control's window procedure
@@ -53,6 +59,8 @@ public:
 private:
     HWND Item(int id) const;
     bool Skip() const { return Failed(); }
+    // True when the control must be set: loading, and the value is new to it.
+    bool ShownChanges(int id, const std::wstring& value);
 
     CDialog& m_dialog;
     bool m_saving;

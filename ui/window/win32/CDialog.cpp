@@ -52,6 +52,8 @@ HWND CDialog::ParentHandle() const
 HWND CDialog::CreateFromTemplate(HWND parent)
 {
     EnsureCommonControls();
+    // New controls show their template texts, not what an earlier window of this object showed.
+    m_shown.clear();
     const DLGTEMPLATE* found = FindDialogTemplate(m_templateId);
     if (!found) {
         ::SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);

@@ -13,6 +13,9 @@
 
 #include "ui/window/win32/CWindow.h"
 
+#include <map>
+#include <string>
+
 class CDataExchange;
 
 class CDialog : public CWindow {
@@ -75,4 +78,6 @@ private:
     bool m_modalRunning = false;
     bool m_endRequested = false;
     INT_PTR m_result = -1;
+    // What CDataExchange::Shown* last put into each display-only control, by control id.
+    std::map<int, std::wstring> m_shown;
 };
