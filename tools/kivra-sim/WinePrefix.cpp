@@ -21,6 +21,9 @@ const char* kSerialCommKey = "HKEY_LOCAL_MACHINE\\HARDWARE\\DEVICEMAP\\SERIALCOM
 const char* kPortsClassDevices = "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Enum\\ROOT\\PORTS\\";
 const char* kPortsClassGuid = "{4D36E978-E325-11CE-BFC1-08002BE10318}";
 
+constexpr int kImportAttempts = 3;
+constexpr useconds_t kImportRetryMicroseconds = 500000;
+
 // Runs "wine reg ARGS" in the prefix; its chatter goes to stderr, not to our stdout.
 bool RunReg(const std::string& prefix, std::vector<std::string> args, std::string& error) {
   args.insert(args.begin(), {"wine", "reg"});
@@ -65,7 +68,13 @@ bool Import(const std::string& prefix, const std::string& text, std::string& err
   std::string windowsPath = std::string("Z:") + path;
   for (char& c : windowsPath)
     if (c == '/') c = '\\';
-  bool ok = written && RunReg(prefix, {"import", windowsPath}, error);
+  // A prefix whose server is just ending (the last program of the previous run) can refuse the
+  // import; the next server takes it.
+  bool ok = false;
+  for (int attempt = 0; written && !ok && attempt < kImportAttempts; ++attempt) {
+    if (attempt > 0) usleep(kImportRetryMicroseconds);
+    ok = RunReg(prefix, {"import", windowsPath}, error);
+  }
   if (!written) error = std::string(path) + ": write failed";
   unlink(path);
   return ok;
