@@ -99,6 +99,12 @@ void CKivraProcessor::OnDownloadStatus(const uint8_t* record)
 
 void CKivraProcessor::OnSettings(const uint8_t* block)
 {
+    // A write is out and its acknowledge not yet in: this block answers the read the write
+    // replaced (a user's write right after a zero setup or another write). Taken as the write's
+    // verdict it would report a good write rejected, put the old block back over the one being
+    // written and leave the write unverified; its own acknowledge and read-back follow.
+    if (m_requestType == ReqWriteSettings || m_requestType == ReqWriteAddress)
+        return;
     m_lastAcknowledge = 1;
     bool changed = false;
     m_records.TakeSettings(block, kSettingsBlockSize, changed);

@@ -202,3 +202,36 @@ TEST_F(SessionTest, SettingsBlockOutsideAReadIsAVerdictOnTheLastWrite)
     EXPECT_TRUE(owner.TakePosted() & SessionNotify::Settings);
     EXPECT_EQ(session.GetRequestType(), Req::ReqPollPause);
 }
+
+// The engineer writes right after a zero setup or another write: that write's read-back answer
+// is still on its way when the new write goes out, and must not be taken as the new write's verdict.
+class EarlyBlockTest : public SessionTest {
+protected:
+    void WriteWithAnEarlierAnswerBetween(bool addressWrite)
+    {
+        Connect();
+        if (addressWrite)
+            session.Records().settingsTexts.networkAddress = L"7";
+        else
+            session.Records().settingsTexts.angleThreshold = L"7";
+        ASSERT_TRUE(session.WriteSettings());
+        const SettingsBlock written = WrittenBlock(LastPayload());
+        const size_t sent = SentCount();
+
+        Answer(0x2B, SettingsAnswer(ValidSettings()));
+        EXPECT_NE(session.Status().GetSettings(), CSessionStatus::SettingsRejected);
+        EXPECT_EQ(session.Records().settings, written) << "the block being written stays held";
+        EXPECT_EQ(session.GetRequestType(), addressWrite ? Req::ReqWriteAddress : Req::ReqWriteSettings);
+        EXPECT_EQ(SentCount(), sent) << "nothing is sent for the earlier read's answer";
+
+        Acknowledge(0);
+        ASSERT_EQ(LastCode(), 0x2B) << "the write is read back as ever";
+        if (addressWrite)
+            EXPECT_EQ(session.GetSensorAddress(), 7);
+        Answer(0x2B, SettingsAnswer(written), addressWrite ? 7 : 255);
+        EXPECT_EQ(session.Status().GetSettingsText(), Text(IDS_SETTINGS_WRITTEN));
+    }
+};
+
+TEST_F(EarlyBlockTest, SettingsWriteIsVerifiedByItsOwnReadBack) { WriteWithAnEarlierAnswerBetween(false); }
+TEST_F(EarlyBlockTest, AddressWriteIsVerifiedByItsOwnReadBack) { WriteWithAnEarlierAnswerBetween(true); }
