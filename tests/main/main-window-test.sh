@@ -9,16 +9,7 @@ SIM_LIFETIME=400
 . "$(dirname "$0")/../ui/window-harness.sh"
 . "$(dirname "$0")/../ui/firmware-images.sh"
 
-if [ -z "$PROGRAM" ] || [ -z "$SIM" ]; then
-  echo "$NAME: --program and --sim are needed" >&2
-  exit 2
-fi
-# The program runs from a folder of the suite's own: its data log files land next to it, and
-# its file dialog opens there.
-mkdir -p "$WORK/bin"
-cp "$PROGRAM" "$WORK/bin/kivra.exe"
-KIVRA="$WORK/bin/kivra.exe"
-winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
+install_program
 SETTINGS_KEY='HKCU\SOFTWARE\Vextora\KIVRA'
 # A value of the settings key as "reg query" prints it (its last word), empty when absent.
 reg_value() { sh "$WINE_RUN" reg query "$SETTINGS_KEY" /v "$1" 2>/dev/null | tr -d '\r' | awk -v v="$1" 'index($0, v) { print $NF }'; }

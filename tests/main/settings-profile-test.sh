@@ -10,15 +10,8 @@ NAME=settings-profile-test
 SIM_LIFETIME=300
 . "$(dirname "$0")/../ui/window-harness.sh"
 
-if [ -z "$PROGRAM" ] || [ -z "$SIM" ]; then
-  echo "$NAME: --program and --sim are needed" >&2
-  exit 2
-fi
-mkdir -p "$WORK/bin"
-cp "$PROGRAM" "$WORK/bin/kivra.exe"
-KIVRA="$WORK/bin/kivra.exe"
+install_program
 rm -f "$WORK"/*.json
-winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 # The system menu commands the main window adds.
 EXPORT=272
 IMPORT=288

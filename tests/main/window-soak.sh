@@ -14,17 +14,15 @@ SIM_LIFETIME=$((MINUTES * 60 + 600))
 . "$(dirname "$0")/../ui/resource-verdict.sh"
 COM=32
 
-mkdir -p "$WORK/bin"
-cp "$PROGRAM" "$WORK/bin/kivra.exe"
+install_program
 ROWS="$WORK/bin/GearLog_12345.txt"
 rm -f "$ROWS" "$WORK/resources.txt"
-winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 # Data answers the simulator has sent so far: its log lines of them, with their times.
 data_answers() { grep '"dir":"tx","kind":"answer",.*"code":40[,}]' "$WORK/soak.log"; }
 
 window_setup
 start_sim soak "$COM"
-start_program kivra "$WORK/bin/kivra.exe" /resources "$(winpath "$WORK/resources.txt")"
+start_program kivra "$KIVRA" /resources "$(winpath "$WORK/resources.txt")"
 step start 'wait-window "Vextora KIVRA*" 30000' || finish
 step connect 'click 1009' 'wait-window "Sensor connection parameters"' "select 1169 COM$COM" 'select 1088 19200' \
   'click 1' 'wait-closed' 'key F4' || finish

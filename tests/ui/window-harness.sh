@@ -95,6 +95,22 @@ start_program() {
   programs="$programs $!"
 }
 
+# install_program: for the suites of kivra.exe against the simulator (both must be given). The
+# program runs from a folder of the suite's own, $WORK/bin/kivra.exe (KIVRA): its data log files
+# land next to it, and its file dialogs open there.
+install_program() {
+  if [ -z "$PROGRAM" ] || [ -z "$SIM" ]; then
+    echo "$NAME: --program and --sim are needed" >&2
+    exit 2
+  fi
+  mkdir -p "$WORK/bin"
+  cp "$PROGRAM" "$WORK/bin/kivra.exe"
+  KIVRA="$WORK/bin/kivra.exe"
+}
+
+# winpath PATH: a Linux path as the programs of the prefix see it (on drive Z:).
+winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
+
 # ui COMMAND: one driver command (a line as in a driver script). UI_RESULT holds the result
 # line, UI_VALUE what follows "ok "; the status tells whether it succeeded.
 ui() {
