@@ -225,6 +225,15 @@ port_failure() {
 }
 port_failure
 step failure-close 'close' 'wait-closed 10000'
+
+# A resources file that cannot be written is named with the system's reason; the program goes on.
+resources_failure() {
+  start_program kivra4 "$KIVRA" /resources 'Z:\no\such\folder\r.txt'
+  step resources-box 'message-box' || return
+  check resources-failure-named 'expect message-text ~ "The resources file Z:*r.txt cannot be written; no samples are taken.*Path not found."'
+  step resources-go-on 'answer OK' 'wait-window "Vextora KIVRA*" 30000' 'close' 'wait-closed 10000'
+}
+resources_failure
 # The program is gone before the next one starts.
 sleep 3
 

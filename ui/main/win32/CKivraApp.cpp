@@ -32,8 +32,11 @@ void StartResourceLog(CResourceLog& log, const std::wstring& path)
     if (at != std::wstring::npos)
         message.replace(at, 2, path);
     wchar_t reason[512];
-    if (OsSystemMessage(error, reason, sizeof reason / sizeof reason[0]) > 0)
-        message += std::wstring(L"\r\n") + reason;
+    if (OsSystemMessage(error, reason, sizeof reason / sizeof reason[0]) > 0) {
+        std::wstring text = reason;
+        text.erase(text.find_last_not_of(L" \r\n") + 1);
+        message += L"\r\n" + text;
+    }
     MessageBoxW(nullptr, message.c_str(), L"Vextora KIVRA", MB_OK | MB_ICONWARNING);
 }
 
@@ -41,11 +44,11 @@ void StartResourceLog(CResourceLog& log, const std::wstring& path)
 
 bool CKivraApp::InitInstance(const std::wstring& commandLine)
 {
-    CResourceLog resourceLog;
-    StartResourceLog(resourceLog, ResourcesFileFromCommandLine(commandLine));
-
     // A switch on the command line is stored as the language of later starts.
     StartInterfaceLanguage(LanguageFromCommandLine(commandLine), LanguageStore::Store);
+    // Samples for the whole run; a file that cannot be written is told in the interface language.
+    CResourceLog resourceLog;
+    StartResourceLog(resourceLog, ResourcesFileFromCommandLine(commandLine));
 
     // The image buttons decode their pictures when the window object is made.
     Gdiplus::GdiplusStartupInput gdiplusInput;
