@@ -31,6 +31,10 @@ check tabs-at-start "expect tab-items 1001 = '\"RS-485 protocol\" \"Discrete out
 check only-connect-usable 'expect enabled 1010 = 0'
 check disconnect-hidden 'expect visible 1008 = 0'
 check address-common 'expect text 1087 = "Common (255)"'
+# The indicators show the sensor, not clicks: a clicked one stays as it was.
+step indicator-click 'click 1265' 'click 1266' 'sleep 300' || finish
+check indicator-1-unchanged 'expect checked 1265 = 0'
+check indicator-2-unchanged 'expect checked 1266 = 0'
 step zoom 'zoom 150' 'sleep 1500' || finish
 screenshot main-en-unconnected
 

@@ -89,6 +89,36 @@ TEST(Dialog, DataExchangeRunsBothWays)
     EXPECT_TRUE(dialog.validationFailures.empty());
 }
 
+TEST(Dialog, RememberedControlsAndRadioGroupsFollowControlsMadeAnew)
+{
+    CTestMainDlg dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    const HWND edit = dialog.GetDlgItem(IDC_TEST_EDIT);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(dialog.GetDlgItem(IDC_TEST_EDIT), edit);
+
+    // A control destroyed and made again under the same id is found anew, a missing one is not found.
+    ::DestroyWindow(edit);
+    EXPECT_EQ(dialog.GetDlgItem(IDC_TEST_EDIT), nullptr);
+    const HWND again = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 10, 10, dialog, reinterpret_cast<HMENU>(IDC_TEST_EDIT),
+                                         ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(dialog.GetDlgItem(IDC_TEST_EDIT), again);
+    EXPECT_EQ(dialog.GetDlgItem(IDC_TEST_EDIT), ::GetDlgItem(dialog, IDC_TEST_EDIT));
+
+    // The group is remembered after its first use; without its middle button, index 1 is the third.
+    EXPECT_EQ(dialog.RadioGroup(IDC_TEST_RADIO1).size(), 3u);
+    ::DestroyWindow(dialog.GetDlgItem(IDC_TEST_RADIO2));
+    dialog.radio = 1;
+    ASSERT_TRUE(dialog.UpdateData(false));
+    EXPECT_EQ(dialog.RadioGroup(IDC_TEST_RADIO1).size(), 2u);
+    EXPECT_FALSE(CButton(dialog.GetDlgItem(IDC_TEST_RADIO1)).IsChecked());
+    EXPECT_TRUE(CButton(dialog.GetDlgItem(IDC_TEST_RADIO3)).IsChecked());
+    dialog.radio = -1;
+    ASSERT_TRUE(dialog.UpdateData(true));
+    EXPECT_EQ(dialog.radio, 1);
+}
+
 TEST(Dialog, ADisplayTextIsSetOnlyWhenItChangesAndAgainInANewWindow)
 {
     CTestMainDlg dialog;
@@ -159,10 +189,13 @@ TEST(Dialog, TooltipsAskTheDialogForTheirTexts)
 {
     CTestMainDlg dialog;
     ASSERT_TRUE(dialog.Create(nullptr));
-    int children = 0;
-    for (HWND c = ::GetWindow(dialog, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
-        ++children;
-    EXPECT_EQ(dialog.tips.SendMessage(TTM_GETTOOLCOUNT), children) << "every direct child is a tool";
+    // Only the control with a tip is a tool: a tool's control passes every message through
+    // the tooltip's subclass.
+    ASSERT_EQ(dialog.tips.SendMessage(TTM_GETTOOLCOUNT), 1);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    ASSERT_TRUE(dialog.tips.SendMessage(TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)));
+    EXPECT_EQ(reinterpret_cast<HWND>(tool.uId), dialog.GetDlgItem(IDC_TEST_BIG));
 
     // The request the tooltip sends when it shows the tool of a control.
     NMTTDISPINFOW request{};

@@ -53,7 +53,7 @@ protected:
             combo.AddString(L"Item " + std::to_wstring(i));
         AddTabCtrl(tab);
         tab.InitPages();
-        tips.Create(m_hWnd);
+        tips.Create(m_hWnd, [](int id) { return id == IDC_TEST_BIG; });
         return result;
     }
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override

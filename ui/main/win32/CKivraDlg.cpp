@@ -74,25 +74,6 @@ bool IsOutputIndicator(int id)
     return id == IDC_OUTPUT1_STATE || id == IDC_OUTPUT2_STATE || id == IDC_OUTPUT1_INFO || id == IDC_OUTPUT2_INFO;
 }
 
-// Both run on every update: a control already in the wanted state is left alone, which spares
-// it the messages (and, under Wine, the server round trips) of a change that changes nothing.
-void ShowItem(HWND dialog, int id, bool show)
-{
-    const HWND item = ::GetDlgItem(dialog, id);
-    // Its own style: IsWindowVisible also asks the parents, and the window is not shown yet
-    // while it initialises.
-    const bool shown = (::GetWindowLongW(item, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (shown != show)
-        ::ShowWindow(item, show ? SW_SHOW : SW_HIDE);
-}
-
-void EnableItem(HWND dialog, int id, bool enable)
-{
-    const HWND item = ::GetDlgItem(dialog, id);
-    if ((::IsWindowEnabled(item) != FALSE) != enable)
-        ::EnableWindow(item, enable ? TRUE : FALSE);
-}
-
 }  // namespace
 
 CKivraDlg::CKivraDlg(CDeviceCommandProcessor& manager)
@@ -132,7 +113,7 @@ bool CKivraDlg::IsConnectionActive() const
 bool CKivraDlg::OnInitDialog()
 {
     CResizableDialog::OnInitDialog();
-    m_toolTip.Create(m_hWnd);
+    m_toolTip.Create(m_hWnd, IsOutputIndicator);
 
     m_icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_KIVRA));
     SetIcon(m_icon, true);
@@ -205,9 +186,9 @@ void CKivraDlg::ShowOutputOneMode()
     // In frequency mode output 1 shows its number instead of the indicator and its note;
     // output 2 never shows a number.
     const bool frequency = Session().Records().identificationTexts.outputOneFrequency;
-    ShowItem(m_hWnd, IDC_OUTPUT1_VALUE, frequency);
-    ShowItem(m_hWnd, IDC_OUTPUT1_STATE, !frequency);
-    ShowItem(m_hWnd, IDC_OUTPUT2_INFO, !frequency);
+    ShowItem(IDC_OUTPUT1_VALUE, frequency);
+    ShowItem(IDC_OUTPUT1_STATE, !frequency);
+    ShowItem(IDC_OUTPUT2_INFO, !frequency);
 }
 
 MainButtonStates CKivraDlg::ButtonStates() const
@@ -228,20 +209,22 @@ void CKivraDlg::RefreshButtons()
     m_connectionParameters = ConnectionParametersText(m_manager.GetComPort(), m_manager.GetBaudRate());
     const MainButtonStates s = ButtonStates();
 
-    ShowItem(m_hWnd, IDC_DISCONNECT, s.disconnectShown);
-    EnableItem(m_hWnd, IDC_DISCONNECT, s.disconnectShown);
-    ShowItem(m_hWnd, IDC_CONNECT, s.connectShown);
-    EnableItem(m_hWnd, IDC_CONNECT, s.connectEnabled);
-    EnableItem(m_hWnd, IDC_MODIFY_CONNECTION, s.connectionEditable);
-    EnableItem(m_hWnd, IDC_SENSOR_ADDRESS, s.connectionEditable);
+    bool changed = ShowItem(IDC_DISCONNECT, s.disconnectShown);
+    changed |= EnableItem(IDC_DISCONNECT, s.disconnectShown);
+    changed |= ShowItem(IDC_CONNECT, s.connectShown);
+    changed |= EnableItem(IDC_CONNECT, s.connectEnabled);
+    changed |= EnableItem(IDC_MODIFY_CONNECTION, s.connectionEditable);
+    changed |= EnableItem(IDC_SENSOR_ADDRESS, s.connectionEditable);
     for (int id : {IDC_READ_SETTINGS, IDC_NETWORK_SETUP, IDC_ZERO_SETUP, IDC_FIRMWARE_UPDATE})
-        EnableItem(m_hWnd, id, s.sessionCommands);
-    EnableItem(m_hWnd, IDC_WRITE_SETTINGS, s.writeSettings);
+        changed |= EnableItem(id, s.sessionCommands);
+    changed |= EnableItem(IDC_WRITE_SETTINGS, s.writeSettings);
     const HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
     const UINT profiles = MF_BYCOMMAND | (s.settingsProfiles ? MF_ENABLED : MF_GRAYED);
     ::EnableMenuItem(menu, IDM_EXPORT_SETTINGS, profiles);
     ::EnableMenuItem(menu, IDM_IMPORT_SETTINGS, profiles);
-    KeepKeyboardFocus(s);
+    // Only a control that was just disabled or hidden can have taken the focus with it.
+    if (changed)
+        KeepKeyboardFocus(s);
 }
 
 void CKivraDlg::KeepKeyboardFocus(const MainButtonStates& s)
@@ -261,45 +244,46 @@ void CKivraDlg::KeepKeyboardFocus(const MainButtonStates& s)
         target = IDC_CONNECT;
     else if (s.connectionEditable)
         target = IDC_MODIFY_CONNECTION;
-    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(m_hWnd, target)), TRUE);
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(target)), TRUE);
 }
 
 void CKivraDlg::RefreshMagnets()
 {
     const bool present = Session().Records().identificationTexts.magnetDetectors;
-    EnableItem(m_hWnd, IDC_MAGNET1, present);
-    EnableItem(m_hWnd, IDC_MAGNET2, present);
+    EnableItem(IDC_MAGNET1, present);
+    EnableItem(IDC_MAGNET2, present);
 }
 
 void CKivraDlg::RefreshStatusLine()
 {
     const bool updating = !Session().Status().GetFirmwareText().empty();
-    ShowItem(m_hWnd, IDC_FIRMWARE_PROGRESS, updating);
-    ShowItem(m_hWnd, IDC_FIRMWARE_STATUS, updating);
-    ShowItem(m_hWnd, IDC_SETTINGS_STATUS, !updating);
+    ShowItem(IDC_FIRMWARE_PROGRESS, updating);
+    ShowItem(IDC_FIRMWARE_STATUS, updating);
+    ShowItem(IDC_SETTINGS_STATUS, !updating);
     if (updating)
         m_firmwareProgress.SetPos(Session().GetFirmwareProgress());
 }
 
 void CKivraDlg::RefreshGauge()
 {
-    const int degrees = GaugeDegrees(Session().Records().live.angle);
-    int low = 0;
-    int high = 0;
-    m_gauge.GetRange(low, high);
-    if (low != kGaugeMinDegrees || high != kGaugeMaxDegrees) {
+    if (m_gaugeWindow != m_gauge.GetHwnd()) {
         m_gauge.SetRange(kGaugeMinDegrees, kGaugeMaxDegrees);
-        m_gaugePositionKnown = false;
+        m_gaugeWindow = m_gauge.GetHwnd();
+        m_gaugeDegrees.reset();
+        m_gaugeText.reset();
     }
+    // The gauge does not draw its text (it is there for whoever reads the window), so a new
+    // text alone needs no repaint; a new position repaints.
     const std::wstring& angle = Session().Records().displayTexts.angle;
-    const bool textChanged = m_gauge.GetWindowText() != angle;
-    m_gauge.SetWindowText(angle);
+    if (m_gaugeText != angle) {
+        m_gauge.SetWindowText(angle);
+        m_gaugeText = angle;
+    }
     m_gauge.SetHighlight(false);
-    if (!m_gaugePositionKnown || m_gauge.GetPos() != degrees) {
+    const int degrees = GaugeDegrees(Session().Records().live.angle);
+    if (m_gaugeDegrees != degrees) {
         m_gauge.SetPos(degrees);
-        m_gaugePositionKnown = true;
-    } else if (textChanged) {
-        m_gauge.Invalidate();
+        m_gaugeDegrees = degrees;
     }
 }
 

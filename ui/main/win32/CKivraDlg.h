@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "ui/app/ManagerMessageRouter.h"
 #include "ui/main/DeferredPrompt.h"
@@ -99,6 +101,9 @@ private:
     CBinaryOutParamDlg m_outputsPage;
     CAuxDataDlg m_auxDataPage;
     CRuvLogDlg m_logPage;
-    // The gauge's position is set again after its range has been (re)set.
-    bool m_gaugePositionKnown = false;
+    // What the gauge window was last given, so that an unchanged value costs it no messages;
+    // a gauge window made anew is given everything again.
+    HWND m_gaugeWindow = nullptr;
+    std::optional<int> m_gaugeDegrees;
+    std::optional<std::wstring> m_gaugeText;
 };

@@ -34,6 +34,11 @@ std::uint32_t FirmwareVersion(const CKivraProcessor* session)
     return session ? session->Records().identification.firmwareVersion : 0;
 }
 
+bool IsInfoMarker(int id)
+{
+    return id >= IDC_OUTPUTS_INFO_FIRST && id <= IDC_OUTPUTS_INFO_LAST;
+}
+
 bool IsRangeEdit(int id)
 {
     return id == IDC_OUT1_ACTIVE_RANGE || id == IDC_OUT1_INACTIVE_RANGE || id == IDC_OUT2_ACTIVE_RANGE ||
@@ -71,7 +76,7 @@ CBinaryOutParamDlg::CBinaryOutParamDlg(CWindow* parent)
 bool CBinaryOutParamDlg::OnInitDialog()
 {
     CDovrelTabDlg::OnInitDialog();
-    m_toolTip.Create(m_hWnd);
+    m_toolTip.Create(m_hWnd, IsInfoMarker);
     for (int id : {IDC_OUT1_ACTIVE_KIND, IDC_OUT1_INACTIVE_KIND, IDC_OUT2_ACTIVE_KIND, IDC_OUT2_INACTIVE_KIND})
         FillConditionKinds(CComboBox(GetDlgItem(id)), kKindNames);
     Refresh();
@@ -178,7 +183,7 @@ bool CBinaryOutParamDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, L
     if (message == WM_NOTIFY) {
         NMHDR& header = *reinterpret_cast<NMHDR*>(lParam);
         const int tool = CToolTip::ToolControlId(header);
-        if (tool >= IDC_OUTPUTS_INFO_FIRST && tool <= IDC_OUTPUTS_INFO_LAST) {
+        if (IsInfoMarker(tool)) {
             CToolTip::AnswerWithString(header, IDS_OUTPUT_OPEN_COLLECTOR, kTipWidth, kTipShowMs);
             result = 0;
             return true;

@@ -39,8 +39,7 @@ void CRuvLogDlg::DoDataExchange(CDataExchange& dx)
     if (!session || dx.IsSaving())
         return;
     // The page shows the diagnostics text; nothing on it is stored back that way.
-    std::wstring diagnostics = session->Records().displayTexts.diagnostics;
-    dx.Text(IDC_LOG_DIAGNOSTICS_TEXT, diagnostics);
+    dx.ShownText(IDC_LOG_DIAGNOSTICS_TEXT, session->Records().displayTexts.diagnostics);
 }
 
 void CRuvLogDlg::OnUpdate(std::uint32_t bits)

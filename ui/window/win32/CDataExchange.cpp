@@ -119,26 +119,20 @@ void CDataExchange::Check(int id, int& state)
 
 void CDataExchange::Radio(int firstId, int& index)
 {
-    if (Skip())
-        return;
-    HWND button = Item(firstId);
-    if (!button)
+    if (Skip() || !Item(firstId))
         return;
     if (m_saving)
         index = -1;
-    int position = 0;
-    do {
-        if (::SendMessageW(button, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) {
-            if (m_saving) {
-                if (::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED)
-                    index = position;
-            } else {
-                ::SendMessageW(button, BM_SETCHECK, position == index ? BST_CHECKED : BST_UNCHECKED, 0);
-            }
-            ++position;
+    const std::vector<HWND>& group = m_dialog.RadioGroup(firstId);
+    for (int position = 0; position < int(group.size()); ++position) {
+        const HWND button = group[position];
+        if (m_saving) {
+            if (::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED)
+                index = position;
+        } else {
+            ::SendMessageW(button, BM_SETCHECK, position == index ? BST_CHECKED : BST_UNCHECKED, 0);
         }
-        button = ::GetWindow(button, GW_HWNDNEXT);
-    } while (button && !(::GetWindowLongPtrW(button, GWL_STYLE) & WS_GROUP));
+    }
 }
 
 void CDataExchange::Control(int id, CWindow& control)

@@ -1,6 +1,8 @@
 // Dialog creation, the modal loop and message dispatch.
 #include "ui/window/win32/CDialog.h"
 
+#include <algorithm>
+
 #include "ui/window/win32/CDataExchange.h"
 #include "ui/window/win32/CSubclassedCtrl.h"
 #include "ui/window/win32/DialogTemplate.h"
@@ -49,11 +51,69 @@ HWND CDialog::ParentHandle() const
     return m_parentWindow ? m_parentWindow->GetHwnd() : m_parentHandle;
 }
 
+HWND CDialog::GetDlgItem(int id) const
+{
+    // A remembered control still counts only while it is this window's child with that id.
+    const auto found = m_items.find(id);
+    if (found != m_items.end()) {
+        const HWND item = found->second;
+        if (::IsWindow(item) && ::GetParent(item) == m_hWnd && ::GetWindowLongPtrW(item, GWLP_ID) == id)
+            return item;
+        m_items.erase(found);
+    }
+    const HWND item = CWindow::GetDlgItem(id);
+    if (item)
+        m_items.emplace(id, item);
+    return item;
+}
+
+const std::vector<HWND>& CDialog::RadioGroup(int firstId) const
+{
+    std::vector<HWND>& group = m_radioGroups[firstId];
+    const HWND first = GetDlgItem(firstId);
+    const bool known = !group.empty() && group.front() == first &&
+                       std::all_of(group.begin(), group.end(), [](HWND button) { return ::IsWindow(button) != FALSE; });
+    if (known)
+        return group;
+    group.clear();
+    for (HWND control = first; control;) {
+        if (::SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON)
+            group.push_back(control);
+        control = ::GetWindow(control, GW_HWNDNEXT);
+        if (control && (::GetWindowLongPtrW(control, GWL_STYLE) & WS_GROUP))
+            break;
+    }
+    return group;
+}
+
+bool CDialog::ShowItem(int id, bool show) const
+{
+    const HWND item = GetDlgItem(id);
+    // Its own style: IsWindowVisible also asks the parents, and the window is not shown yet
+    // while it initialises.
+    const bool shown = (::GetWindowLongW(item, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown == show)
+        return false;
+    ::ShowWindow(item, show ? SW_SHOW : SW_HIDE);
+    return true;
+}
+
+bool CDialog::EnableItem(int id, bool enable) const
+{
+    const HWND item = GetDlgItem(id);
+    if ((::IsWindowEnabled(item) != FALSE) == enable)
+        return false;
+    ::EnableWindow(item, enable ? TRUE : FALSE);
+    return true;
+}
+
 HWND CDialog::CreateFromTemplate(HWND parent)
 {
     EnsureCommonControls();
     // New controls show their template texts, not what an earlier window of this object showed.
     m_shown.clear();
+    m_items.clear();
+    m_radioGroups.clear();
     const DLGTEMPLATE* found = FindDialogTemplate(m_templateId);
     if (!found) {
         ::SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);

@@ -15,6 +15,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 class CDataExchange;
 
@@ -32,8 +33,21 @@ public:
     // Attributes
     UINT GetTemplateId() const { return m_templateId; }
     bool IsModalRunning() const { return m_modalRunning; }
+    // The control with this id. Remembered once found: Wine answers every lookup by id with
+    // a server request for the dialog's whole list of children, and the windows look their
+    // controls up on every update.
+    HWND GetDlgItem(int id) const;
+    // The radio buttons of the group that starts with the control firstId, in their order.
+    // Remembered too: finding them walks every control up to the next group, one server
+    // request each under Wine.
+    const std::vector<HWND>& RadioGroup(int firstId) const;
 
     // Operations
+    // Shows or hides, enables or disables a control only when it is not so already: a change
+    // that changes nothing still costs the control its messages and, under Wine, server
+    // requests. True when the control changed.
+    bool ShowItem(int id, bool show) const;
+    bool EnableItem(int id, bool enable) const;
     // Runs the dialog modally in a loop of our own, which offers every message to the
     // thread's pre-filter (MessagePreFilter.h) first. The result given to EndDialog; -1
     // when the dialog could not be created (last error set) or a WM_QUIT ended the run
@@ -80,4 +94,7 @@ private:
     INT_PTR m_result = -1;
     // What CDataExchange::Shown* last put into each display-only control, by control id.
     std::map<int, std::wstring> m_shown;
+    // Controls already looked up, by control id.
+    mutable std::map<int, HWND> m_items;
+    mutable std::map<int, std::vector<HWND>> m_radioGroups;
 };

@@ -28,7 +28,7 @@ bool IsTextRequest(const NMHDR& header)
 }
 }  // namespace
 
-bool CToolTip::Create(HWND dialog)
+bool CToolTip::Create(HWND dialog, bool (*hasTip)(int controlId))
 {
     EnsureCommonControls();
     m_dialog = dialog;
@@ -37,8 +37,10 @@ bool CToolTip::Create(HWND dialog)
                                ::GetModuleHandleW(nullptr), nullptr);
     if (!m_hWnd)
         return false;
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        AddTool(child);
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (hasTip(::GetDlgCtrlID(child)))
+            AddTool(child);
+    }
     return true;
 }
 

@@ -18,9 +18,11 @@ public:
     ~CToolTip() = default;
 
     // Operations
-    // Creates the tooltip window and adds every direct child control of the dialog as a
-    // tool whose text the dialog gives on request. False (last error set) on failure.
-    bool Create(HWND dialog);
+    // Creates the tooltip window and adds the direct child controls of the dialog whose id
+    // hasTip accepts as tools whose text the dialog gives on request. Only those: a tool's
+    // control gets a subclass that every one of its messages passes through. False (last
+    // error set) on failure.
+    bool Create(HWND dialog, bool (*hasTip)(int controlId));
     // Adds one control (a child of the dialog the tooltip was made for).
     bool AddTool(HWND control);
     void SetMaxTipWidth(int pixels) const { SendMessage(TTM_SETMAXTIPWIDTH, 0, pixels); }
