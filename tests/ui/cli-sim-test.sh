@@ -90,6 +90,13 @@ check settings-unchanged 0 "nothing to write" settings set angle_threshold=44 $P
 # A "Unicode" file as Windows editors and shell redirection write it: UTF-16 after its byte-order mark.
 { printf '\377\376'; printf 'pulse_sensor_timeout = 11\r\n' | iconv -f UTF-8 -t UTF-16LE; } >"$WORK/edits-utf16.txt"
 check settings-from-utf16 0 "Settings are written" settings set --from "$WORK/edits-utf16.txt" $P
+# What is wrong with a file as a whole comes in the interface language, the file's own words unchanged.
+printf 'angle_threshold 45\n' >"$WORK/edits-bad.txt"
+check settings-from-bad-ru 8 '^kivra-cli: недопустимое значение: "angle_threshold 45" — не запись вида KEY=VALUE' \
+  settings set --from "$WORK/edits-bad.txt" $P --lang ru
+printf '{"angle_threshold": "45",\n "colour": "red"}\n' >"$WORK/unknown.json"
+check settings-import-unknown-ru 8 '^kivra-cli: недопустимое значение: неизвестная настройка "colour" \(список настроек выводит settings get\)' \
+  settings import "$WORK/unknown.json" $P --lang ru
 check live 0 "^t=0.0s temperature=" live --count 3 $P
 expect live-lines "three lines" test "$(lines "$WORK/live.out" '^t=')" = 3
 check live-json 0 '^\{"t_ms": 0, "temperature"' live --count 2 --fast --json $P

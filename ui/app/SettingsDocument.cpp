@@ -1,8 +1,10 @@
 // Settings texts as printed lines, as KEY=VALUE edits and as JSON documents (backups and imports).
 #include "ui/app/SettingsDocument.h"
 
+#include "runtime/ResourceText.h"
 #include "ui/app/JsonText.h"
 #include "ui/app/SettingsKeys.h"
+#include "ui/resources/resource.h"
 
 #include <sstream>
 
@@ -13,7 +15,7 @@ bool ApplyOne(const std::wstring& name, const std::wstring& value, SettingsTexts
 {
     const SettingsKey* key = FindSettingsKey(name);
     if (!key) {
-        errors.push_back(L"unknown setting \"" + name + L"\" (settings get lists the keys)");
+        errors.push_back(LoadResourceText(IDS_SETTINGS_UNKNOWN_KEY, {name}));
         return false;
     }
     std::wstring why;
@@ -74,7 +76,7 @@ bool ApplySettingsAssignments(const std::vector<std::wstring>& assignments, Sett
     for (const std::wstring& assignment : assignments) {
         const std::size_t equals = assignment.find(L'=');
         if (equals == std::wstring::npos || equals == 0) {
-            errors.push_back(L"\"" + assignment + L"\" is not KEY=VALUE");
+            errors.push_back(LoadResourceText(IDS_SETTINGS_NOT_ASSIGNMENT, {assignment}));
             ok = false;
             continue;
         }
@@ -91,7 +93,7 @@ bool ApplySettingsDocument(const std::wstring& text, const SettingsImportFilter&
         std::vector<JsonMember> members;
         std::wstring error;
         if (!ParseFlatJsonObject(text, members, error)) {
-            errors.push_back(L"not a settings document: " + error);
+            errors.push_back(LoadResourceText(IDS_SETTINGS_NOT_DOCUMENT, {error}));
             return false;
         }
         bool ok = true;
@@ -99,7 +101,7 @@ bool ApplySettingsDocument(const std::wstring& text, const SettingsImportFilter&
             if (!Taken(member.key, filter))
                 continue;
             if (!member.isString && member.value == L"null") {
-                errors.push_back(member.key + L" has no value");
+                errors.push_back(LoadResourceText(IDS_SETTINGS_NO_VALUE, {member.key}));
                 ok = false;
                 continue;
             }
