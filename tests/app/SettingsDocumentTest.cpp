@@ -112,8 +112,10 @@ TEST(SettingsDocument, EveryBadEditIsReported)
 // values and the document's own text unchanged.
 TEST(SettingsDocument, DocumentErrorsAreToldInTheInterfaceLanguage)
 {
+    const wchar_t* const notTextEnglish = L"not UTF-8 or UTF-16 text (another encoding, or no text at all)";
+    const wchar_t* const notTextRussian = L"это не текст в кодировке UTF-8 или UTF-16 (другая кодировка или вовсе не текст)";
     struct Case {
-        const wchar_t* document;
+        std::wstring document;
         const wchar_t* english;
         const wchar_t* russian;
     };
@@ -130,6 +132,9 @@ TEST(SettingsDocument, DocumentErrorsAreToldInTheInterfaceLanguage)
         {L"{\n\"angle_threshold\": 3,\n\"a\": [1]}",
          L"not a settings document: line 3: expected a string, a number, true, false or null",
          L"это не документ настроек: строка 3: ожидается текст в кавычках, число, true, false или null"},
+        // A comment in another encoding, and UTF-16 without its byte-order mark read as UTF-8.
+        {L"# \xFFFD\xFFFD\nangle_threshold=20\n", notTextEnglish, notTextRussian},
+        {std::wstring(L"a\0=\0\x31\0", 6), notTextEnglish, notTextRussian},
         {L"{\"zero_reference\": \"\\u12\"}",
          L"not a settings document: line 1: expected four hexadecimal digits after \\u",
          L"это не документ настроек: строка 1: после \\u ожидаются четыре шестнадцатеричные цифры"},

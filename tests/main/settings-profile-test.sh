@@ -124,6 +124,11 @@ check russian-cut-named "expect message-text ~ 'Настройки из файл
 screenshot cut-document-ru
 step russian-cut-ok 'answer OK' || finish
 check russian-cut-kept "expect text $THRESHOLD = 20"
+# A file that is no text at all (a firmware image chosen by mistake): one line says so.
+printf 'KV\000\001\002\377\376\375\n' >"$WORK/binary.json"
+step russian-binary "system-command $IMPORT" "file-dialog '$(winpath "$WORK/binary.json")' 30000" 'message-box' || finish
+check russian-binary-named "expect message-text ~ 'Настройки из файла *binary.json не загружены, ничего не изменено:?*это не текст в кодировке UTF-8 или UTF-16 (другая кодировка или вовсе не текст)'"
+step russian-binary-ok 'answer OK' || finish
 step russian-close 'close' 'message-box' 'answer OK' 'wait-closed 10000' || finish
 sleep 2
 

@@ -94,6 +94,10 @@ check settings-from-utf16 0 "Settings are written" settings set --from "$WORK/ed
 printf 'angle_threshold 45\n' >"$WORK/edits-bad.txt"
 check settings-from-bad-ru 8 '^kivra-cli: недопустимое значение: "angle_threshold 45" — не запись вида KEY=VALUE' \
   settings set --from "$WORK/edits-bad.txt" $P --lang ru
+# A file that is no text, and one that is not there: refused as such, the system's reason given.
+printf 'KV\000\001\002\377\376\375\n' >"$WORK/binary.bin"
+check settings-import-not-text 8 'invalid value: not UTF-8 or UTF-16 text' settings import "$WORK/binary.bin" $P
+check settings-import-missing 11 'cannot read .*nothing\.json: .+' settings import "$WORK/nothing.json" $P
 printf '{"angle_threshold": "45",\n "colour": "red"}\n' >"$WORK/unknown.json"
 check settings-import-unknown-ru 8 '^kivra-cli: недопустимое значение: неизвестная настройка "colour" \(список настроек выводит settings get\)' \
   settings import "$WORK/unknown.json" $P --lang ru

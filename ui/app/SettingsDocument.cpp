@@ -88,6 +88,12 @@ bool ApplySettingsAssignments(const std::vector<std::wstring>& assignments, Sett
 bool ApplySettingsDocument(const std::wstring& text, const SettingsImportFilter& filter, SettingsTexts& texts,
                            std::vector<std::wstring>& errors)
 {
+    // Reading a file leaves U+FFFD for bytes that are no UTF-8 (or UTF-16); NUL comes from UTF-16
+    // without its mark or a file that is no text. One line says so, not one for every line of it.
+    if (text.find_first_of(std::wstring(L"\xFFFD\0", 2)) != std::wstring::npos) {
+        errors.push_back(LoadResourceText(IDS_SETTINGS_NOT_TEXT));
+        return false;
+    }
     const std::wstring start = Stripped(text.substr(0, text.find_first_not_of(L" \t\r\n\xFEFF") + 1));
     if (start == L"{") {
         std::vector<JsonMember> members;
