@@ -1,6 +1,7 @@
 // Texts of string-table entries in the current resource language.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -13,3 +14,7 @@ std::wstring_view FindResourceString(THandle module, unsigned id);
 
 // The executable's entry as a copy; empty when the entry does not exist.
 std::wstring LoadResourceText(unsigned id);
+
+// The executable's entry with each "%s" replaced by the next argument, however long
+// ("%%" stands for "%"); an argument missing for a "%s" leaves it empty.
+std::wstring LoadResourceText(unsigned id, std::initializer_list<std::wstring> arguments);

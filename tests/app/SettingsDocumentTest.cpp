@@ -1,6 +1,7 @@
 // Settings as lines, KEY=VALUE edits and JSON documents: backups that restore what they saved.
 #include "ui/app/SettingsDocument.h"
 
+#include "runtime/ResourceLanguage.h"
 #include "tests/protocol/SettingsFixture.h"
 #include "ui/app/SettingsKeys.h"
 
@@ -105,6 +106,50 @@ TEST(SettingsDocument, EveryBadEditIsReported)
     EXPECT_FALSE(ApplySettingsDocument(L"{\"angle_threshold\": 3", {}, texts, errors));
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].find(L"not a settings document"), 0u);
+}
+
+// What is wrong with a document as a whole reaches a person in the interface language, keys,
+// values and the document's own text unchanged.
+TEST(SettingsDocument, DocumentErrorsAreToldInTheInterfaceLanguage)
+{
+    const wchar_t* const notTextEnglish = L"not UTF-8 or UTF-16 text (another encoding, or no text at all)";
+    const wchar_t* const notTextRussian = L"это не текст в кодировке UTF-8 или UTF-16 (другая кодировка или вовсе не текст)";
+    struct Case {
+        std::wstring document;
+        const wchar_t* english;
+        const wchar_t* russian;
+    };
+    const Case cases[] = {
+        {L"colour=red", L"unknown setting \"colour\" (settings get lists the keys)",
+         L"неизвестная настройка \"colour\" (список настроек выводит settings get)"},
+        {L"{\"colour\": \"red\"}", L"unknown setting \"colour\" (settings get lists the keys)",
+         L"неизвестная настройка \"colour\" (список настроек выводит settings get)"},
+        {L"# edits\nangle_threshold 20", L"\"angle_threshold 20\" is not KEY=VALUE",
+         L"\"angle_threshold 20\" — не запись вида KEY=VALUE"},
+        {L"{\"angle_threshold\": null}", L"angle_threshold has no value", L"angle_threshold: значение не задано"},
+        {L"{\"angle_threshold\": 3", L"not a settings document: line 1: expected \"}\"",
+         L"это не документ настроек: строка 1: ожидается \"}\""},
+        {L"{\n\"angle_threshold\": 3,\n\"a\": [1]}",
+         L"not a settings document: line 3: expected a string, a number, true, false or null",
+         L"это не документ настроек: строка 3: ожидается текст в кавычках, число, true, false или null"},
+        // A comment in another encoding, and UTF-16 without its byte-order mark read as UTF-8.
+        {L"# \xFFFD\xFFFD\nangle_threshold=20\n", notTextEnglish, notTextRussian},
+        {std::wstring(L"a\0=\0\x31\0", 6), notTextEnglish, notTextRussian},
+        {L"{\"zero_reference\": \"\\u12\"}",
+         L"not a settings document: line 1: expected four hexadecimal digits after \\u",
+         L"это не документ настроек: строка 1: после \\u ожидаются четыре шестнадцатеричные цифры"},
+    };
+    for (const unsigned short language : {kLangEnglish, kLangRussian}) {
+        SetResourceLanguage(language);
+        for (const Case& c : cases) {
+            SettingsTexts texts = HeldTexts();
+            std::vector<std::wstring> errors;
+            EXPECT_FALSE(ApplySettingsDocument(c.document, {}, texts, errors)) << Narrow(c.document);
+            EXPECT_EQ(errors, std::vector<std::wstring>{language == kLangRussian ? c.russian : c.english})
+                << language << " " << Narrow(c.document);
+        }
+    }
+    SetResourceLanguage(kLangEnglish);
 }
 
 }  // namespace

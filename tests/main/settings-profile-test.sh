@@ -104,7 +104,7 @@ check utf16-threshold "expect text $THRESHOLD = 25 5000"
 check utf16-modified "expect text 1007 = '$MODIFIED'"
 step close 'close' 'message-box' 'answer OK' 'wait-closed 10000' || finish
 
-# Russian: the menu items in Russian, and the message for a bad value.
+# Russian: the menu items in Russian, and the messages for a bad value and a broken document.
 start_program kivra-ru "$KIVRA" /rus
 step russian 'wait-window "Vextora KIVRA*" 30000' || finish
 step russian-connect 'key F4' || finish
@@ -117,6 +117,18 @@ step russian-bad "system-command $IMPORT" "file-dialog '$(winpath "$WORK/bad.jso
 check russian-bad-named "expect message-text ~ 'Настройки из файла *bad.json не загружены, ничего не изменено:*angle_threshold = \"95\": целое число градусов 1..90*'"
 screenshot bad-value-ru
 step russian-bad-ok 'answer OK' || finish
+# A document that breaks off: what is wrong with it as a whole is told in Russian too.
+sed '$d' "$WORK/first.json" >"$WORK/cut.json"
+step russian-cut "system-command $IMPORT" "file-dialog '$(winpath "$WORK/cut.json")' 30000" 'message-box' || finish
+check russian-cut-named "expect message-text ~ 'Настройки из файла *cut.json не загружены, ничего не изменено:?*это не документ настроек: строка *: ожидается \"}\"'"
+screenshot cut-document-ru
+step russian-cut-ok 'answer OK' || finish
+check russian-cut-kept "expect text $THRESHOLD = 20"
+# A file that is no text at all (a firmware image chosen by mistake): one line says so.
+printf 'KV\000\001\002\377\376\375\n' >"$WORK/binary.json"
+step russian-binary "system-command $IMPORT" "file-dialog '$(winpath "$WORK/binary.json")' 30000" 'message-box' || finish
+check russian-binary-named "expect message-text ~ 'Настройки из файла *binary.json не загружены, ничего не изменено:?*это не текст в кодировке UTF-8 или UTF-16 (другая кодировка или вовсе не текст)'"
+step russian-binary-ok 'answer OK' || finish
 step russian-close 'close' 'message-box' 'answer OK' 'wait-closed 10000' || finish
 sleep 2
 

@@ -73,6 +73,18 @@ TEST(TStringTest, ResourceTextsFollowTheResourceLanguage)
     EXPECT_EQ(LoadResourceText(IDS_TAB_LOG), L"Лог");
 }
 
+TEST(TStringTest, ResourceTextArgumentsFillTheirPlacesInOrder)
+{
+    TLanguageScope russian(kLangRussian);
+    EXPECT_EQ(LoadResourceText(IDS_CONN_DEVICE_CONNECTED, {L"COM3"}), L"COM3 на связи");
+    // Longer than any formatting buffer: a person's file name or line comes whole.
+    const std::wstring longLine(2000, L'x');
+    EXPECT_EQ(LoadResourceText(IDS_CONN_DEVICE_CONNECTED, {longLine}), longLine + L" на связи");
+    // A missing argument leaves its place empty rather than reading past the list.
+    EXPECT_EQ(LoadResourceText(IDS_CONN_DEVICE_CONNECTED, {}), L" на связи");
+    EXPECT_EQ(LoadResourceText(4000, {L"x"}), L"");
+}
+
 TEST(TStringTest, MissingResourceClearsTheText)
 {
     TString text(L"old");

@@ -4,7 +4,6 @@
 #include "protocol/LittleEndian.h"
 #include "protocol/SettingsBlock.h"
 #include "runtime/ResourceLanguage.h"
-#include "ui/cli/CliText.h"
 #include "ui/cli/ScanPlan.h"
 #include "ui/cli/ScanProbe.h"
 #include "ui/cli/ScanReport.h"
@@ -276,15 +275,6 @@ TEST(ScanReport, JsonKeepsItsKeysInEveryLanguage)
                   L"{\"port\": \"COM5\", \"baud\": 19200, \"address\": 9, \"problem\": \"checksum\"}");
         EXPECT_EQ(ProbeProblemJson(L"COM5", 19200, 9, ProbeVerdict::Silent), L"");
     }
-}
-
-TEST(CliText, ArgumentsFillTheirPlacesInOrder)
-{
-    LanguageScope english(kLangEnglish);
-    EXPECT_EQ(CliText(IDS_CLI_SCAN_SUMMARY, {L"3", L"27.4"}), L"sensors found: 3 (in 27.4 s)");
-    // A missing argument leaves its place empty rather than reading past the list.
-    EXPECT_EQ(CliText(IDS_CLI_SCAN_SUMMARY, {L"3"}), L"sensors found: 3 (in  s)");
-    EXPECT_EQ(CliText(1), L"");
 }
 
 }  // namespace

@@ -90,6 +90,17 @@ check settings-unchanged 0 "nothing to write" settings set angle_threshold=44 $P
 # A "Unicode" file as Windows editors and shell redirection write it: UTF-16 after its byte-order mark.
 { printf '\377\376'; printf 'pulse_sensor_timeout = 11\r\n' | iconv -f UTF-8 -t UTF-16LE; } >"$WORK/edits-utf16.txt"
 check settings-from-utf16 0 "Settings are written" settings set --from "$WORK/edits-utf16.txt" $P
+# What is wrong with a file as a whole comes in the interface language, the file's own words unchanged.
+printf 'angle_threshold 45\n' >"$WORK/edits-bad.txt"
+check settings-from-bad-ru 8 '^kivra-cli: недопустимое значение: "angle_threshold 45" — не запись вида KEY=VALUE' \
+  settings set --from "$WORK/edits-bad.txt" $P --lang ru
+# A file that is no text, and one that is not there: refused as such, the system's reason given.
+printf 'KV\000\001\002\377\376\375\n' >"$WORK/binary.bin"
+check settings-import-not-text 8 'invalid value: not UTF-8 or UTF-16 text' settings import "$WORK/binary.bin" $P
+check settings-import-missing 11 'cannot read .*nothing\.json: .+' settings import "$WORK/nothing.json" $P
+printf '{"angle_threshold": "45",\n "colour": "red"}\n' >"$WORK/unknown.json"
+check settings-import-unknown-ru 8 '^kivra-cli: недопустимое значение: неизвестная настройка "colour" \(список настроек выводит settings get\)' \
+  settings import "$WORK/unknown.json" $P --lang ru
 check live 0 "^t=0.0s temperature=" live --count 3 $P
 expect live-lines "three lines" test "$(lines "$WORK/live.out" '^t=')" = 3
 check live-json 0 '^\{"t_ms": 0, "temperature"' live --count 2 --fast --json $P

@@ -17,6 +17,7 @@ enum EArgs {
     ButtonArg,       // a message-box button
     Milliseconds,    // a duration
     Percent,         // a size in percent
+    Position,        // a point on the screen: X and Y
     MenuCommand,     // a command id of a window's system menu
 };
 
@@ -40,6 +41,7 @@ const SVerbInfo verbs[] = {
     {"wait-closed", EVerb::WaitClosed, NoArgs, false, true, "wait-closed [MS]"},
     {"close", EVerb::Close, NoArgs, false, false, "close"},
     {"zoom", EVerb::Zoom, Percent, false, false, "zoom PERCENT"},
+    {"move", EVerb::Move, Position, false, false, "move X Y"},
     {"message-box", EVerb::MessageDialog, Pattern, true, false, "message-box [CAPTION-PATTERN]"},
     {"answer", EVerb::Answer, ButtonArg, false, false, "answer OK|Cancel|Yes|No|Abort|Retry|Ignore|Close|ID"},
     {"file-dialog", EVerb::FileDialog, Pattern, false, true, "file-dialog PATH [MS]"},
@@ -68,6 +70,7 @@ const SVerbInfo verbs[] = {
     {"rect", EVerb::Rect, ControlArg, false, false, "rect ID"},
     {"focused", EVerb::Focused, NoArgs, false, false, "focused"},
     {"message-text", EVerb::MessageText, NoArgs, false, false, "message-text"},
+    {"work-area", EVerb::WorkArea, NoArgs, false, false, "work-area"},
 };
 
 const SVerbInfo* FindVerb(const std::string& name)
@@ -85,6 +88,7 @@ size_t ArgCount(EArgs args)
         return 0;
     case ControlAndText:
     case ControlAndItem:
+    case Position:
         return 2;
     default:
         return 1;
@@ -137,6 +141,11 @@ void ReadArgs(const SVerbInfo& info, const std::vector<std::string>& args, CDriv
         if (command.number < 0)
             throw CScriptError(std::string(info.usage) + ": \"" + args[0] + "\" is no percentage (50..400)");
         break;
+    case Position:
+        if (!ParseCoordinateWord(args[0], command.x) || !ParseCoordinateWord(args[1], command.y))
+            throw CScriptError(std::string(info.usage) + ": \"" + args[0] + " " + args[1] +
+                               "\" is no point on the screen (-32768..32767 each)");
+        break;
     case MenuCommand: {
         const long id = ParseNumberWord(args[0], 1, kSystemCommandsStart - 1);
         if (id < 0 || (id & kSystemCommandBits) != 0)
@@ -175,7 +184,7 @@ CDriverCommand ParseDriverCommand(const std::vector<std::string>& words)
     const SVerbInfo* query = words.size() > 1 ? FindVerb(words[1]) : nullptr;
     if (!query || !IsQuery(query->verb))
         throw CScriptError(std::string("write it as: ") + info->usage + ", QUERY one of text, enabled, visible, checked, selection, "
-                           "combo-items, tab-items, list-items, gauge-pos, rect, focused, message-text");
+                           "combo-items, tab-items, list-items, gauge-pos, rect, focused, message-text, work-area");
     const size_t op = 2 + ArgCount(query->args);
     if (words.size() < op + 2 || words.size() > op + 3 || !ParseComparison(words[op], command.expectation.comparison))
         throw CScriptError(std::string("write it as: expect ") + query->usage + " =|!=|~|!~ VALUE [MS]");

@@ -12,14 +12,14 @@
 
 enum class EVerb {
     // the current window
-    WaitWindow, WaitClosed, Close, Zoom, MessageDialog, Answer, FileDialog, SystemCommand,
+    WaitWindow, WaitClosed, Close, Zoom, Move, MessageDialog, Answer, FileDialog, SystemCommand,
     // input
     Click, Key, Hold, Release, SetText, Type, Focus, Select, TabSelect,
     // the script itself
     Sleep, Timeout, Expect,
     // queries: each prints a value, and expect compares it
     Text, Enabled, Visible, Checked, Selection, ComboItems, TabItems, ListItems, GaugePos, Rect,
-    Focused, MessageText,
+    Focused, MessageText, WorkArea,
 };
 
 struct CDriverCommand
@@ -31,6 +31,7 @@ struct CDriverCommand
     CKeyChord chord;
     CItemChoice item;
     int number = 0;      // Sleep and Timeout milliseconds; Answer button id; Zoom percent; system menu command
+    int x = 0, y = 0;    // Move: where the window's top-left corner goes on the screen
     int timeoutMs = -1;  // an explicit wait limit; -1: the script's current timeout
     EVerb query = EVerb::Text; // Expect
     CExpectation expectation;  // Expect

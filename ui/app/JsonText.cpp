@@ -1,6 +1,9 @@
 // JSON for the settings files and the machine-readable output: a writer, and a reader of flat objects.
 #include "ui/app/JsonText.h"
 
+#include "runtime/ResourceText.h"
+#include "ui/resources/resource.h"
+
 #include <cwchar>
 #include <cwctype>
 
@@ -82,7 +85,7 @@ public:
             JsonMember member;
             Blanks();
             if (Peek() != L'"')
-                return Fail(L"a quoted key");
+                return Fail(IDS_JSON_EXPECTED_KEY);
             if (!String(member.key))
                 return false;
             Blanks();
@@ -118,21 +121,20 @@ private:
             ++m_at;
     }
 
-    bool Fail(const wchar_t* wanted)
+    // message: a string-table entry with the line number, then mark (when there is one), for its "%s".
+    bool Fail(unsigned message, const std::wstring& mark = std::wstring())
     {
         std::size_t line = 1;
         for (std::size_t i = 0; i < m_at && i < m_text.size(); ++i)
             line += m_text[i] == L'\n';
-        m_error = L"line " + std::to_wstring(line) + L": expected " + wanted;
+        m_error = LoadResourceText(message, {std::to_wstring(line), mark});
         return false;
     }
 
     bool Expect(wchar_t c)
     {
-        if (Peek() != c) {
-            const wchar_t wanted[] = {L'"', c, L'"', L'\0'};
-            return Fail(wanted);
-        }
+        if (Peek() != c)
+            return Fail(IDS_JSON_EXPECTED_MARK, std::wstring(1, c));
         ++m_at;
         return true;
     }
@@ -140,7 +142,7 @@ private:
     bool End()
     {
         Blanks();
-        return m_at == m_text.size() ? true : Fail(L"the end of the text after the object");
+        return m_at == m_text.size() ? true : Fail(IDS_JSON_EXPECTED_END);
     }
 
     bool String(std::wstring& out)
@@ -151,7 +153,7 @@ private:
             if (c == L'"')
                 return true;
             if (static_cast<unsigned>(c) < 0x20)
-                return Fail(L"no control characters inside a string");
+                return Fail(IDS_JSON_CONTROL_CHARACTER);
             if (c != L'\\') {
                 out += c;
                 continue;
@@ -176,7 +178,7 @@ private:
                                       : h >= L'A' && h <= L'F' ? h - L'A' + 10
                                                                : -1;
                     if (digit < 0)
-                        return Fail(L"four hexadecimal digits after \\u");
+                        return Fail(IDS_JSON_EXPECTED_HEX_DIGITS);
                     value = value * 16 + static_cast<unsigned>(digit);
                 }
                 out += static_cast<wchar_t>(value);
@@ -184,10 +186,10 @@ private:
             }
             default:
                 --m_at;
-                return Fail(L"a known escape after the backslash");
+                return Fail(IDS_JSON_EXPECTED_ESCAPE);
             }
         }
-        return Fail(L"the closing quote of a string");
+        return Fail(IDS_JSON_EXPECTED_CLOSING_QUOTE);
     }
 
     bool Value(JsonMember& member)
@@ -206,7 +208,7 @@ private:
         wchar_t* end = nullptr;
         if (member.value.empty() || (std::wcstod(member.value.c_str(), &end), *end != L'\0')) {
             m_at = start;
-            return Fail(L"a string, a number, true, false or null");
+            return Fail(IDS_JSON_EXPECTED_VALUE);
         }
         return true;
     }
@@ -229,7 +231,7 @@ private:
             else if (c == L'}' && --depth == 0)
                 return true;
         }
-        return Fail(L"the end of the nested object");
+        return Fail(IDS_JSON_EXPECTED_NESTED_END);
     }
 
     const std::wstring& m_text;

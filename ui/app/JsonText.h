@@ -32,5 +32,5 @@ struct JsonMember {
 
 // Reads an object whose values are strings, numbers, booleans or null (nested
 // objects are accepted and skipped only under the key "info"). False with
-// error saying where and what when the text is not such an object.
+// error saying where and what, in the interface language, when the text is not such an object.
 bool ParseFlatJsonObject(const std::wstring& text, std::vector<JsonMember>& members, std::wstring& error);

@@ -1,8 +1,10 @@
 // Settings texts as printed lines, as KEY=VALUE edits and as JSON documents (backups and imports).
 #include "ui/app/SettingsDocument.h"
 
+#include "runtime/ResourceText.h"
 #include "ui/app/JsonText.h"
 #include "ui/app/SettingsKeys.h"
+#include "ui/resources/resource.h"
 
 #include <sstream>
 
@@ -13,7 +15,7 @@ bool ApplyOne(const std::wstring& name, const std::wstring& value, SettingsTexts
 {
     const SettingsKey* key = FindSettingsKey(name);
     if (!key) {
-        errors.push_back(L"unknown setting \"" + name + L"\" (settings get lists the keys)");
+        errors.push_back(LoadResourceText(IDS_SETTINGS_UNKNOWN_KEY, {name}));
         return false;
     }
     std::wstring why;
@@ -74,7 +76,7 @@ bool ApplySettingsAssignments(const std::vector<std::wstring>& assignments, Sett
     for (const std::wstring& assignment : assignments) {
         const std::size_t equals = assignment.find(L'=');
         if (equals == std::wstring::npos || equals == 0) {
-            errors.push_back(L"\"" + assignment + L"\" is not KEY=VALUE");
+            errors.push_back(LoadResourceText(IDS_SETTINGS_NOT_ASSIGNMENT, {assignment}));
             ok = false;
             continue;
         }
@@ -86,12 +88,18 @@ bool ApplySettingsAssignments(const std::vector<std::wstring>& assignments, Sett
 bool ApplySettingsDocument(const std::wstring& text, const SettingsImportFilter& filter, SettingsTexts& texts,
                            std::vector<std::wstring>& errors)
 {
+    // Reading a file leaves U+FFFD for bytes that are no UTF-8 (or UTF-16); NUL comes from UTF-16
+    // without its mark or a file that is no text. One line says so, not one for every line of it.
+    if (text.find_first_of(std::wstring(L"\xFFFD\0", 2)) != std::wstring::npos) {
+        errors.push_back(LoadResourceText(IDS_SETTINGS_NOT_TEXT));
+        return false;
+    }
     const std::wstring start = Stripped(text.substr(0, text.find_first_not_of(L" \t\r\n\xFEFF") + 1));
     if (start == L"{") {
         std::vector<JsonMember> members;
         std::wstring error;
         if (!ParseFlatJsonObject(text, members, error)) {
-            errors.push_back(L"not a settings document: " + error);
+            errors.push_back(LoadResourceText(IDS_SETTINGS_NOT_DOCUMENT, {error}));
             return false;
         }
         bool ok = true;
@@ -99,7 +107,7 @@ bool ApplySettingsDocument(const std::wstring& text, const SettingsImportFilter&
             if (!Taken(member.key, filter))
                 continue;
             if (!member.isString && member.value == L"null") {
-                errors.push_back(member.key + L" has no value");
+                errors.push_back(LoadResourceText(IDS_SETTINGS_NO_VALUE, {member.key}));
                 ok = false;
                 continue;
             }

@@ -30,6 +30,7 @@ struct SettingsImportFilter {
 };
 
 // A settings file: a JSON document as SettingsJson writes (possibly fewer keys), or
-// KEY=VALUE lines ('#' starts a comment line). Reports like ApplySettingsAssignments.
+// KEY=VALUE lines ('#' starts a comment line). Reports like ApplySettingsAssignments; a text
+// with bytes its file's decoding could not read (U+FFFD) or NUL is refused whole.
 bool ApplySettingsDocument(const std::wstring& text, const SettingsImportFilter& filter, SettingsTexts& texts,
                            std::vector<std::wstring>& errors);

@@ -143,3 +143,20 @@
 #define IDS_RULE_SWITCH                  966
 #define IDS_SETTINGS_NOT_TOGETHER        967
 #define IDS_SETTINGS_HELD_INVALID        968
+
+// What is wrong with a settings document as a whole, before any value ("%s" the key, the edit
+// or the reader's reason), and where its JSON reader stopped ("%s" the line number).
+#define IDS_SETTINGS_UNKNOWN_KEY         969
+#define IDS_SETTINGS_NOT_ASSIGNMENT      970
+#define IDS_SETTINGS_NOT_DOCUMENT        971
+#define IDS_SETTINGS_NO_VALUE            972
+#define IDS_JSON_EXPECTED_MARK           973
+#define IDS_JSON_EXPECTED_KEY            974
+#define IDS_JSON_EXPECTED_VALUE          975
+#define IDS_JSON_EXPECTED_END            976
+#define IDS_JSON_EXPECTED_CLOSING_QUOTE  977
+#define IDS_JSON_EXPECTED_ESCAPE         978
+#define IDS_JSON_EXPECTED_HEX_DIGITS     979
+#define IDS_JSON_CONTROL_CHARACTER       980
+#define IDS_JSON_EXPECTED_NESTED_END     981
+#define IDS_SETTINGS_NOT_TEXT            982

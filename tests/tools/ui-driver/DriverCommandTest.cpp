@@ -109,6 +109,11 @@ TEST(DriverCommand, ReadsEachArgumentKind)
 
     EXPECT_EQ(Parse("sleep 250").number, 250);
     EXPECT_EQ(Parse("zoom 150").number, 150);
+    c = Parse("move -120 32767");
+    EXPECT_EQ(c.verb, EVerb::Move);
+    EXPECT_EQ(c.x, -120);
+    EXPECT_EQ(c.y, 32767);
+    EXPECT_EQ(Parse("expect work-area = \"0 0 1280 860\"").query, EVerb::WorkArea);
     EXPECT_EQ(Parse("system-command 272").number, 272);
     EXPECT_EQ(Parse("file-dialog 'Z:\\a b\\c.fw' 9000").args, std::vector<std::string>{"Z:\\a b\\c.fw"});
 }
@@ -164,6 +169,12 @@ TEST(DriverCommand, RefusesWhatItCannotDo)
         {"zoom", "write it as: zoom PERCENT"},
         {"zoom 40", "is no percentage (50..400)"},
         {"zoom big", "is no percentage (50..400)"},
+        {"move 10", "write it as: move X Y"},
+        {"move 10 -", "\"10 -\" is no point on the screen"},
+        {"move 32768 0", "is no point on the screen"},
+        {"move 0 --5", "is no point on the screen"},
+        {"move +5 0", "is no point on the screen"},
+        {"expect work-area 1 = x", "write it as: expect work-area"},
         {"timeout 99999999", "is no number of milliseconds"},
         {"expect", "QUERY one of text"},
         {"expect click 1006 = 1", "QUERY one of text"},
@@ -201,7 +212,7 @@ TEST(DriverCommand, UsageListsOnlyKnownCommands)
             EXPECT_EQ(std::string(e.what()).find("unknown command"), std::string::npos) << verb;
         }
     }
-    EXPECT_EQ(lines, 32u);
+    EXPECT_EQ(lines, 34u);
 }
 
 } // namespace

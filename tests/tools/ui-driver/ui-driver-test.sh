@@ -32,6 +32,18 @@ read -r ox oy ow oh <<<"${open//\"/}"
 expect_shell rect "Ask $ask and Open $open are not one above the other" \
   test "$ax" = "$ox" -a "$aw" = "$ow" -a "$oy" -gt $((ay + ah - 1)) -a "$aw" -gt 0 -a "$ah" -gt 0
 check rect-window 'expect rect window ~ "* * * *"'
+# Moving a window, partly off the screen too, and the screen's work area (the desktop less its task bar).
+wx=0 wy=0 left="" top="" width="" height=""
+ui 'rect window' && read -r wx wy _ <<<"${UI_VALUE//\"/}"
+ui 'work-area' && read -r left top width height <<<"${UI_VALUE//\"/}"
+expect_shell work-area "work area $UI_VALUE is not within the $WINDOW_DESKTOP_SIZE desktop" \
+  test "$left" -ge 0 -a "$top" -ge 0 -a "$width" -gt 0 -a "$height" -gt 0 \
+  -a $((left + width)) -le "${WINDOW_DESKTOP_SIZE%x*}" -a $((top + height)) -le "${WINDOW_DESKTOP_SIZE#*x}"
+check move 'move 30 40'
+check moved 'expect rect window ~ "30 40 * *"'
+check move-off 'move -50 -60'
+check moved-off 'expect rect window ~ "-50 -60 * *"'
+check move-back "move $wx $wy"
 
 # --- a modal message box: its text, each answer, and the program going on afterwards
 step ask 'click 101' || finish

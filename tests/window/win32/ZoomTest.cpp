@@ -8,6 +8,7 @@
 #include "WindowTestHelpers.h"
 #include "ui/window/DropDownMetrics.h"
 #include "ui/window/FontHeights.h"
+#include "ui/window/ScreenPlacement.h"
 #include "ui/window/ZoomGeometry.h"
 #include "ui/window/win32/CResizableFontSet.h"
 
@@ -237,6 +238,42 @@ TEST_F(ZoomTest, AChildOpenedFromTheZoomedMainWindowIsLargerAndCentred)
     EXPECT_NEAR(zoomedClient.bottom, plainClient.bottom * scale, 1.5);
     EXPECT_EQ((zoomedWindow.left + zoomedWindow.right) / 2, (mainRect.left + mainRect.right) / 2);
     EXPECT_EQ(editFont, ComputeScaledFontHeights(baseHeight, scale)[0]) << "the child shows the scaled font";
+}
+
+// The main window at its own size, then dragged partly off the screen: the child opens at its
+// template's size, centred over it, or as near to that as the work area lets it.
+TEST_F(ZoomTest, AChildOpensOverTheMainWindowAndInsideTheWorkArea)
+{
+    RECT work{};
+    ASSERT_TRUE(::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+    const RECT plain = dialog.GetWindowRect();
+    const int width = plain.right - plain.left, height = plain.bottom - plain.top;
+    struct Case {
+        const char* what;
+        int left;
+        int top;
+    };
+    const Case cases[] = {
+        {"away from the edges", work.left + 40, work.top + 30},
+        {"off the right and bottom", work.right - width / 4, work.bottom - height / 5},
+        {"off the left and top", work.left - width * 3 / 4, work.top - height / 2},
+    };
+    for (const Case& c : cases) {
+        dialog.SetWindowPos(nullptr, c.left, c.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        const LayoutRect mainRect = ToLayout(dialog.GetWindowRect());
+        LayoutRect childRect;
+        CTestChildDlg child(&dialog, [&](CTestChildDlg& d) {
+            childRect = ToLayout(d.GetWindowRect());
+            d.EndDialog(IDOK);
+        });
+        EXPECT_EQ(dialog.RunChildModal(child), IDOK);
+        const LayoutRect centred = EnlargedChildRect(childRect, 0, 0, 1.0f, mainRect);
+        EXPECT_EQ(childRect, KeptInside(centred, ToLayout(work))) << c.what;
+        EXPECT_GE(childRect.left, work.left) << c.what;
+        EXPECT_GE(childRect.top, work.top) << c.what;
+        EXPECT_LE(childRect.right, work.right) << c.what;
+        EXPECT_LE(childRect.bottom, work.bottom) << c.what;
+    }
 }
 
 }  // namespace

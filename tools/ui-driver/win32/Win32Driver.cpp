@@ -188,6 +188,14 @@ CQueryValue CWin32Driver::Query(const CDriverCommand& command)
     }
     case EVerb::MessageText:
         return CQueryValue::OfText(MessageText());
+    case EVerb::WorkArea: {
+        // The screen the current window is on, less its task bar.
+        MONITORINFO monitor = {};
+        monitor.cbSize = sizeof monitor;
+        if (!GetMonitorInfoW(MonitorFromWindow(Current(), MONITOR_DEFAULTTONEAREST), &monitor))
+            throw CDriverFailure("no screen for " + Describe(Current()) + ": error " + std::to_string(GetLastError()));
+        return CQueryValue::OfText(RectText(monitor.rcWork));
+    }
     default:
         throw CDriverFailure("not a query");
     }
@@ -205,6 +213,8 @@ std::string CWin32Driver::Act(const CDriverCommand& command, int timeoutMs)
         return std::string();
     case EVerb::Zoom:
         return Zoom(command.number);
+    case EVerb::Move:
+        return Move(command.x, command.y);
     case EVerb::MessageDialog:
         return AwaitMessageBox(command.args.empty() ? "*" : command.args[0], timeoutMs);
     case EVerb::Answer:
@@ -285,6 +295,14 @@ std::string CWin32Driver::Zoom(int percent)
     // The window answers with its sizing messages, as when its frame is dragged.
     if (!SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE))
         throw CDriverFailure(Describe(window) + " could not be sized: error " + std::to_string(GetLastError()));
+    return std::string();
+}
+
+std::string CWin32Driver::Move(int x, int y)
+{
+    const HWND window = Current();
+    if (!SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE))
+        throw CDriverFailure(Describe(window) + " could not be moved: error " + std::to_string(GetLastError()));
     return std::string();
 }
 

@@ -37,6 +37,8 @@ private:
     std::string WaitClosed(int timeoutMs);
     // Drags the frame as a person would: the client area becomes percent of its size.
     std::string Zoom(int percent);
+    // Drags the window by its caption as a person would: its top-left corner goes to x, y.
+    std::string Move(int x, int y);
     std::string AwaitMessageBox(const std::string& pattern, int timeoutMs);
     std::string Answer(int buttonId, int timeoutMs);
     std::string FileDialog(const std::string& path, int timeoutMs);

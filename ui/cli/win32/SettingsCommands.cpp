@@ -2,6 +2,7 @@
 #include "ui/cli/win32/Commands.h"
 
 #include "protocol/KivraProcessor.h"
+#include "remote/ConnectionTexts.h"
 #include "ui/app/SettingsDocument.h"
 #include "ui/app/SettingsProfile.h"
 #include "ui/app/win32/TextFile.h"
@@ -11,7 +12,16 @@
 #include "ui/cli/win32/SettingsWrite.h"
 #include "ui/resources/cli_ids.h"
 
+#include <windows.h>
+
 namespace {
+
+// The message naming the file, then the system's reason for the failure just seen (no such
+// file, no access), as the window's messages give it.
+std::wstring FileFailure(unsigned messageId, const std::wstring& path)
+{
+    return CliText(messageId, {path}) + L": " + SystemReasonText(::GetLastError());
+}
 
 SettingsOrigin OriginOf(const CKivraProcessor& session)
 {
@@ -29,7 +39,7 @@ ExitCode Import(CSensorLink& link, const std::wstring& path, const SettingsImpor
 {
     std::wstring text;
     if (!ReadTextFile(path, text))
-        return link.Fail(ExitCode::FileError, CliText(IDS_CLI_CANNOT_READ, {path}));
+        return link.Fail(ExitCode::FileError, FileFailure(IDS_CLI_CANNOT_READ, path));
     SettingsTexts edited;
     std::vector<std::wstring> errors;
     if (!ImportSettingsProfile(text, filter, link.Session().Records(), edited, errors))
@@ -53,7 +63,7 @@ ExitCode RunSettings(const CliArguments& arguments, CSensorLink& link)
     }
     if (action == L"export") {
         if (!WriteTextFile(arguments.operands[1], SettingsProfileText(session.Records())))
-            return link.Fail(ExitCode::FileError, CliText(IDS_CLI_CANNOT_WRITE, {arguments.operands[1]}));
+            return link.Fail(ExitCode::FileError, FileFailure(IDS_CLI_CANNOT_WRITE, arguments.operands[1]));
         link.Output().Out(CliText(IDS_CLI_SETTINGS_EXPORTED, {arguments.operands[1]}));
         return ExitCode::Ok;
     }

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "ui/window/LayoutTable.h"
+#include "ui/window/ScreenPlacement.h"
 #include "ui/window/win32/CResizableFontSet.h"
 #include "ui/window/win32/CResizableTabCtrl.h"
 
@@ -94,19 +95,29 @@ bool CResizableDialog::OnInitDialog()
     ::EnumChildWindows(m_hWnd, CollectDirectChild, reinterpret_cast<LPARAM>(&children));
     for (HWND child : children.found)
         RegisterControl(child, 0, true);
-    if (m_opener && CResizableFontSet::Instance().GetScale() != 1.0f)
-        CentreOnMainDialog();
+    if ((GetStyle() & WS_CHILD) == 0)
+        PlaceOverOwner();
     return result;
 }
 
-void CResizableDialog::CentreOnMainDialog()
+void CResizableDialog::PlaceOverOwner()
 {
-    const CResizableDialog* main = MainDialog();
-    const LayoutRect centreOn =
-        main && main->IsWindow() ? ToLayout(main->GetWindowRect()) : ToLayout(m_initialWindow);
-    const LayoutRect placed =
-        EnlargedChildRect(ToLayout(m_initialWindow), m_zoom.InitialWidth(), m_zoom.InitialHeight(),
-                          CResizableFontSet::Instance().GetScale(), centreOn);
+    // A template places its dialog relative to the owner's client origin (no DS_CENTER), which
+    // puts it on the owner's top-left corner; a window without an owner stays where it is put.
+    const HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (!owner)
+        return;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT ownerRect{};
+    const bool ownerShown = ::IsWindowVisible(owner) && !::IsIconic(owner) && ::GetWindowRect(owner, &ownerRect);
+    // Run by a zoomed window, the dialog opens enlarged as much.
+    const float scale = m_opener ? CResizableFontSet::Instance().GetScale() : 1.0f;
+    const LayoutRect centred = EnlargedChildRect(ToLayout(m_initialWindow), m_zoom.InitialWidth(),
+                                                 m_zoom.InitialHeight(), scale,
+                                                 ToLayout(ownerShown ? ownerRect : monitor.rcWork));
+    const LayoutRect placed = KeptInside(centred, ToLayout(monitor.rcWork));
     SetWindowPos(nullptr, placed.left, placed.top, placed.Width(), placed.Height(), SWP_NOZORDER | SWP_FRAMECHANGED);
 }
 

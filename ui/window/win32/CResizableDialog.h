@@ -2,7 +2,8 @@
 // proportion to its client size (the sizable main window also rescales the shared
 // fonts), owns tab controls whose pages belong to it, passes update bits, close checks
 // and keys down to its pages and to a child dialog it runs, and runs child dialogs
-// modally, enlarged and centred when the main window is zoomed.
+// modally, enlarged when the main window is zoomed. A dialog with an owner opens
+// centred over it and inside the screen's work area.
 //
 // Layout tables (LayoutTable.h) name the controls that use a larger font or are
 // drop-down lists; every other direct child control zooms with flags 0.
@@ -50,7 +51,7 @@ public:
     // the dispatch with true; otherwise the own key hook decides.
     bool DispatchKey(unsigned keyCode);
     // Runs a dialog modally as this one's child (it receives this one's updates while it
-    // runs, and opens enlarged and centred on the main window when that is zoomed).
+    // runs, and opens enlarged when the main window is zoomed).
     INT_PTR RunChildModal(CResizableDialog& dialog);
     // Makes a tab control's pages part of this dialog; call before its InitPages.
     void AddTabCtrl(CResizableTabCtrl& tabCtrl);
@@ -77,7 +78,8 @@ protected:
 
 private:
     void OnSize(UINT type, int width, int height);
-    void CentreOnMainDialog();
+    // Centred over the owner (enlarged when run by a zoomed window), inside the work area.
+    void PlaceOverOwner();
     void LayoutControls();
 
     const std::uint32_t* m_layoutTable;
