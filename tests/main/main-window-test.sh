@@ -106,6 +106,15 @@ settings_write() {
   step invalid-threshold 'set-text page:1234 "95"' || return
   check invalid-disables-write 'expect enabled 1012 = 0 3000'
   check invalid-status 'expect text 1007 = "Settings modification is invalid. Writing is impossible!"'
+  # The address goes to the sensor with the whole block: with a setting invalid nothing can go
+  # out, and the dialog says so instead of closing as if written; the window keeps the address.
+  step network-with-invalid 'click 1013' 'wait-window "Network address setup"' 'set-text 1076 "9"' 'click 1094' 'message-box' || return
+  check address-not-written 'expect message-text ~ "The network address is not written*not valid*"'
+  screenshot network-not-written
+  step address-not-written-ok 'answer OK' || return
+  check network-dialog-stays 'expect text 1076 = "9"'
+  step network-cancel 'click 2' 'wait-closed' || return
+  check address-kept 'expect text 1076 = "1"'
   step valid-again 'set-text page:1234 "21"' || return
   check valid-enables-write 'expect enabled 1012 = 1 3000'
 }

@@ -235,3 +235,17 @@ protected:
 
 TEST_F(EarlyBlockTest, SettingsWriteIsVerifiedByItsOwnReadBack) { WriteWithAnEarlierAnswerBetween(false); }
 TEST_F(EarlyBlockTest, AddressWriteIsVerifiedByItsOwnReadBack) { WriteWithAnEarlierAnswerBetween(true); }
+
+TEST_F(SessionTest, NothingIsWrittenBeforeTheSettingsWereRead)
+{
+    // The network dialog may be opened between the identification and the settings' arrival:
+    // an address typed there must not go out with a settings block the sensor never sent.
+    session.Start();
+    Answer(0x01, IdentificationPayload(8, kSupportedType));
+    ASSERT_TRUE(session.IsReady());
+    const size_t sent = SentCount();
+    session.Records().settingsTexts.networkAddress = L"7";
+    session.EvaluateSettings();
+    EXPECT_FALSE(session.WriteSettings());
+    EXPECT_EQ(SentCount(), sent);
+}

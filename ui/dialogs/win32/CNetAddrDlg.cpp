@@ -5,8 +5,11 @@
 #include "protocol/KivraProcessor.h"
 #include "protocol/SensorModel.h"
 #include "remote/DeviceCommandProcessor.h"
+#include "protocol/SessionOwner.h"
+#include "runtime/ResourceText.h"
 #include "ui/dialogs/NetAddressRule.h"
 #include "ui/resources/dialog_ids.h"
+#include "ui/resources/resource.h"
 #include "ui/window/win32/CDataExchange.h"
 
 namespace {
@@ -21,13 +24,36 @@ bool KeyDown(int key)
 CNetAddrDlg::CNetAddrDlg(HWND parent)
     : CResizableDialog(nullptr, IDD_NET_ADDR_DLG, parent), m_session(*TheConnectionManager()->GetSession())
 {
+    TakeSessionTexts();
+    m_serviceMode = KeyDown(VK_CONTROL) && KeyDown(VK_MENU) && KeyDown(VK_SHIFT);
+}
+
+void CNetAddrDlg::TakeSessionTexts()
+{
     const SensorRecords& records = m_session.Records();
     m_address = records.settingsTexts.networkAddress;
     m_secondaryEnabled = HasSecondaryAddress(records.identification.firmwareVersion);
     m_useCommon = records.settingsTexts.noCommonAddress ? 0 : 1;
     m_useSecondary = records.settingsTexts.secondaryAddress ? 1 : 0;
-    m_serviceMode = KeyDown(VK_CONTROL) && KeyDown(VK_MENU) && KeyDown(VK_SHIFT);
     m_serialNumber = records.settingsTexts.serialNumber;
+    m_settingsHeld = SettingsHeld();
+}
+
+bool CNetAddrDlg::SettingsHeld() const
+{
+    return (m_session.GetRecordFlags() & RecordFlag::Settings) != 0;
+}
+
+void CNetAddrDlg::OnUpdate(std::uint32_t bits)
+{
+    // Opened right after connecting, the dialog may come before the settings do: it would
+    // show no address until closed and opened again.
+    if (!(bits & SessionNotify::Settings) || m_settingsHeld || m_edited || !SettingsHeld())
+        return;
+    TakeSessionTexts();
+    CWindow(GetDlgItem(IDC_NET_SECONDARY_ADDRESS)).EnableWindow(m_secondaryEnabled);
+    LoadControls();
+    ApplyValidationRule();
 }
 
 bool CNetAddrDlg::OnInitDialog()
@@ -50,8 +76,10 @@ bool CNetAddrDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         const int code = HIWORD(wParam);
         if (((id == IDC_NET_ADDRESS || id == IDC_NET_SERIAL_NUMBER) && code == EN_CHANGE) ||
             ((id == IDC_NET_COMMON_ADDRESS || id == IDC_NET_SECONDARY_ADDRESS) && code == BN_CLICKED)) {
-            if (!m_loading)
+            if (!m_loading) {
+                m_edited = true;
                 ApplyValidationRule();
+            }
             result = 0;
             return true;
         }
@@ -103,12 +131,22 @@ void CNetAddrDlg::Write()
         return;
     UpdateData(true);
     SettingsTexts& texts = m_session.Records().settingsTexts;
+    const SettingsTexts before = texts;
     texts.networkAddress = m_address;
     texts.noCommonAddress = m_useCommon ? 0 : 1;
     texts.secondaryAddress = m_useSecondary ? 1 : 0;
     if (m_serviceMode)
         texts.serialNumber = m_serialNumber;
     m_session.EvaluateSettings();
-    m_session.WriteSettings();
-    EndDialog(IDOK);
+    if (m_session.WriteSettings()) {
+        EndDialog(IDOK);
+        return;
+    }
+    // Nothing went out: the address goes with the whole settings block, which is not read yet
+    // or holds a value the pages show as invalid. Closing would pass for a write, and the main
+    // window would show an address the sensor does not have.
+    texts = before;
+    m_session.EvaluateSettings();
+    const UINT reason = SettingsHeld() ? IDS_NET_ADDRESS_SETTINGS_INVALID : IDS_NET_ADDRESS_SETTINGS_UNREAD;
+    MessageBox(LoadResourceText(reason).c_str(), GetWindowText().c_str(), MB_OK | MB_ICONWARNING);
 }

@@ -4,6 +4,7 @@
 
 #include "ui/window/win32/CResizableDialog.h"
 
+#include <cstdint>
 #include <string>
 
 class CKivraProcessor;
@@ -18,6 +19,8 @@ protected:
     bool OnInitDialog() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void DoDataExchange(CDataExchange& dx) override;
+    // The settings read while the dialog is open fill it, as long as nothing was edited.
+    void OnUpdate(std::uint32_t bits) override;
 
 private:
     // Undoes a keystroke that makes a text no number; enables "Write" for a writable address.
@@ -26,6 +29,10 @@ private:
     void Write();
     // Fills the controls from the members without taking their change notices for edits.
     void LoadControls();
+    // The members from the session's texts.
+    void TakeSessionTexts();
+    // Whether the session holds the sensor's settings block.
+    bool SettingsHeld() const;
 
     CKivraProcessor& m_session;
     std::wstring m_address;
@@ -37,4 +44,6 @@ private:
     // Change notices of the controls are ours, not the user's: while the controls are filled
     // (initialisation included, whose first fill comes before all of them hold a value).
     bool m_loading = true;
+    bool m_edited = false;
+    bool m_settingsHeld = false;
 };
