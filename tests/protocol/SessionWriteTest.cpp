@@ -226,8 +226,9 @@ protected:
 
         Acknowledge(0);
         ASSERT_EQ(LastCode(), 0x2B) << "the write is read back as ever";
-        if (addressWrite)
+        if (addressWrite) {
             EXPECT_EQ(session.GetSensorAddress(), 7);
+        }
         Answer(0x2B, SettingsAnswer(written), addressWrite ? 7 : 255);
         EXPECT_EQ(session.Status().GetSettingsText(), Text(IDS_SETTINGS_WRITTEN));
     }

@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/common/win32/MessageBoxWatch.h"
+
 #include <string>
 #include <vector>
 
@@ -443,23 +445,24 @@ TEST_F(NetAddrDlgTest, KeystrokesThatAreNoNumberAreUndoneAndWriteNeedsAnAddressU
     EXPECT_EQ(Session().Records().settingsTexts.networkAddress, L"12") << "nothing reaches the session before Write";
 }
 
-TEST_F(NetAddrDlgTest, WriteHandsTheAddressAndFlagsToTheSession)
+TEST_F(NetAddrDlgTest, AnAddressThatCannotGoOutIsSaidAndChangesNothing)
 {
+    // No sensor is connected: the write cannot go out. Closing would pass for a write.
     CNetAddrDlg dialog;
     ASSERT_TRUE(dialog.Create(nullptr));
     Type(dialog, IDC_NET_ADDRESS, L"31");
-    Click(dialog, IDC_NET_COMMON_ADDRESS);  // a click of the box itself changes the check
     CButton(dialog.GetDlgItem(IDC_NET_COMMON_ADDRESS)).SetCheck(BST_CHECKED);
     Click(dialog, IDC_NET_COMMON_ADDRESS);
     CButton(dialog.GetDlgItem(IDC_NET_SECONDARY_ADDRESS)).SetCheck(BST_UNCHECKED);
     Click(dialog, IDC_NET_SECONDARY_ADDRESS);
-    Click(dialog, IDC_NET_WRITE);
-    EXPECT_FALSE(dialog.IsWindow());
+    const std::wstring said = CancelMessageBoxDuring(dialog, [&] { Click(dialog, IDC_NET_WRITE); });
+    EXPECT_EQ(said, L"The network address is not written: the sensor is not connected.");
+    EXPECT_TRUE(dialog.IsWindow()) << "the dialog stays with what was typed";
+    EXPECT_EQ(TextOf(dialog, IDC_NET_ADDRESS), L"31");
     const SettingsTexts& texts = Session().Records().settingsTexts;
-    EXPECT_EQ(texts.networkAddress, L"31");
-    EXPECT_EQ(texts.noCommonAddress, 0);
-    EXPECT_EQ(texts.secondaryAddress, 0);
-    EXPECT_EQ(texts.serialNumber, L"12345") << "the serial number only in service mode";
+    EXPECT_EQ(texts.networkAddress, L"12");
+    EXPECT_EQ(texts.noCommonAddress, 1);
+    EXPECT_EQ(texts.secondaryAddress, 1);
 }
 
 }  // namespace

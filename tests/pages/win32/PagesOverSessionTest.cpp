@@ -5,12 +5,11 @@
 #include <gdiplus.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <string>
-#include <thread>
 
 #include "tests/common/win32/GdiplusTestEnvironment.h"
+#include "tests/common/win32/MessageBoxWatch.h"
 #include "CPageHostDlg.h"
 #include "ScriptedSerial.h"
 #include "protocol/KivraProcessor.h"
@@ -43,29 +42,6 @@ Bytes ExtrasAnswer(std::initializer_list<int16_t> extras)
     const int16_t mask = int16_t(((1 << extras.size()) - 1) << 1);
     return DataAnswer(7, {2150, 4500, 1, 2, 0, 7, 0, 1, mask, 0}, {}, extras);
 }
-
-// The person at the screen: finds a message box of the interface thread, reads its text and
-// cancels it.
-struct MessageBoxWatch {
-    HWND host = nullptr;
-    std::atomic<bool> found{false};
-    std::wstring text;
-
-    static BOOL CALLBACK Answer(HWND window, LPARAM self)
-    {
-        auto& watch = *reinterpret_cast<MessageBoxWatch*>(self);
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        if (window == watch.host || std::wstring(name) != L"#32770" || !IsWindowVisible(window))
-            return TRUE;
-        wchar_t shown[512] = {};
-        GetDlgItemTextW(window, 0xFFFF, shown, 512);
-        watch.text = shown;
-        watch.found = true;
-        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-        return FALSE;
-    }
-};
 
 class PagesOverSession : public ::testing::Test {
 protected:
@@ -291,19 +267,9 @@ TEST_F(PagesOverSession, FastPollingAsksOnlyOverTheOnBoardTerminal)
 
     // Over the terminal the question comes; the person cancels it.
     session()->SetLinkKind(LinkRelay);
-    MessageBoxWatch watch;
-    watch.host = host.GetHwnd();
-    const DWORD uiThread = GetCurrentThreadId();
-    std::thread person([&] {
-        for (int i = 0; i < 200 && !watch.found; ++i) {
-            Sleep(25);
-            EnumThreadWindows(uiThread, &MessageBoxWatch::Answer, LPARAM(&watch));
-        }
-    });
-    Click(EntryLog, host.log, IDC_LOG_FAST_POLLING);
-    person.join();
-    EXPECT_TRUE(watch.found);
-    EXPECT_EQ(watch.text, LoadResourceText(IDS_ASK_FAST_POLLING));
+    const std::wstring asked =
+        CancelMessageBoxDuring(host.GetHwnd(), [&] { Click(EntryLog, host.log, IDC_LOG_FAST_POLLING); });
+    EXPECT_EQ(asked, LoadResourceText(IDS_ASK_FAST_POLLING));
     EXPECT_FALSE(Checked(host.log, IDC_LOG_FAST_POLLING));
     EXPECT_FALSE(session()->IsFastPolling());
 }

@@ -142,11 +142,13 @@ void CNetAddrDlg::Write()
         EndDialog(IDOK);
         return;
     }
-    // Nothing went out: the address goes with the whole settings block, which is not read yet
-    // or holds a value the pages show as invalid. Closing would pass for a write, and the main
-    // window would show an address the sensor does not have.
+    // Nothing went out: the link is gone, or the address goes with the whole settings block,
+    // which is not read yet or holds a value the pages show as invalid. Closing would pass for
+    // a write, and the main window would show an address the sensor does not have.
     texts = before;
     m_session.EvaluateSettings();
-    const UINT reason = SettingsHeld() ? IDS_NET_ADDRESS_SETTINGS_INVALID : IDS_NET_ADDRESS_SETTINGS_UNREAD;
+    UINT reason = IDS_NET_ADDRESS_NOT_CONNECTED;
+    if (m_session.IsReady())
+        reason = SettingsHeld() ? IDS_NET_ADDRESS_SETTINGS_INVALID : IDS_NET_ADDRESS_SETTINGS_UNREAD;
     MessageBox(LoadResourceText(reason).c_str(), GetWindowText().c_str(), MB_OK | MB_ICONWARNING);
 }
