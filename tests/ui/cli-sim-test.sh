@@ -118,6 +118,19 @@ check address-after 0 "network address: 9" info --address 9 $P
 check address-back 0 "network address: 1" address 1 --address 9 --secondary off $P
 check trace 0 "" info $P --trace "$WORK/trace.txt"
 expect trace-content "request and answer frames in hex" grep -q '^Rx;' "$WORK/trace.txt"
+# Every file a run writes, in a folder that is not there: one line naming the file and giving
+# the system's reason, and the file-error status. The side files are refused before the link opens.
+check trace-no-folder 11 '^kivra-cli: cannot write the trace file .*no-folder.trace\.txt: Path not found\.$' \
+  info $P --trace "$WORK/no-folder/trace.txt"
+check resources-no-folder 11 '^kivra-cli: cannot write the resources file .*no-folder.samples\.txt: Path not found\.$' \
+  info $P --resources "$WORK/no-folder/samples.txt"
+check log-no-folder 11 '^kivra-cli: cannot write .*no-folder.rows\.txt: Path not found\.$' \
+  log "$WORK/no-folder/rows.txt" --count 1 $P
+check trace-no-folder-ru 11 '^kivra-cli: не удалось записать файл трассировки .*no-folder.trace\.txt: Путь не найден\.$' \
+  info $P --trace "$WORK/no-folder/trace.txt" --lang ru
+# A trace that stops taking frames during the run (a full disk): said once, the command goes on.
+check trace-disk-full 0 '^kivra-cli: cannot write the trace file /dev/full: Disk full\.$' info $P --trace /dev/full
+expect trace-disk-full-once "the failure said once" test "$(grep -c 'trace file' "$WORK/trace-disk-full.err")" = 1
 # An image for another device type is not sent: the sensor would no longer be one this tool can update.
 check firmware-other-type 10 "device type 3001, the sensor is of type 3201; nothing was sent" \
   firmware "$WORK/other-type.fw" $P

@@ -9,6 +9,7 @@
 #include "ui/cli/LiveLine.h"
 #include "ui/cli/PollCounter.h"
 #include "ui/cli/win32/ConsoleOutput.h"
+#include "ui/cli/win32/FileFailure.h"
 #include "ui/cli/win32/SensorLink.h"
 #include "ui/resources/cli_ids.h"
 
@@ -81,11 +82,15 @@ ExitCode RunDataLog(const CliArguments& arguments, CSensorLink& link)
     const bool stillOpen = session.IsDataLogOpen();
     session.SetDataLog(0);
     std::string bytes;
-    const bool moved = ReadFileTail(own, before < 0 ? 0 : static_cast<uint64_t>(before), bytes) &&
-                       AppendToFile(target, bytes);
+    // The reason is taken before the session's own file is cut back, which sets one of its own.
+    std::wstring failure;
+    if (!ReadFileTail(own, before < 0 ? 0 : static_cast<uint64_t>(before), bytes))
+        failure = FileFailure(IDS_CLI_CANNOT_READ, own);
+    else if (!AppendToFile(target, bytes))
+        failure = FileFailure(IDS_CLI_CANNOT_WRITE, target);
     RestoreFileSize(own, before);
-    if (!moved)
-        return link.Fail(ExitCode::FileError, CliText(IDS_CLI_CANNOT_WRITE, {target}));
+    if (!failure.empty())
+        return link.Fail(ExitCode::FileError, failure);
     if (result == ExitCode::Ok && !stillOpen)
         return link.Fail(ExitCode::FileError, CliText(IDS_CLI_DATA_LOG_FAILED, {std::to_wstring(rows)}));
     // Interrupted, the rows taken so far are kept all the same.

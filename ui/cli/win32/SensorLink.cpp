@@ -12,6 +12,7 @@
 #include "ui/cli/MessageLine.h"
 #include "ui/app/Utf8.h"
 #include "ui/cli/win32/ConsoleOutput.h"
+#include "ui/cli/win32/FileFailure.h"
 #include "ui/cli/win32/Interruption.h"
 #include "ui/resources/cli_ids.h"
 #include "ui/resources/resource.h"
@@ -40,11 +41,14 @@ CSensorLink::CSensorLink(const CliArguments& arguments, CConsoleOutput& output)
       m_manager(new CDeviceCommandProcessor),
       m_timeoutMs(static_cast<int64_t>(
           (arguments.timeout > 0 ? arguments.timeout : DefaultTimeoutSeconds(!arguments.relay.empty())) * 1000)),
-      m_resourcesOpen(!arguments.resources.empty() && m_resourceLog.Start(arguments.resources))
+      m_resourcesOpen(!arguments.resources.empty() && m_resourceLog.Start(arguments.resources)),
+      m_resourcesError(m_resourcesOpen ? 0 : ::GetLastError())
 {
     m_manager->AddRef();
     m_window.Attach(*m_manager, [this](unsigned bits) { OnUpdate(bits); }, [this] { Watch(0); });
     m_trace = CreateOutputFile(arguments.trace, CREATE_ALWAYS);
+    if (!arguments.trace.empty() && !m_trace)
+        m_traceError = ::GetLastError();
 }
 
 CSensorLink::~CSensorLink()
@@ -106,9 +110,9 @@ ExitCode CSensorLink::Connect()
     if (!m_window.IsValid())
         return Fail(ExitCode::ConnectionLost, CliText(IDS_CLI_NO_WINDOW));
     if (!m_arguments.trace.empty() && !m_trace)
-        return Fail(ExitCode::FileError, CliText(IDS_CLI_TRACE_FILE, {m_arguments.trace}));
+        return Fail(ExitCode::FileError, FileFailure(IDS_CLI_TRACE_FILE, m_arguments.trace, m_traceError));
     if (!m_arguments.resources.empty() && !m_resourcesOpen)
-        return Fail(ExitCode::FileError, CliText(IDS_CLI_RESOURCES_FILE, {m_arguments.resources}));
+        return Fail(ExitCode::FileError, FileFailure(IDS_CLI_RESOURCES_FILE, m_arguments.resources, m_resourcesError));
     Configure();
     const int opened = m_manager->Open();
     if (opened < 0) {
@@ -144,7 +148,12 @@ void CSensorLink::OnUpdate(unsigned bits)
     if ((bits & ChangeBits::Trace) && m_manager->TakeTraceText(trace) && m_trace) {
         const std::string bytes = ToUtf8(trace);
         DWORD written = 0;
-        WriteFile(m_trace, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        if (!WriteFile(m_trace, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+            // The trace only records the run: the command goes on, and the failure is said once.
+            m_output.Err(L"kivra-cli: " + FileFailure(IDS_CLI_TRACE_FILE, m_arguments.trace));
+            CloseHandle(m_trace);
+            m_trace = nullptr;
+        }
     }
     Watch(bits);
     if (m_hook)

@@ -64,7 +64,9 @@ private:
     std::function<void(unsigned)> m_hook;
     int64_t m_timeoutMs;
     void* m_trace = nullptr;  // file handle of --trace, or null
+    uint32_t m_traceError = 0;  // why --trace could not be opened
     // Declared last: its final sample is taken after the link is closed.
     CResourceLog m_resourceLog;
     bool m_resourcesOpen;
+    uint32_t m_resourcesError;  // why --resources could not be opened, kept until the run can say it
 };

@@ -2,26 +2,17 @@
 #include "ui/cli/win32/Commands.h"
 
 #include "protocol/KivraProcessor.h"
-#include "remote/ConnectionTexts.h"
 #include "ui/app/SettingsDocument.h"
 #include "ui/app/SettingsProfile.h"
 #include "ui/app/win32/TextFile.h"
 #include "ui/cli/CliText.h"
 #include "ui/cli/win32/ConsoleOutput.h"
+#include "ui/cli/win32/FileFailure.h"
 #include "ui/cli/win32/SensorLink.h"
 #include "ui/cli/win32/SettingsWrite.h"
 #include "ui/resources/cli_ids.h"
 
-#include <windows.h>
-
 namespace {
-
-// The message naming the file, then the system's reason for the failure just seen (no such
-// file, no access), as the window's messages give it.
-std::wstring FileFailure(unsigned messageId, const std::wstring& path)
-{
-    return CliText(messageId, {path}) + L": " + SystemReasonText(::GetLastError());
-}
 
 SettingsOrigin OriginOf(const CKivraProcessor& session)
 {
