@@ -63,7 +63,8 @@ connection_dialogs() {
   step "$1-ip-close" 'close' 'wait-closed' || return
 }
 
-# network_dialog PREFIX CAPTION: connects (F4), then checks the network address dialog.
+# network_dialog PREFIX CAPTION: connects (F4), then checks the network address dialog and the
+# zero setup question.
 network_dialog() {
   step "$1-connect" 'key F4' || return
   check "$1-ready" 'expect enabled 1010 = 1 20000'
@@ -71,6 +72,11 @@ network_dialog() {
   placed "$1-network-placed"
   screenshot "$1-network"
   step "$1-network-close" 'close' 'wait-closed' || return
+  # A message box too: the zero setup question.
+  step "$1-zero-ask" 'click 1238' 'message-box' || return
+  placed "$1-zero-placed"
+  screenshot "$1-zero"
+  step "$1-zero-cancel" 'answer Cancel' || return
 }
 window_setup
 start_sim sensor 5

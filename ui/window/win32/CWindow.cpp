@@ -1,6 +1,8 @@
 // Window handle methods that need more than one line.
 #include "ui/window/win32/CWindow.h"
 
+#include "ui/window/win32/MessageBoxOver.h"
+
 std::wstring CWindow::GetWindowText() const
 {
     const int length = ::GetWindowTextLengthW(Checked());
@@ -35,4 +37,9 @@ RECT CWindow::GetWindowRectIn(HWND other) const
     RECT r = GetWindowRect();
     ::MapWindowPoints(nullptr, other, reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+int CWindow::MessageBox(const wchar_t* text, const wchar_t* caption, UINT type) const
+{
+    return MessageBoxOver(Checked(), text, caption, type);
 }

@@ -74,10 +74,8 @@ public:
     UINT_PTR SetTimer(UINT_PTR id, UINT milliseconds) const { return ::SetTimer(Checked(), id, milliseconds, nullptr); }
     bool KillTimer(UINT_PTR id) const { return ::KillTimer(Checked(), id) != FALSE; }
     bool DestroyWindow() const { return ::DestroyWindow(Checked()) != FALSE; }
-    int MessageBox(const wchar_t* text, const wchar_t* caption, UINT type) const
-    {
-        return ::MessageBoxW(Checked(), text, caption, type);
-    }
+    // Centred over this window's top-level window (MessageBoxOver).
+    int MessageBox(const wchar_t* text, const wchar_t* caption, UINT type) const;
 
 protected:
     HWND Checked() const
