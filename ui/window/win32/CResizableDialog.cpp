@@ -7,11 +7,10 @@
 #include "ui/window/ScreenPlacement.h"
 #include "ui/window/win32/CResizableFontSet.h"
 #include "ui/window/win32/CResizableTabCtrl.h"
+#include "ui/window/win32/PlacementFrame.h"
 
 namespace {
 CResizableDialog* s_mainDialog = nullptr;
-
-LayoutRect ToLayout(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // Suspends the painting of a visible window while its controls move; a hidden window
 // is left alone (turning redraw back on would show it).
@@ -107,17 +106,12 @@ void CResizableDialog::PlaceOverOwner()
     const HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
     if (!owner)
         return;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
-    RECT ownerRect{};
-    const bool ownerShown = ::IsWindowVisible(owner) && !::IsIconic(owner) && ::GetWindowRect(owner, &ownerRect);
+    const PlacementFrame frame = PlacementFrameOf(owner);
     // Run by a zoomed window, the dialog opens enlarged as much.
     const float scale = m_opener ? CResizableFontSet::Instance().GetScale() : 1.0f;
     const LayoutRect centred = EnlargedChildRect(ToLayout(m_initialWindow), m_zoom.InitialWidth(),
-                                                 m_zoom.InitialHeight(), scale,
-                                                 ToLayout(ownerShown ? ownerRect : monitor.rcWork));
-    const LayoutRect placed = KeptInside(centred, ToLayout(monitor.rcWork));
+                                                 m_zoom.InitialHeight(), scale, frame.centreOn);
+    const LayoutRect placed = KeptInside(centred, frame.workArea);
     SetWindowPos(nullptr, placed.left, placed.top, placed.Width(), placed.Height(), SWP_NOZORDER | SWP_FRAMECHANGED);
 }
 

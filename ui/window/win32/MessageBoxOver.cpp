@@ -1,9 +1,9 @@
 // Message boxes that open centred over the window they belong to.
 #include "ui/window/win32/MessageBoxOver.h"
 
-#include "ui/window/LayoutRect.h"
 #include "ui/window/ScreenPlacement.h"
 #include "ui/window/ZoomGeometry.h"
+#include "ui/window/win32/PlacementFrame.h"
 
 namespace {
 
@@ -14,24 +14,15 @@ struct PendingBox {
 };
 thread_local PendingBox t_pending;
 
-LayoutRect ToLayout(const RECT& r)
-{
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 void PlaceOver(HWND box, HWND over)
 {
     RECT boxRect{};
-    RECT overRect{};
-    if (!::IsWindowVisible(over) || ::IsIconic(over) || !::GetWindowRect(box, &boxRect) || !::GetWindowRect(over, &overRect))
+    if (!::GetWindowRect(box, &boxRect))
         return;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!::GetMonitorInfoW(::MonitorFromWindow(over, MONITOR_DEFAULTTONEAREST), &monitor))
-        return;
+    const PlacementFrame frame = PlacementFrameOf(over);
     // At scale 1 the rectangle keeps its size and is only centred.
-    const LayoutRect centred = EnlargedChildRect(ToLayout(boxRect), 0, 0, 1.0f, ToLayout(overRect));
-    const LayoutRect placed = KeptInside(centred, ToLayout(monitor.rcWork));
+    const LayoutRect centred = EnlargedChildRect(ToLayout(boxRect), 0, 0, 1.0f, frame.centreOn);
+    const LayoutRect placed = KeptInside(centred, frame.workArea);
     ::SetWindowPos(box, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
