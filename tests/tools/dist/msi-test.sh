@@ -33,6 +33,7 @@ MSI=$WORK/package/kivra-${version%.*}-win64.msi
 NEXT_MSI=$WORK/next/kivra-${next%.*}-win64.msi
 SAME_MSI=$WORK/same/kivra-${next%.*}-win64.msi
 expect_shell packaged "make-dist.sh made $MSI, $NEXT_MSI and $SAME_MSI" test -f "$MSI" -a -f "$NEXT_MSI" -a -f "$SAME_MSI"
+[ -f "$MSI" ] && [ -f "$NEXT_MSI" ] && [ -f "$SAME_MSI" ] || finish
 property() { msiinfo export "$1" Property | tr -d '\r' | awk -F'\t' -v name="$2" '$1 == name { print $2 }'; }
 expect_shell upgrade-code-fixed "the packages share one upgrade code and have product codes of their own" \
   sh -c "[ -n \"$(property "$MSI" UpgradeCode)\" ] && [ \"$(property "$MSI" UpgradeCode)\" = \"$(property "$NEXT_MSI" UpgradeCode)\" ] &&
@@ -121,10 +122,10 @@ if step older-refused 'message-box' ; then
 fi
 wait $older
 status=$?
-expect_shell older-status "the older package ended with status $status, not 0" test "$status" != 0
+expect_shell older-status "the older package is refused (msiexec status $status)" test "$status" != 0
 msiexec /i "$(winpath "$SAME_MSI")" /qn
 status=$?
-expect_shell same-refused "another package of version $next ended with status $status, not 0" test "$status" != 0
+expect_shell same-refused "another package of version $next is refused (msiexec status $status)" test "$status" != 0
 seen=$(entries)
 expect_shell refusals-leave-entry "still one entry, version $next: $seen" test "$seen" = "KIVRA|Vextora|$next"
 
