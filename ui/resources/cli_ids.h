@@ -92,7 +92,16 @@
 #define IDS_CLI_PROGRESS_RATE            2181
 #define IDS_CLI_PROGRESS_FIRMWARE        2182
 
+// chart: its options and what it says.
+#define IDS_CLI_ARG_SIZE                 2300
+#define IDS_CLI_ARG_SERIES               2301
+#define IDS_CLI_ARG_SECONDS              2302
+#define IDS_CLI_ARG_TO_AFTER_FROM        2303
+#define IDS_CLI_ARG_CHART_OUT            2304
+#define IDS_CLI_ARG_CHART_ONLY           2305
+#define IDS_CLI_CHART_WRITTEN            2306
+
 // The --help text, one line an id from IDS_CLI_HELP_FIRST to IDS_CLI_HELP_LAST; a line that ends
 // a paragraph ends with "\n".
 #define IDS_CLI_HELP_FIRST               2200
-#define IDS_CLI_HELP_LAST                2239
+#define IDS_CLI_HELP_LAST                2242
