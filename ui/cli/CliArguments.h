@@ -37,6 +37,12 @@ struct CliArguments {
     int secondary = -1;
     bool includeSerial = false;
     bool includeAddress = false;
+    // chart: the picture, the end of the stretch drawn, the picture's size and the series, as
+    // typed (ChartRequest reads them).
+    std::wstring out;
+    std::wstring to;
+    std::wstring size;
+    std::wstring series;
 };
 
 // Options may stand before or after the command. False with error set when the
@@ -47,6 +53,11 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
 // The value of the last "--lang en" or "--lang ru" among the words, else empty: the language
 // is settled before the line is read, so that what is wrong with it is told in that language.
 std::wstring LanguageOption(const std::vector<std::wstring>& words);
+
+// The rules of the option values, which the lists of vehicles follow too: a whole number of at
+// most 32 bits, written plainly; one of the sensor's baud rates.
+bool ReadCliNumber(const std::wstring& text, uint32_t& value);
+bool IsCliBaudRate(uint32_t rate);
 
 // Default time-out of a link kind: how long any one step may wait for the sensor.
 double DefaultTimeoutSeconds(bool relay);

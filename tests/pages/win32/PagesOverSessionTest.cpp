@@ -49,7 +49,6 @@ protected:
     void SetUp() override
     {
         SetResourceLanguage(kLangEnglish);
-        manager = CRefPtr<CDeviceCommandProcessor>(new CDeviceCommandProcessor);
         manager->SetChannelFactory(channels);
         ASSERT_TRUE(host.Create(nullptr));
         host.ShowWindow(SW_SHOW);
@@ -64,7 +63,6 @@ protected:
         manager->Disconnect();
         Pump();
         host.DestroyWindow();
-        manager.Reset();
         std::error_code ignored;
         std::filesystem::remove(DataLogPath(kTestSerial), ignored);
     }
@@ -124,8 +122,8 @@ protected:
     bool Checked(CDovrelTabDlg& page, int id) { return Item(page, id).SendMessage(BM_GETCHECK) == BST_CHECKED; }
 
     CScriptedSerialFactory channels;
-    CRefPtr<CDeviceCommandProcessor> manager;
-    CPageHostDlg host;
+    CRefPtr<CDeviceCommandProcessor> manager{new CDeviceCommandProcessor};
+    CPageHostDlg host{*manager};
 };
 
 } // namespace
