@@ -8,6 +8,7 @@
 #include "protocol/LittleEndian.h"
 #include "protocol/UserPrompt.h"
 #include "runtime/OsFile.h"
+#include "runtime/SystemReason.h"
 
 namespace
 {
@@ -41,13 +42,13 @@ bool CFirmwareFile::Load(const wchar_t* path, CUserPrompt& prompt)
         !m_file.SetParameters(osfile::kGenericRead, osfile::kShareRead, osfile::kOpenExisting,
                               osfile::kAttributeNormal) ||
         !m_file.Open()) {
-        prompt.ShowMessage(SystemErrorMessage(m_file.GetError()));
+        prompt.ShowMessage(SystemReasonText(m_file.GetError()));
         Clear();
         return false;
     }
     int64_t fileSize = 0;
     if (!m_file.GetSize(&fileSize)) {
-        prompt.ShowMessage(SystemErrorMessage(m_file.GetError()));
+        prompt.ShowMessage(SystemReasonText(m_file.GetError()));
         Clear();
         return false;
     }

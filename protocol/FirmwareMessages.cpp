@@ -2,13 +2,9 @@
 #include "protocol/FirmwareMessages.h"
 
 #include "runtime/ResourceText.h"
+#include "runtime/SystemReason.h"
 #include "runtime/TString.h"
 #include "protocol/resources/protocol_ids.h"
-
-std::wstring SystemErrorMessage(TErrorCode code)
-{
-    return TWin32ErrorString(code).Get();
-}
 
 std::wstring BadImageMessage(FirmwareImageFault fault)
 {
@@ -26,7 +22,7 @@ std::wstring BadImageMessage(FirmwareImageFault fault)
 
 std::wstring UnreadableImageMessage(TErrorCode code)
 {
-    return LoadResourceText(IDS_FIRMWARE_UNREADABLE) + L"\r\n" + SystemErrorMessage(code);
+    return WithSystemReason(LoadResourceText(IDS_FIRMWARE_UNREADABLE), code);
 }
 
 std::wstring ForeignImageMessage(const FirmwareHeader& image, const SensorIdentification& sensor)

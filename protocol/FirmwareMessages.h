@@ -7,9 +7,6 @@
 #include "protocol/IdentificationRecord.h"
 #include "runtime/ErrorCodes.h"
 
-// The system's own text for an error of a file operation.
-std::wstring SystemErrorMessage(TErrorCode code);
-
 // What is wrong with a file that is not a usable image.
 std::wstring BadImageMessage(FirmwareImageFault fault);
 

@@ -196,15 +196,10 @@ void CConnectionManagerBase::NoteChannelFailure(bool wasOpen)
     m_connectionLost = wasOpen && (m_connection->Kind() == CConnectionWrapper::kSerial || m_connectionState >= ConnectionState::ServerReady);
 }
 
-std::wstring CConnectionManagerBase::GetFailureReason() const
-{
-    return m_failureCode != 0 ? SystemReasonText(m_failureCode) : std::wstring();
-}
-
 std::wstring CConnectionManagerBase::GetConnectionLostText() const
 {
     const std::wstring& where = m_connectionType == ConnectionType::Relay ? m_serverAddress : m_comPort;
-    return ConnectionLostText(where, GetFailureReason());
+    return ConnectionLostText(where, m_failureCode);
 }
 
 int CConnectionManagerBase::ActiveChannelKind() const

@@ -66,11 +66,9 @@ public:
     int GetConnectionState() const { return m_connectionState; }
     const std::wstring& GetStateText() const { return m_stateText; }
 
-    // Why the last Open failed or the last connection dropped by itself: the
-    // system's error code (0 when there was none) and its own text for it in the
-    // interface language (empty without a code). Cleared by the next Open.
+    // Why the last Open failed or the last connection dropped by itself: the system's error code
+    // (0 when there was none; runtime/SystemReason.h words it). Cleared by the next Open.
     TErrorCode GetFailureCode() const { return m_failureCode; }
-    std::wstring GetFailureReason() const;
     // The last connection was open and dropped by itself (not by Disconnect or a refusal).
     bool WasConnectionLost() const { return m_connectionLost; }
     // What both front ends tell the engineer about such a drop: the product's

@@ -1,8 +1,8 @@
 // Display texts of the connection manager: connection states, status suffixes and device names.
 #include "remote/ConnectionTexts.h"
 
-#include "remote/SocketErrorNames.h"
 #include "runtime/ResourceText.h"
+#include "runtime/SystemReason.h"
 #include "runtime/TString.h"
 #include "remote/resources/remote_ids.h"
 
@@ -52,22 +52,9 @@ std::wstring TerminalDeviceName(int32_t deviceId, int32_t revision, int32_t vers
     return text.Get();
 }
 
-std::wstring SystemReasonText(uint32_t code)
-{
-    std::wstring text = TWin32ErrorString(code).Get();
-    // The system's texts end with a line break.
-    text.erase(text.find_last_not_of(L" \t\r\n") + 1);
-    if (!text.empty())
-        return text;
-    const char* name = SocketErrorName(static_cast<int>(code));
-    if (name == nullptr)
-        return L"#" + std::to_wstring(code);
-    return std::wstring(name, name + std::char_traits<char>::length(name));
-}
-
-std::wstring ConnectionLostText(const std::wstring& where, const std::wstring& reason)
+std::wstring ConnectionLostText(const std::wstring& where, TErrorCode code)
 {
     TString text;
     text.LoadResource(IDS_CONNECTION_LOST, nullptr, where.c_str());
-    return reason.empty() ? std::wstring(text.Get()) : text.Get() + std::wstring(L"\r\n") + reason;
+    return WithSystemReason(text.Get(), code);
 }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "runtime/ErrorCodes.h"
+
 // Text of connection state 0..8 in the current interface language; states 7 and 8
 // carry the device name.
 std::wstring ConnectionStateText(int state, const std::wstring& deviceName);
@@ -14,8 +16,6 @@ std::wstring SensorDeviceName();
 // Name of an identified on-board terminal.
 std::wstring TerminalDeviceName(int32_t deviceId, int32_t revision, int32_t version);
 
-// The system's own text for an error code of a port or socket, in the interface
-// language where the system has it; the code's name or number when it has no text.
-std::wstring SystemReasonText(uint32_t code);
-// "Connection via <where> is lost.", then the reason on its own line (when there is one).
-std::wstring ConnectionLostText(const std::wstring& where, const std::wstring& reason);
+// "Connection via <where> is lost.", then the system's reason for code on its own line (when
+// there is one).
+std::wstring ConnectionLostText(const std::wstring& where, TErrorCode code);

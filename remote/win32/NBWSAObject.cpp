@@ -1,7 +1,7 @@
 // Common base of the socket classes: reference count, diagnostic log and the last socket error.
 #include "remote/win32/NBWSAObject.h"
 
-#include "remote/SocketErrorNames.h"
+#include "runtime/SocketErrorNames.h"
 
 void CNBWSAObject::LogSocketError(const wchar_t* what, int code)
 {

@@ -5,6 +5,7 @@
 #include "protocol/SessionOwner.h"
 #include "remote/ChangeBits.h"
 #include "runtime/ResourceLanguage.h"
+#include "runtime/SystemReason.h"
 #include "runtime/ResourceText.h"
 #include "ui/main/GaugeDegrees.h"
 #include "ui/main/MainButtonStates.h"
@@ -139,13 +140,13 @@ TEST(MainWindowTexts, ConnectionParametersCaptionAndFailureInBothLanguages)
     };
     for (const Case& c : cases) {
         SetResourceLanguage(c.language);
-        const std::wstring bare = ConnectFailedMessage(L"COM7", L"");
+        const std::wstring bare = ConnectFailedMessage(L"COM7", 0);
         EXPECT_EQ(bare.rfind(c.start, 0), 0u) << c.language;
         EXPECT_NE(bare.find(c.portLine), std::wstring::npos) << c.language;
         EXPECT_EQ(bare.find(L"\r\n\r\n"), std::wstring::npos);
         // The system's reason follows on a line of its own.
-        const std::wstring reason = L"The system cannot find the file specified.";
-        EXPECT_EQ(ConnectFailedMessage(L"COM7", reason), bare + L"\r\n" + reason) << c.language;
+        const std::wstring reason = SystemReasonText(errc::kFileNotFound);
+        EXPECT_EQ(ConnectFailedMessage(L"COM7", errc::kFileNotFound), bare + L"\r\n" + reason) << c.language;
     }
     SetResourceLanguage(kLangEnglish);
 }

@@ -7,6 +7,7 @@
 
 #include "protocol/FirmwareFile.h"
 #include "protocol/FirmwareMessages.h"
+#include "runtime/SystemReason.h"
 #include "runtime/ResourceText.h"
 #include "protocol/resources/protocol_ids.h"
 
@@ -61,7 +62,7 @@ TEST(FirmwareFile, MissingFileShowsTheSystemText)
     EXPECT_FALSE(image.Load(path.c_str(), prompt));
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_FALSE(prompt.messages[0].empty());
-    EXPECT_EQ(prompt.messages[0], SystemErrorMessage(2));
+    EXPECT_EQ(prompt.messages[0], SystemReasonText(2));
     EXPECT_FALSE(image.Load(nullptr, prompt));
     EXPECT_EQ(prompt.messages.size(), 1u);
 }

@@ -3,6 +3,7 @@
 
 #include "protocol/FormatText.h"
 #include "runtime/ResourceText.h"
+#include "runtime/SystemReason.h"
 #include "runtime/TString.h"
 #include "ui/resources/resource.h"
 
@@ -30,14 +31,11 @@ std::vector<std::wstring> AddressComboItems()
     return items;
 }
 
-std::wstring ConnectFailedMessage(const std::wstring& port, const std::wstring& reason)
+std::wstring ConnectFailedMessage(const std::wstring& port, TErrorCode code)
 {
     TString text;
     text.LoadResource(IDS_CONNECT_FAILED, nullptr, port.c_str());
-    std::wstring message = text.Get();
-    if (!reason.empty())
-        message += L"\r\n" + reason;
-    return message;
+    return WithSystemReason(text.Get(), code);
 }
 
 std::wstring SettingsProfileMessage(unsigned stringId, const std::wstring& path,

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/ErrorCodes.h"
+
 // The program's version, appended to the window caption.
 constexpr int kVersionMajor = 2;
 constexpr int kVersionMinor = 6;
@@ -20,8 +22,8 @@ std::wstring ConnectionParametersText(const std::wstring& port, std::uint32_t ba
 std::vector<std::wstring> AddressComboItems();
 
 // A COM port that would not open: the product's words naming the port, then the system's own
-// reason on a line of its own when there is one.
-std::wstring ConnectFailedMessage(const std::wstring& port, const std::wstring& reason);
+// reason for code on a line of its own when there is one.
+std::wstring ConnectFailedMessage(const std::wstring& port, TErrorCode code);
 
 // A settings profile that could not be saved, read or imported: the product's words naming the
 // file, then each of details (the system's reason, or every wrong value with why) on a line of

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "protocol/FirmwareMessages.h"
+#include "runtime/SystemReason.h"
 
 TEST_F(FirmwareTest, UnreadableImageEndsTheUpdateAndPollingResumes)
 {
@@ -40,7 +41,7 @@ TEST_F(FirmwareTest, UnreadableImageEndsTheUpdateAndPollingResumes)
         EXPECT_EQ(session.Status().GetFirmwareText(), Text(IDS_FIRMWARE_UNREADABLE));
         // The file is shorter than its header says: the system's text for reading past its end.
         ASSERT_EQ(told.messages.size(), 1u);
-        EXPECT_EQ(told.messages[0], Text(IDS_FIRMWARE_UNREADABLE) + L"\r\n" + SystemErrorMessage(errc::kHandleEof));
+        EXPECT_EQ(told.messages[0], Text(IDS_FIRMWARE_UNREADABLE) + L"\r\n" + SystemReasonText(errc::kHandleEof));
         EXPECT_EQ(session.GetFirmwareProgress(), 0);
         EXPECT_EQ(session.GetRequestType(), CKivraProcessor::ReqPollPause);
         Expire();

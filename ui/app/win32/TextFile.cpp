@@ -7,6 +7,9 @@
 
 namespace {
 
+// Files are read whole into memory; a data log or settings file never comes near this.
+constexpr LONGLONG kLargestRead = 1 << 30;
+
 class CFile
 {
 public:
@@ -17,8 +20,11 @@ public:
     }
     ~CFile()
     {
+        // Closing after a failure must not lose its reason.
+        const DWORD error = GetLastError();
         if (IsOpen())
             CloseHandle(m_handle);
+        SetLastError(error);
     }
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
@@ -28,8 +34,13 @@ public:
     bool WriteAll(const std::string& bytes)
     {
         DWORD written = 0;
-        return WriteFile(m_handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-               written == bytes.size();
+        if (!WriteFile(m_handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+            return false;
+        if (written == bytes.size())
+            return true;
+        // The system took what it had room for and said nothing of the rest.
+        SetLastError(ERROR_DISK_FULL);
+        return false;
     }
 
 private:
@@ -43,14 +54,24 @@ bool ReadFileTail(const std::wstring& path, uint64_t offset, std::string& bytes)
     CFile file(path, GENERIC_READ, OPEN_EXISTING);
     LARGE_INTEGER size{}, at{};
     at.QuadPart = static_cast<LONGLONG>(offset);
-    if (!file.IsOpen() || !GetFileSizeEx(file.Handle(), &size) || size.QuadPart > (1 << 30) ||
+    if (!file.IsOpen() || !GetFileSizeEx(file.Handle(), &size) ||
         !SetFilePointerEx(file.Handle(), at, nullptr, FILE_BEGIN))
         return false;
+    if (size.QuadPart > kLargestRead) {
+        SetLastError(ERROR_FILE_TOO_LARGE);
+        return false;
+    }
     bytes.assign(static_cast<std::size_t>(size.QuadPart > at.QuadPart ? size.QuadPart - at.QuadPart : 0), '\0');
     DWORD read = 0;
-    return bytes.empty() ||
-           (ReadFile(file.Handle(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-            read == bytes.size());
+    if (bytes.empty())
+        return true;
+    if (!ReadFile(file.Handle(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+        return false;
+    if (read == bytes.size())
+        return true;
+    // The file was cut while it was read.
+    SetLastError(ERROR_HANDLE_EOF);
+    return false;
 }
 
 bool ReadTextFile(const std::wstring& path, std::wstring& text)

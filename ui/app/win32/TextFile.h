@@ -1,4 +1,9 @@
 // Whole files for the settings documents (written as UTF-8, read also as UTF-16) and kivra-cli's data-log copy.
+// Every failure returns false (FileSize -1) with its reason in the thread's last error (GetLastError,
+// OsLastError), for a message to give with WithSystemReason (runtime/SystemReason.h): the system's
+// own code, or one set here where the system saw no error: ERROR_DISK_FULL for a write that took
+// fewer bytes than it was given, ERROR_HANDLE_EOF for a read that gave fewer than the file holds,
+// ERROR_FILE_TOO_LARGE for a file above 1 GiB, which is not read whole.
 #pragma once
 
 #include <cstdint>

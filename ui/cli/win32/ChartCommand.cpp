@@ -1,4 +1,5 @@
 // kivra-cli chart: a data-log file drawn as a chart picture, without a sensor or a window.
+#include "runtime/SystemReason.h"
 #include "ui/chart/DataLogReader.h"
 #include "ui/chart/DataLogReport.h"
 #include "ui/chart/win32/ChartPng.h"
@@ -6,7 +7,6 @@
 #include "ui/cli/CliText.h"
 #include "ui/cli/win32/Commands.h"
 #include "ui/cli/win32/ConsoleOutput.h"
-#include "ui/cli/win32/FileFailure.h"
 #include "ui/resources/cli_ids.h"
 
 #include <windows.h>
@@ -58,7 +58,8 @@ ExitCode RunChart(const CliArguments& arguments, CConsoleOutput& output)
     switch (file.status) {
     case DataLogStatus::CannotOpen:
     case DataLogStatus::CannotRead:
-        return Fail(output, FileFailure(IDS_CLI_CANNOT_READ, request.log, file.systemError));
+        return Fail(output, WithSystemReason(CliText(IDS_CLI_CANNOT_READ, {request.log}), file.systemError,
+                                             ReasonPlacement::SameLine));
     case DataLogStatus::NoRows:
         return Fail(output, NoRowsText(request.log));
     case DataLogStatus::Stopped:
@@ -84,7 +85,8 @@ ExitCode RunChart(const CliArguments& arguments, CConsoleOutput& output)
 
     const GdiplusSession gdiplus;
     if (const std::uint32_t failure = SaveChartPng(request.picture, scene, request.size))
-        return Fail(output, FileFailure(IDS_CLI_CANNOT_WRITE, request.picture, failure));
+        return Fail(output, WithSystemReason(CliText(IDS_CLI_CANNOT_WRITE, {request.picture}), failure,
+                                             ReasonPlacement::SameLine));
     output.Out(CliText(IDS_CLI_CHART_WRITTEN, {std::to_wstring(file.rows), request.picture}));
     return ExitCode::Ok;
 }

@@ -3,13 +3,14 @@
 
 #include "protocol/KivraProcessor.h"
 #include "protocol/ReportFile.h"
+#include "runtime/OsHandle.h"
 #include "runtime/ProcessClock.h"
+#include "runtime/SystemReason.h"
 #include "ui/app/win32/TextFile.h"
 #include "ui/cli/CliText.h"
 #include "ui/cli/LiveLine.h"
 #include "ui/cli/PollCounter.h"
 #include "ui/cli/win32/ConsoleOutput.h"
-#include "ui/cli/win32/FileFailure.h"
 #include "ui/cli/win32/SensorLink.h"
 #include "ui/resources/cli_ids.h"
 
@@ -84,10 +85,13 @@ ExitCode RunDataLog(const CliArguments& arguments, CSensorLink& link)
     std::string bytes;
     // The reason is taken before the session's own file is cut back, which sets one of its own.
     std::wstring failure;
-    if (!ReadFileTail(own, before < 0 ? 0 : static_cast<uint64_t>(before), bytes))
-        failure = FileFailure(IDS_CLI_CANNOT_READ, own);
-    else if (!AppendToFile(target, bytes))
-        failure = FileFailure(IDS_CLI_CANNOT_WRITE, target);
+    if (!ReadFileTail(own, before < 0 ? 0 : static_cast<uint64_t>(before), bytes)) {
+        const TErrorCode error = OsLastError();
+        failure = WithSystemReason(CliText(IDS_CLI_CANNOT_READ, {own}), error, ReasonPlacement::SameLine);
+    } else if (!AppendToFile(target, bytes)) {
+        const TErrorCode error = OsLastError();
+        failure = WithSystemReason(CliText(IDS_CLI_CANNOT_WRITE, {target}), error, ReasonPlacement::SameLine);
+    }
     RestoreFileSize(own, before);
     if (!failure.empty())
         return link.Fail(ExitCode::FileError, failure);

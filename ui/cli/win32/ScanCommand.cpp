@@ -3,6 +3,7 @@
 
 #include "protocol/RequestFrame.h"
 #include "remote/ConnectionTexts.h"
+#include "runtime/SystemReason.h"
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/ProcessClock.h"
 #include "ui/app/ConnectionSettings.h"
@@ -132,15 +133,10 @@ private:
     ExitCode Fail(ExitCode code, unsigned messageId)
     {
         m_output.Done();
-        const std::wstring reason = m_line.FailureCode() != 0 ? SystemReasonText(m_line.FailureCode()) : L"";
-        std::wstring message;
-        if (messageId != 0) {
-            message = CliText(messageId, {m_port});
-            message = MessageLine(reason.empty() ? message : message + L"\r\n" + reason);
-        } else {
-            message = MessageLine(ConnectionLostText(m_port, reason));
-        }
-        m_output.Err(L"kivra-cli: " + message);
+        const TErrorCode failure = m_line.FailureCode();
+        const std::wstring message = messageId != 0 ? WithSystemReason(CliText(messageId, {m_port}), failure)
+                                                    : ConnectionLostText(m_port, failure);
+        m_output.Err(L"kivra-cli: " + MessageLine(message));
         return code;
     }
 

@@ -7,13 +7,13 @@
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/ProcessClock.h"
 #include "runtime/ResourceText.h"
+#include "runtime/SystemReason.h"
 #include "ui/app/ConnectionSettings.h"
 #include "ui/app/win32/SystemComPorts.h"
 #include "ui/cli/CliText.h"
 #include "ui/cli/MessageLine.h"
 #include "ui/app/Utf8.h"
 #include "ui/cli/win32/ConsoleOutput.h"
-#include "ui/cli/win32/FileFailure.h"
 #include "ui/cli/win32/Interruption.h"
 #include "ui/resources/cli_ids.h"
 #include "ui/resources/resource.h"
@@ -70,9 +70,7 @@ std::wstring CSensorLink::ConnectionText() const
 
 std::wstring CSensorLink::WithReason(unsigned messageId, const std::wstring& where) const
 {
-    const std::wstring reason = m_manager->GetFailureReason();
-    const std::wstring message = CliText(messageId, {where});
-    return MessageLine(reason.empty() ? message : message + L"\r\n" + reason);
+    return MessageLine(WithSystemReason(CliText(messageId, {where}), m_manager->GetFailureCode()));
 }
 
 ExitCode CSensorLink::Fail(ExitCode code, const std::wstring& message)
@@ -111,9 +109,11 @@ ExitCode CSensorLink::Connect()
     if (!m_window.IsValid())
         return Fail(ExitCode::ConnectionLost, CliText(IDS_CLI_NO_WINDOW));
     if (!m_arguments.trace.empty() && !m_trace)
-        return Fail(ExitCode::FileError, FileFailure(IDS_CLI_TRACE_FILE, m_arguments.trace, m_traceError));
+        return Fail(ExitCode::FileError, WithSystemReason(CliText(IDS_CLI_TRACE_FILE, {m_arguments.trace}),
+                                                          m_traceError, ReasonPlacement::SameLine));
     if (!m_arguments.resources.empty() && !m_resourcesOpen)
-        return Fail(ExitCode::FileError, FileFailure(IDS_CLI_RESOURCES_FILE, m_arguments.resources, m_resourcesError));
+        return Fail(ExitCode::FileError, WithSystemReason(CliText(IDS_CLI_RESOURCES_FILE, {m_arguments.resources}),
+                                                          m_resourcesError, ReasonPlacement::SameLine));
     Configure();
     const int opened = m_manager->Open();
     if (opened < 0) {
@@ -151,7 +151,9 @@ void CSensorLink::OnUpdate(unsigned bits)
         DWORD written = 0;
         if (!WriteFile(m_trace, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
             // The trace only records the run: the command goes on, and the failure is said once.
-            m_output.Err(L"kivra-cli: " + FileFailure(IDS_CLI_TRACE_FILE, m_arguments.trace));
+            const DWORD error = ::GetLastError();
+            m_output.Err(L"kivra-cli: " + WithSystemReason(CliText(IDS_CLI_TRACE_FILE, {m_arguments.trace}), error,
+                                                           ReasonPlacement::SameLine));
             CloseHandle(m_trace);
             m_trace = nullptr;
         }

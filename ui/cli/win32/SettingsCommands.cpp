@@ -2,12 +2,13 @@
 #include "ui/cli/win32/Commands.h"
 
 #include "protocol/KivraProcessor.h"
+#include "runtime/OsHandle.h"
+#include "runtime/SystemReason.h"
 #include "ui/app/SettingsDocument.h"
 #include "ui/app/SettingsProfile.h"
 #include "ui/app/win32/TextFile.h"
 #include "ui/cli/CliText.h"
 #include "ui/cli/win32/ConsoleOutput.h"
-#include "ui/cli/win32/FileFailure.h"
 #include "ui/cli/win32/SensorLink.h"
 #include "ui/cli/win32/SettingsWrite.h"
 #include "ui/resources/cli_ids.h"
@@ -29,8 +30,11 @@ ExitCode ReportEdits(CSensorLink& link, const std::vector<std::wstring>& errors)
 ExitCode Import(CSensorLink& link, const std::wstring& path, const SettingsImportFilter& filter)
 {
     std::wstring text;
-    if (!ReadTextFile(path, text))
-        return link.Fail(ExitCode::FileError, FileFailure(IDS_CLI_CANNOT_READ, path));
+    if (!ReadTextFile(path, text)) {
+        const TErrorCode error = OsLastError();
+        return link.Fail(ExitCode::FileError,
+                         WithSystemReason(CliText(IDS_CLI_CANNOT_READ, {path}), error, ReasonPlacement::SameLine));
+    }
     SettingsTexts edited;
     std::vector<std::wstring> errors;
     if (!ImportSettingsProfile(text, filter, link.Session().Records(), edited, errors))
@@ -53,8 +57,11 @@ ExitCode RunSettings(const CliArguments& arguments, CSensorLink& link)
         return ExitCode::Ok;
     }
     if (action == L"export") {
-        if (!WriteTextFile(arguments.operands[1], SettingsProfileText(session.Records())))
-            return link.Fail(ExitCode::FileError, FileFailure(IDS_CLI_CANNOT_WRITE, arguments.operands[1]));
+        if (!WriteTextFile(arguments.operands[1], SettingsProfileText(session.Records()))) {
+            const TErrorCode error = OsLastError();
+            return link.Fail(ExitCode::FileError, WithSystemReason(CliText(IDS_CLI_CANNOT_WRITE, {arguments.operands[1]}),
+                                                                   error, ReasonPlacement::SameLine));
+        }
         link.Output().Out(CliText(IDS_CLI_SETTINGS_EXPORTED, {arguments.operands[1]}));
         return ExitCode::Ok;
     }

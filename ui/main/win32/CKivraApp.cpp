@@ -7,10 +7,10 @@
 
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/OsHandle.h"
-#include "runtime/OsSystemMessage.h"
 #include "runtime/RefCount.h"
 #include "runtime/ResourceLog.h"
 #include "runtime/ResourceText.h"
+#include "runtime/SystemReason.h"
 #include "ui/app/InterfaceLanguage.h"
 #include "ui/app/win32/ThreadLanguage.h"
 #include "ui/main/ResourcesSwitch.h"
@@ -31,13 +31,7 @@ void StartResourceLog(CResourceLog& log, const std::wstring& path)
     const std::size_t at = message.find(L"%s");
     if (at != std::wstring::npos)
         message.replace(at, 2, path);
-    wchar_t reason[512];
-    if (OsSystemMessage(error, reason, sizeof reason / sizeof reason[0]) > 0) {
-        std::wstring text = reason;
-        text.erase(text.find_last_not_of(L" \r\n") + 1);
-        message += L"\r\n" + text;
-    }
-    MessageBoxW(nullptr, message.c_str(), L"Vextora KIVRA", MB_OK | MB_ICONWARNING);
+    MessageBoxW(nullptr, WithSystemReason(message, error).c_str(), L"Vextora KIVRA", MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace

@@ -10,10 +10,10 @@
 #include "protocol/KivraProcessor.h"
 #include "protocol/SessionOwner.h"
 #include "remote/ChangeBits.h"
-#include "remote/ConnectionTexts.h"
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/ProcessClock.h"
 #include "runtime/ResourceText.h"
+#include "runtime/SystemReason.h"
 #include "ui/app/ConnectionSettings.h"
 #include "ui/app/SettingsProfile.h"
 #include "ui/app/win32/ManagerMessages.h"
@@ -456,7 +456,7 @@ void CKivraDlg::Connect()
     if (opened > 0)
         SaveConnectionSettings(m_manager);
     else if (opened < 0)
-        ShowMessage(ConnectFailedMessage(m_manager.GetComPort(), m_manager.GetFailureReason()),
+        ShowMessage(ConnectFailedMessage(m_manager.GetComPort(), m_manager.GetFailureCode()),
                     MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -566,9 +566,11 @@ void CKivraDlg::ExportSettings()
     if (path.empty())
         return;
     // The texts as the pages show them, edits not yet written included.
-    if (!WriteTextFile(path, SettingsProfileText(Session().Records())))
-        ShowMessage(SettingsProfileMessage(IDS_SETTINGS_NOT_SAVED, path, {SystemReasonText(::GetLastError())}),
+    if (!WriteTextFile(path, SettingsProfileText(Session().Records()))) {
+        const DWORD error = ::GetLastError();
+        ShowMessage(WithSystemReason(SettingsProfileMessage(IDS_SETTINGS_NOT_SAVED, path, {}), error),
                     MB_OK | MB_ICONEXCLAMATION);
+    }
 }
 
 void CKivraDlg::ImportSettings()
@@ -579,7 +581,8 @@ void CKivraDlg::ImportSettings()
         return;
     std::wstring text;
     if (!ReadTextFile(path, text)) {
-        ShowMessage(SettingsProfileMessage(IDS_SETTINGS_NOT_READ, path, {SystemReasonText(::GetLastError())}),
+        const DWORD error = ::GetLastError();
+        ShowMessage(WithSystemReason(SettingsProfileMessage(IDS_SETTINGS_NOT_READ, path, {}), error),
                     MB_OK | MB_ICONEXCLAMATION);
         return;
     }

@@ -1,5 +1,5 @@
 // Symbolic names of the socket library's error codes, for the diagnostic log.
-#include "remote/SocketErrorNames.h"
+#include "runtime/SocketErrorNames.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,4 +1,5 @@
-// Symbolic names of the socket library's error codes, for the diagnostic log.
+// Symbolic names of the socket library's error codes, for the diagnostic log and for a failure the
+// system has no text for.
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,5 @@
 // Names of the socket library's error codes in the diagnostic log.
-#include "remote/SocketErrorNames.h"
+#include "runtime/SocketErrorNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The socket error names match the codes of the platform's own error header.
-#include "remote/SocketErrorNames.h"
+#include "runtime/SocketErrorNames.h"
 
 #include <winsock2.h>
 
