@@ -18,7 +18,7 @@ const CliCommand kCommands[] = {
     {L"settings", CliOperands::Settings, true, nullptr, 0}, {L"address", CliOperands::Address, true, nullptr, 0},
     {L"test", CliOperands::Number, true, nullptr, 0},       {L"firmware", CliOperands::File, false, nullptr, 0},
     {L"log", CliOperands::File, true, nullptr, 0},          {L"scan", CliOperands::None, false, nullptr, 0},
-    {L"help", CliOperands::None, false, nullptr, 0},
+    {L"chart", CliOperands::Chart, false, nullptr, 0},      {L"help", CliOperands::None, false, nullptr, 0},
 };
 
 std::vector<std::wstring> Words(const std::wstring& line)
@@ -159,6 +159,21 @@ TEST(CliArguments, RefusedLinesSayWhy)
         {L"scan COM5", L"no operands"},
         {L"info --baud all", L"belong to scan"},
         {L"live --addresses 1-2", L"belong to scan"},
+        {L"chart --out a.png", L"FILE"},
+        {L"chart log.txt", L"--out FILE.png"},
+        {L"chart log.txt --out a.png --size 100x600", L"200..4000"},
+        {L"chart log.txt --out a.png --size 1000", L"200..4000"},
+        {L"chart log.txt --out a.png --size 1000x600x2", L"200..4000"},
+        {L"chart log.txt --out a.png --size -300x600", L"200..4000"},
+        {L"chart log.txt --out a.png --series angle,colour", L"angle, temperature, lls1"},
+        {L"chart log.txt --out a.png --series angle,", L"separated by commas"},
+        {L"chart log.txt --out a.png --from -5", L"at least 0"},
+        {L"chart log.txt --out a.png --from 1e", L"at least 0"},
+        {L"chart log.txt --out a.png --to nan", L"at least 0"},
+        {L"chart log.txt --out a.png --from 60 --to 60", L"after --from"},
+        {L"chart log.txt --out a.png --to 0", L"after --from"},
+        {L"info --out a.png", L"belong to chart"},
+        {L"log rows.txt --series angle", L"belong to chart"},
     };
     for (const Case& c : cases) {
         CliArguments a;

@@ -17,6 +17,7 @@ enum class CliOperands {
     Address,   // a network address 0..254
     Number,    // a whole number
     Settings,  // get; set KEY=VALUE... or --from FILE; export FILE; import FILE
+    Chart,     // a data-log file, with --out and the chart's other options sound
 };
 
 struct CliCommand {

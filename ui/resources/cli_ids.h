@@ -117,6 +117,15 @@
 #define IDS_CLI_FLEET_STOPPED_AT         2321
 #define IDS_CLI_FLEET_NOT_STARTED        2322
 
+// chart: its options and what it says.
+#define IDS_CLI_ARG_SIZE                 2340
+#define IDS_CLI_ARG_SERIES               2341
+#define IDS_CLI_ARG_SECONDS              2342
+#define IDS_CLI_ARG_TO_AFTER_FROM        2343
+#define IDS_CLI_ARG_CHART_OUT            2344
+#define IDS_CLI_ARG_CHART_ONLY           2345
+#define IDS_CLI_CHART_WRITTEN            2346
+
 // The --help text: the lines from IDS_CLI_HELP_HEAD_FIRST to IDS_CLI_HELP_HEAD_LAST, one an id,
 // then each command's lines, then the lines from IDS_CLI_HELP_TAIL_FIRST to IDS_CLI_HELP_TAIL_LAST;
 // a line that ends a paragraph ends with "\n". A command's lines are its IDS_CLI_HELP_<COMMAND>
@@ -136,4 +145,5 @@
 #define IDS_CLI_HELP_FIRMWARE            2480
 #define IDS_CLI_HELP_PORTS               2490
 #define IDS_CLI_HELP_SCAN                2500
-#define IDS_CLI_HELP_HELP                2510
+#define IDS_CLI_HELP_CHART               2520
+#define IDS_CLI_HELP_HELP                2530

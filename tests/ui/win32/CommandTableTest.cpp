@@ -46,6 +46,7 @@ TEST(CommandTable, EveryCommandTakesTheOperandsItRunsWith)
         {L"firmware image.fw", L"firmware", false},
         {L"ports", L"ports COM5", false},
         {L"scan --baud all", L"scan COM5", false},
+        {L"chart log.txt --out a.png", L"chart log.txt", false},
         {L"help", nullptr, false},
     };
     std::set<std::wstring> named;
@@ -86,7 +87,8 @@ TEST(CommandTable, TheHelpNamesEveryCommandAndOptionInBothLanguages)
              {L"settings get", L"settings set", L"settings export", L"settings import", L"log FILE", L"address N",
               L"test VALUE", L"firmware FILE", L"--port", L"--relay", L"--terminal-port", L"--terminal-baud",
               L"--address", L"--timeout", L"--lang", L"--trace", L"--resources", L"--addresses", L"--include-serial",
-              L"--from", L"--count", L"--full", L"--fast", L"--json", L"--common", L"--secondary", L"14 scan"})
+              L"--from", L"--count", L"--full", L"--fast", L"--json", L"--common", L"--secondary", L"14 scan",
+              L"chart LOGFILE", L"--out", L"--to", L"--size", L"--series"})
             EXPECT_NE(help.find(word), std::wstring::npos) << language << " " << Narrow(word);
         EXPECT_EQ(help.back(), L'\n');
         if (language == kLangEnglish)

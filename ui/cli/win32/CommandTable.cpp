@@ -20,6 +20,7 @@ const CliCommand kCommands[] = {
     {L"firmware", CliOperands::File, false, RunFirmware, IDS_CLI_HELP_FIRMWARE},
     {L"ports", CliOperands::None, false, RunPorts, IDS_CLI_HELP_PORTS},
     {L"scan", CliOperands::None, false, RunScan, IDS_CLI_HELP_SCAN},
+    {L"chart", CliOperands::Chart, false, RunChart, IDS_CLI_HELP_CHART},
     {L"help", CliOperands::None, false, RunHelp, IDS_CLI_HELP_HELP},
 };
 

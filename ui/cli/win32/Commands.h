@@ -22,6 +22,8 @@ ExitCode RunTest(const CliArguments& arguments, CCommandRun& run);
 ExitCode RunFirmware(const CliArguments& arguments, CCommandRun& run);
 // No link: the port list.
 ExitCode RunPorts(const CliArguments& arguments, CCommandRun& run);
+// No link: a data-log file drawn as a chart picture.
+ExitCode RunChart(const CliArguments& arguments, CCommandRun& run);
 // Its own line: every address of a COM port, at one baud rate or at each.
 ExitCode RunScan(const CliArguments& arguments, CCommandRun& run);
 // No link: the help generated from the table.
