@@ -10,6 +10,7 @@
 #include "ui/cli/CliText.h"
 #include "ui/cli/LiveLine.h"
 #include "ui/cli/PollCounter.h"
+#include "ui/cli/win32/CommandRun.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
 #include "ui/resources/cli_ids.h"
@@ -45,8 +46,9 @@ std::wstring ProgramFolder()
 
 }  // namespace
 
-ExitCode RunLive(const CliArguments& arguments, CSensorLink& link)
+ExitCode RunLive(const CliArguments& arguments, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     CKivraProcessor& session = link.Session();
     session.SetFastPolling(arguments.fast);
     int64_t first = -1;
@@ -64,8 +66,9 @@ ExitCode RunLive(const CliArguments& arguments, CSensorLink& link)
     return result == ExitCode::Interrupted && arguments.count < 0 ? ExitCode::Ok : result;
 }
 
-ExitCode RunDataLog(const CliArguments& arguments, CSensorLink& link)
+ExitCode RunDataLog(const CliArguments& arguments, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     // The session writes the rows where the window's log goes; they are moved into FILE
     // afterwards and that file is left as it was found.
     CKivraProcessor& session = link.Session();
