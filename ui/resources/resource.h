@@ -163,3 +163,9 @@
 #define IDS_NET_ADDRESS_SETTINGS_UNREAD  983
 #define IDS_NET_ADDRESS_SETTINGS_INVALID 984
 #define IDS_NET_ADDRESS_NOT_CONNECTED    985
+
+// The data log: it could not be opened (the places tried follow, each with the system's reason),
+// it stopped ("%s" the file, then the rows it kept), and the file in use on the log page.
+#define IDS_DATA_LOG_NOT_OPENED          1990
+#define IDS_DATA_LOG_STOPPED             1991
+#define IDS_DATA_LOG_FILE                1992
