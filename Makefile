@@ -71,8 +71,8 @@ soak: build
 run: build
 	@sh tools/run-demo.sh
 
-# The release package for Windows users (build/kivra-<version>-win64.zip): the two programs of the
-# Windows (release) build, the diagnostic log's registry file and the read-me.
+# The release packages for Windows users (build/kivra-<version>-win64.zip and .msi): the two
+# programs of the Windows (release) build, the diagnostic log's registry file and the read-me.
 dist: $(WIN64)/CMakeCache.txt
 	cmake --build $(WIN64) -j $(JOBS) --target kivra kivra-cli
 	@sh tools/dist/make-dist.sh build $(WIN64)/ui/main/kivra.exe $(WIN64)/ui/cli/kivra-cli.exe

@@ -4,7 +4,9 @@
 set -e
 : "${KIVRA_WINEPREFIX:=$(pwd)/wineprefix}"
 case "$KIVRA_WINEPREFIX" in /*) ;; *) KIVRA_WINEPREFIX=$(pwd)/$KIVRA_WINEPREFIX ;; esac
-export WINEPREFIX="$KIVRA_WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Without the menu builder: a shortcut an installer makes in the prefix's Start menu would
+# otherwise land in the Linux desktop's menus as well.
+export WINEPREFIX="$KIVRA_WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Several test programs may start at once; only one may create the prefix.
 (
   flock 9

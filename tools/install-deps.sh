@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need, if any is missing.
 set -e
-packages="make cmake g++ clang libclang-rt-14-dev googletest g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine wine64 xvfb xauth imagemagick util-linux zip unzip"
+packages="make cmake g++ clang libclang-rt-14-dev googletest g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine wine64 xvfb xauth imagemagick util-linux zip unzip msitools wixl"
 missing=
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -73,4 +73,34 @@ TEST(JsonText, ReaderRefusesWhatIsNotAFlatObject)
     }
 }
 
+TEST(JsonText, ArrayReaderGivesEachObjectWithItsLine)
+{
+    std::vector<JsonArrayItem> items;
+    std::wstring error;
+    ASSERT_TRUE(ParseFlatJsonArray(L"[\n  {\"terminal\": 101},\n\n  {\"terminal\": \"102\", \"label\": \"bus 2\"}\n]\n",
+                                   items, error))
+        << Narrow(error);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0].line, 2u);
+    EXPECT_EQ(items[1].line, 4u);
+    ASSERT_EQ(items[1].members.size(), 2u);
+    EXPECT_EQ(items[1].members[1].value, L"bus 2");
+    EXPECT_TRUE(ParseFlatJsonArray(L" [ ] ", items, error));
+    EXPECT_TRUE(items.empty());
+    struct Case {
+        const wchar_t* text;
+        const wchar_t* says;
+    };
+    const Case cases[] = {
+        {L"{\"terminal\": 1}", L"\"[\""},
+        {L"[{\"a\": 1}\n{\"a\": 2}]", L"line 2"},
+        {L"[{\"a\": 1},\n 7]", L"\"{\""},
+        {L"[{\"a\": 1}] x", L"end of the text"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_FALSE(ParseFlatJsonArray(c.text, items, error)) << Narrow(c.text);
+        EXPECT_NE(error.find(c.says), std::wstring::npos) << Narrow(c.text) << " -> " << Narrow(error);
+    }
+}
+
 }  // namespace

@@ -1,6 +1,8 @@
 // The option table: one entry per option serves parsing, scenarios and --help.
 #include "Options.h"
 
+#include "Fleet.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -116,6 +118,46 @@ bool AddNeighbour(SimConfig& c, const std::string& v) {
       !ToUnsigned(parts[1], 0xFFFFFFFF, serial) || (parts.size() == 3 && parts[2] != "no-common"))
     return false;
   c.neighbours.push_back({uint8_t(address), uint32_t(serial), parts.size() == 3});
+  return true;
+}
+
+// "ID[,serial=N][,address=A][,fw-version=V][,device-type=T][,fault=NAME[:N]]"; the sensor starts
+// from the sensor options given so far, with a serial number of its own.
+bool AddVehicle(SimConfig& c, const std::string& v) {
+  std::vector<std::string> parts = Split(v, ',');
+  unsigned long id;
+  if (parts.empty() || !ToUnsigned(parts[0], 0xFFFFFFFF, id) || id == 0) return false;
+  for (const VehicleConfig& other : c.vehicles)
+    if (other.terminal == id) return false;
+  VehicleConfig vehicle;
+  vehicle.terminal = unsigned(id);
+  vehicle.sensor = c.sensor;
+  vehicle.sensor.serial = uint32_t(100000 + id);
+  for (size_t i = 1; i < parts.size(); ++i) {
+    std::vector<std::string> kv = Split(parts[i], '=');
+    unsigned long n = 0;
+    if (kv.size() != 2) return false;
+    const std::string& key = kv[0];
+    if (key == "fault") {
+      std::vector<std::string> fault = Split(kv[1], ':');
+      std::optional<VehicleFault> named = fault.empty() ? std::nullopt : FaultNamed(fault[0]);
+      if (!named || fault.size() > 2 || (fault.size() == 2 && !ToUnsigned(fault[1], 0x7FFFFFFF, n))) return false;
+      if (*named == VehicleFault::CutInUpdate && n == 0) return false;  // which block request is needed
+      vehicle.fault = *named;
+      vehicle.faultValue = unsigned(n);
+    } else if (key == "serial" && ToUnsigned(kv[1], 0xFFFFFFFF, n)) {
+      vehicle.sensor.serial = uint32_t(n);
+    } else if (key == "address" && ToUnsigned(kv[1], 254, n)) {
+      vehicle.sensor.address = uint8_t(n);
+    } else if (key == "fw-version" && ToUnsigned(kv[1], 0xFFFFFFFF, n)) {
+      vehicle.sensor.firmwareVersion = uint32_t(n);
+    } else if (key == "device-type" && ToUnsigned(kv[1], 0xFFFFFFFF, n)) {
+      vehicle.sensor.deviceType = uint32_t(n);
+    } else {
+      return false;
+    }
+  }
+  c.vehicles.push_back(vehicle);
   return true;
 }
 
@@ -273,6 +315,21 @@ const std::vector<Option>& Options() {
        Number([](SimConfig& c) -> double& { return c.terminal.closePortAfter; }, 0, 1e9)},
       {"relay-error", "CODE[:COUNT]", true, "answer connect requests with @ERR:CODE (only the first COUNT)",
        SetRelayError},
+      // Fleet
+      {"vehicle", "ID[,KEY=VALUE..]", false,
+       "a vehicle of a fleet behind the relay server: terminal ID with a sensor of its own (repeatable; "
+       "then only these terminals are there). Keys: serial (default 100000 + ID), address, fw-version, "
+       "device-type (defaults: the sensor options given before it), fault: offline (the server answers "
+       "@ERR:3, ask later), refused[:CODE] (@ERR:CODE, default 2), silent (the sensor never answers), "
+       "cut-write (the line drops when a settings write arrives), cut-update:K (it drops when firmware "
+       "block request K arrives). SIGUSR1 lifts every vehicle's fault",
+       AddVehicle},
+      {"state-dir", "DIR", false,
+       "describe the fleet's sensors in DIR/sensors.jsonl whenever one changes, one JSON object a line "
+       "(terminal, fault, serial, address, firmware_version, device_type, settings, profile: the settings "
+       "without serial number and address, image_received, installed_check); each sensor's image, once "
+       "complete, goes to DIR/image-ID.fw",
+       Text([](SimConfig& c) -> std::string& { return c.stateDir; })},
       // Faults
       {"no-answer", nullptr, true, "the sensor hears but never answers",
        Switch([](SimConfig& c) -> bool& { return c.faults.noAnswer; })},

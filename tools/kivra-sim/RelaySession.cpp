@@ -12,14 +12,18 @@ std::optional<int> RelayPolicy::Refusal(unsigned terminalId) {
     ++errorsSent_;
     return r.errorCode;
   }
+  if (!fleet_.Empty()) {
+    const Vehicle* vehicle = fleet_.Find(terminalId);
+    return vehicle ? fleet_.Refusal(*vehicle) : std::optional<int>(1);  // 1: no such terminal
+  }
   const std::vector<unsigned>& ids = config_.terminal.ids;
   if (std::find(ids.begin(), ids.end(), terminalId) == ids.end()) return 1;  // no such terminal
   return std::nullopt;
 }
 
-RelaySession::RelaySession(RelayPolicy& policy, const SimConfig& config, SimSensor& sensor, JsonLog& log,
-                           std::string name)
-    : policy_(policy), config_(config), sensor_(sensor), log_(log), name_(std::move(name)) {}
+RelaySession::RelaySession(RelayPolicy& policy, const SimConfig& config, SimSensor& sensor, SimFleet& fleet,
+                           JsonLog& log, std::string name)
+    : policy_(policy), config_(config), sensor_(sensor), fleet_(fleet), log_(log), name_(std::move(name)) {}
 
 void RelaySession::OnReceived(const uint8_t* data, size_t length, double now) {
   for (size_t i = 0; i < length; ++i) {
@@ -42,7 +46,9 @@ void RelaySession::OnServerLine(const std::string& line, double now) {
     reply = "@ERR:" + std::to_string(*code);
   } else {
     reply = "@OK";
-    terminal_ = std::make_unique<Terminal>(id, config_, sensor_, log_, name_, now);
+    Vehicle* vehicle = fleet_.Find(id);
+    terminal_ = vehicle ? std::make_unique<Terminal>(id, config_, vehicle->sensor, vehicle->faults, log_, name_, now)
+                        : std::make_unique<Terminal>(id, config_, sensor_, config_.faults, log_, name_, now);
   }
   log_.Write(now, JsonLine().Add("link", name_).Add("dir", "tx").Add("kind", "server").Add("text", reply));
   reply += "\r\n";

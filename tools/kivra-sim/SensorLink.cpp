@@ -63,6 +63,11 @@ void SensorLink::Process(double now) {
     };
     while (std::optional<Request> req = scanner_.Next()) {
       logSkipped();
+      if (faults_.cutAtWrite && req->code == uint8_t(ERequestCode::WriteSettings)) {
+        log_.Write(a.at, FrameLine(name_, "rx", "lost").AddHex("bytes", req->raw));
+        Cut(a.at, "at a settings write");
+        return;
+      }
       SensorOutcome outcome = sensor_.Handle(*req, a.at);
       JsonLine line = FrameLine(name_, "rx", "request");
       line.Add("addr", req->address).Add("code", req->code).AddHex("bytes", req->raw);

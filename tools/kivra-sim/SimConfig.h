@@ -16,6 +16,7 @@ struct FaultConfig {
   double splitGap = 0.02;      // seconds between pieces
   double delay = 0;            // extra seconds before every answer
   unsigned cutAfterBlock = 0;  // link cut when this firmware block request arrives
+  bool cutAtWrite = false;     // link cut when a settings write arrives (it is lost, not applied)
   double cutAt = 0;            // link cut this many seconds after it came up
   double cutFor = 0;           // a cut serial line comes back after this long; 0 never
   uint32_t seed = 1;
@@ -59,6 +60,24 @@ struct LineNeighbour {
   bool refuseCommonAddress = false;
 };
 
+// What goes wrong with one vehicle of a fleet, until the faults are lifted.
+enum class VehicleFault {
+  None,
+  Offline,     // the relay server has no line to the terminal: "ask again later", every time
+  Refused,     // the relay server refuses the terminal with a final code
+  Silent,      // the terminal opens its port, the sensor never answers
+  CutAtWrite,  // the line drops when a settings write arrives
+  CutInUpdate, // the line drops when a given firmware block request arrives
+};
+
+// One vehicle of a fleet: its on-board terminal and the sensor behind it.
+struct VehicleConfig {
+  unsigned terminal = 0;
+  SensorConfig sensor;
+  VehicleFault fault = VehicleFault::None;
+  unsigned faultValue = 0;  // the refusal code, or the block request the update is cut at
+};
+
 struct TimedOption {
   double at = 0;
   std::string name;
@@ -68,6 +87,8 @@ struct TimedOption {
 struct SimConfig {
   SensorConfig sensor;
   std::vector<LineNeighbour> neighbours;
+  std::vector<VehicleConfig> vehicles;  // a fleet behind the relay server instead of one sensor
+  std::string stateDir;                 // where the fleet's sensors are described as they change
   FaultConfig faults;
   LineConfig line;
   TerminalConfig terminal;

@@ -21,7 +21,12 @@ namespace sim {
 namespace {
 
 volatile std::sig_atomic_t g_stop = 0;
+volatile std::sig_atomic_t g_liftFaults = 0;
 void OnStopSignal(int) { g_stop = 1; }
+void OnLiftSignal(int) { g_liftFaults = 1; }
+
+// Enough for every link a fleet run opens at once.
+constexpr int kListenBacklog = 64;
 
 constexpr double kIdleTick = 0.05;  // the gear and unsolicited output move on at least this often
 
@@ -35,11 +40,15 @@ void InstallStopSignals() {
   sigemptyset(&sa.sa_mask);
   sigaction(SIGTERM, &sa, nullptr);
   sigaction(SIGINT, &sa, nullptr);
+  sa.sa_handler = OnLiftSignal;
+  sigaction(SIGUSR1, &sa, nullptr);
   std::signal(SIGPIPE, SIG_IGN);
 }
 
 SimLoop::SimLoop(SimConfig& config, JsonLog& log)
-    : config_(config), log_(log), start_(std::chrono::steady_clock::now()), sensor_(config.sensor), policy_(config) {
+    : config_(config), log_(log), start_(std::chrono::steady_clock::now()), sensor_(config.sensor),
+      fleet_(config, config.stateDir),
+      policy_(config, fleet_) {
   std::stable_sort(config_.timeline.begin(), config_.timeline.end(),
                    [](const TimedOption& a, const TimedOption& b) { return a.at < b.at; });
 }
@@ -94,12 +103,13 @@ bool SimLoop::Start(std::string& error) {
     socklen_t len = sizeof addr;
     if (bind(listenFd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0)
       return error = Failure("bind 127.0.0.1:" + std::to_string(config_.relay.port)), false;
-    if (listen(listenFd_, 4) != 0 || getsockname(listenFd_, reinterpret_cast<sockaddr*>(&addr), &len) != 0)
+    if (listen(listenFd_, kListenBacklog) != 0 || getsockname(listenFd_, reinterpret_cast<sockaddr*>(&addr), &len) != 0)
       return error = Failure("listen"), false;
     std::printf("relay: 127.0.0.1:%u\n", unsigned(ntohs(addr.sin_port)));
   }
   std::fflush(stdout);
   log_.Write(Now(), JsonLine().Add("kind", "start").Add("note", serial_.Path()));
+  WriteFleetState(Now());
   return true;
 }
 
@@ -122,10 +132,14 @@ void SimLoop::ApplyTimeline(double now) {
 void SimLoop::Step(double now) {
   ApplyTimeline(now);
   if (serialLink_) serialLink_->Process(now);
-  if (std::optional<Bytes> lls = sensor_.UnsolicitedDue(now)) {
-    if (serialLink_) serialLink_->SendUnsolicited(*lls, now);
-    for (auto& c : clients_) c->session.SendUnsolicited(*lls, now);
+  if (g_liftFaults) {
+    g_liftFaults = 0;
+    fleet_.LiftFaults();
+    log_.Write(now, JsonLine().Add("kind", "scenario").Add("note", "faults lifted"));
   }
+  SendUnsolicited(sensor_, now);
+  for (auto& v : fleet_.Vehicles()) SendUnsolicited(v->sensor, now);
+  if (fleet_.Changed()) WriteFleetState(now);
   for (auto& c : clients_) {
     c->session.Poll(now);
     Bytes more = c->session.TakeOutput();
@@ -139,11 +153,26 @@ void SimLoop::Step(double now) {
   }
 }
 
+void SimLoop::SendUnsolicited(SimSensor& sensor, double now) {
+  std::optional<Bytes> lls = sensor.UnsolicitedDue(now);
+  if (!lls) return;
+  if (serialLink_ && &sensor == &sensor_) serialLink_->SendUnsolicited(*lls, now);
+  for (auto& c : clients_)
+    if (c->session.Joined() == &sensor) c->session.SendUnsolicited(*lls, now);
+}
+
+void SimLoop::WriteFleetState(double now) {
+  if (config_.stateDir.empty() || fleet_.Empty()) return;
+  std::string error;
+  if (!ReplaceFile(config_.stateDir + "/sensors.jsonl", fleet_.StateText(), error))
+    log_.Write(now, JsonLine().Add("kind", "error").Add("note", error));
+}
+
 void SimLoop::Accept(double now) {
   int fd = accept4(listenFd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
   if (fd < 0) return;
   std::string name = "relay" + std::to_string(++connections_);
-  clients_.push_back(std::unique_ptr<Client>(new Client{fd, RelaySession(policy_, config_, sensor_, log_, name), {}}));
+  clients_.push_back(std::unique_ptr<Client>(new Client{fd, RelaySession(policy_, config_, sensor_, fleet_, log_, name), {}}));
   log_.Write(now, JsonLine().Add("link", name).Add("kind", "connected"));
 }
 
@@ -207,6 +236,7 @@ void SimLoop::Run() {
       else CloseClient(k, clients_[k]->session.Broken() ? "link cut" : "peer closed", now);
     }
   }
+  WriteFleetState(Now());
   log_.Write(Now(), JsonLine().Add("kind", "stop").Add("note", g_stop ? "signal" : "exit-after"));
 }
 

@@ -1,5 +1,6 @@
 // The simulator's event loop: serial line, relay connections, timers, stop signals.
 #pragma once
+#include "Fleet.h"
 #include "JsonLog.h"
 #include "RelaySession.h"
 #include "SensorLink.h"
@@ -36,11 +37,16 @@ class SimLoop {
   bool ServeClient(Client& client, bool readable, double now);
   void CloseClient(size_t index, const char* why, double now);
   double NextWake(double now) const;
+  // Hands LLS frames due from a sensor to the links that reach it.
+  void SendUnsolicited(SimSensor& sensor, double now);
+  // The fleet's sensors as they are now, into --state-dir.
+  void WriteFleetState(double now);
 
   SimConfig& config_;
   JsonLog& log_;
   std::chrono::steady_clock::time_point start_;
   SimSensor sensor_;
+  SimFleet fleet_;
   std::vector<std::unique_ptr<SimSensor>> neighbours_;  // further sensors on the serial line
   SerialDevice serial_;
   std::unique_ptr<SensorLink> serialLink_;
@@ -52,7 +58,7 @@ class SimLoop {
   bool winePortRegistered_ = false;
 };
 
-// Set by SIGTERM and SIGINT.
+// Set by SIGTERM and SIGINT; SIGUSR1 lifts the faults of the fleet's vehicles.
 void InstallStopSignals();
 
 }  // namespace sim

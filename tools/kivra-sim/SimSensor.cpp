@@ -75,6 +75,7 @@ void SimSensor::ApplySettings(const SettingsBlock& block) {
     nextOutput_ = 0;
   settings_ = block;
   decoded_ = next;
+  ++changes_;
   gear_.Configure(settings_);
 }
 
@@ -138,6 +139,7 @@ SensorOutcome SimSensor::Handle(const Request& req, double t) {
     case ERequestCode::Restart: {
       Bytes ack = Acknowledge(kAccepted);
       bool installed = firmware_.TakeActivated(installed_);
+      changes_ += installed;
       rebootUntil_ = t + config_.rebootSeconds;
       return {ack, installed ? "restart, new image installed" : "restart", 0};
     }
@@ -177,6 +179,7 @@ SensorOutcome SimSensor::OnFirmwareBlock(const Request& req) {
     return {Acknowledge(forced->second), "block status forced", number};
   bool wasComplete = firmware_.Complete();
   uint8_t status = firmware_.OnBlock(req.payload);
+  ++changes_;
   std::string note = "block status " + std::to_string(status);
   std::string error;
   if (!wasComplete && firmware_.Complete() && !config_.saveImagePath.empty())

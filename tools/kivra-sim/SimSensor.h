@@ -55,6 +55,9 @@ class SimSensor {
   GearModel& Gear() { return gear_; }
   SensorConfig& Config() { return config_; }
   FirmwareReceiver& Firmware() { return firmware_; }
+  const FirmwareReceiver& FirmwareHeld() const { return firmware_; }
+  // Counts every change of the settings or of the firmware held or installed.
+  unsigned long long Changes() const { return changes_; }
 
  private:
   bool Addressed(uint8_t address) const;
@@ -76,6 +79,7 @@ class SimSensor {
   unsigned blockRequests_ = 0;
   double rebootUntil_ = -1;
   double nextOutput_ = 0;
+  unsigned long long changes_ = 0;
 };
 
 }  // namespace sim

@@ -14,8 +14,9 @@ std::string Hex(unsigned v) {
 }
 }  // namespace
 
-Terminal::Terminal(unsigned id, const SimConfig& config, SimSensor& sensor, JsonLog& log, std::string name, double now)
-    : id_(id), config_(config), sensor_(sensor), log_(log), name_(std::move(name)), startedAt_(now) {}
+Terminal::Terminal(unsigned id, const SimConfig& config, SimSensor& sensor, const FaultConfig& faults, JsonLog& log,
+                   std::string name, double now)
+    : id_(id), config_(config), sensor_(sensor), faults_(faults), log_(log), name_(std::move(name)), startedAt_(now) {}
 
 void Terminal::Send(const std::string& text, double now) {
   out_.insert(out_.end(), text.begin(), text.end());
@@ -86,7 +87,7 @@ bool Terminal::OpenPort(const std::string& arguments, double now) {
   longTime_ = longTime / 100.0;
   lastTraffic_ = now;
   openedAt_ = now;
-  port_ = std::make_unique<SensorLink>(name_, sensor_, config_.faults, config_.line, log_, now);
+  port_ = std::make_unique<SensorLink>(name_, sensor_, faults_, config_.line, log_, now);
   port_->SetBaud(baud);
   return true;
 }

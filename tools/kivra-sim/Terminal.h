@@ -9,7 +9,9 @@ namespace sim {
 
 class Terminal {
  public:
-  Terminal(unsigned id, const SimConfig& config, SimSensor& sensor, JsonLog& log, std::string name, double now);
+  // sensor and faults: the sensor behind the terminal's port and what goes wrong on that line.
+  Terminal(unsigned id, const SimConfig& config, SimSensor& sensor, const FaultConfig& faults, JsonLog& log,
+           std::string name, double now);
 
   void OnReceived(const uint8_t* data, size_t length, double now);
   // Runs the transparent port: sensor answers, forwarding, the idle close.
@@ -18,6 +20,7 @@ class Terminal {
   // Bytes for the master.
   Bytes TakeOutput();
   SensorLink* Port() { return port_.get(); }
+  SimSensor& Sensor() { return sensor_; }
   bool Transparent() const { return port_ != nullptr; }
 
  private:
@@ -30,6 +33,7 @@ class Terminal {
   unsigned id_;
   const SimConfig& config_;
   SimSensor& sensor_;
+  const FaultConfig& faults_;
   JsonLog& log_;
   std::string name_;
   double startedAt_;

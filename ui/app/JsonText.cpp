@@ -71,7 +71,39 @@ class CJsonReader
 public:
     CJsonReader(const std::wstring& text, std::wstring& error) : m_text(text), m_error(error) {}
 
-    bool Object(std::vector<JsonMember>& members)
+    bool Object(std::vector<JsonMember>& members) { return ObjectBody(members) && End(); }
+
+    bool Array(std::vector<JsonArrayItem>& items)
+    {
+        Blanks();
+        if (!Expect(L'['))
+            return false;
+        Blanks();
+        if (Peek() == L']') {
+            ++m_at;
+            return End();
+        }
+        for (;;) {
+            Blanks();
+            JsonArrayItem item;
+            item.line = Line();
+            if (!ObjectBody(item.members))
+                return false;
+            items.push_back(std::move(item));
+            Blanks();
+            if (Peek() == L',') {
+                ++m_at;
+                continue;
+            }
+            if (!Expect(L']'))
+                return false;
+            return End();
+        }
+    }
+
+private:
+    // An object, where the text may go on after it.
+    bool ObjectBody(std::vector<JsonMember>& members)
     {
         Blanks();
         if (!Expect(L'{'))
@@ -79,7 +111,7 @@ public:
         Blanks();
         if (Peek() == L'}') {
             ++m_at;
-            return End();
+            return true;
         }
         for (;;) {
             JsonMember member;
@@ -105,13 +137,10 @@ public:
                 ++m_at;
                 continue;
             }
-            if (!Expect(L'}'))
-                return false;
-            return End();
+            return Expect(L'}');
         }
     }
 
-private:
     wchar_t Peek() const { return m_at < m_text.size() ? m_text[m_at] : L'\0'; }
 
     void Blanks()
@@ -124,11 +153,16 @@ private:
     // message: a string-table entry with the line number, then mark (when there is one), for its "%s".
     bool Fail(unsigned message, const std::wstring& mark = std::wstring())
     {
+        m_error = LoadResourceText(message, {std::to_wstring(Line()), mark});
+        return false;
+    }
+
+    std::size_t Line() const
+    {
         std::size_t line = 1;
         for (std::size_t i = 0; i < m_at && i < m_text.size(); ++i)
             line += m_text[i] == L'\n';
-        m_error = LoadResourceText(message, {std::to_wstring(line), mark});
-        return false;
+        return line;
     }
 
     bool Expect(wchar_t c)
@@ -245,4 +279,10 @@ bool ParseFlatJsonObject(const std::wstring& text, std::vector<JsonMember>& memb
 {
     members.clear();
     return CJsonReader(text, error).Object(members);
+}
+
+bool ParseFlatJsonArray(const std::wstring& text, std::vector<JsonArrayItem>& items, std::wstring& error)
+{
+    items.clear();
+    return CJsonReader(text, error).Array(items);
 }

@@ -34,3 +34,12 @@ struct JsonMember {
 // objects are accepted and skipped only under the key "info"). False with
 // error saying where and what, in the interface language, when the text is not such an object.
 bool ParseFlatJsonObject(const std::wstring& text, std::vector<JsonMember>& members, std::wstring& error);
+
+// One object of an array, with the line its "{" stands on.
+struct JsonArrayItem {
+    std::size_t line = 0;
+    std::vector<JsonMember> members;
+};
+
+// Reads an array of such objects (lists of vehicles, reports); errors as ParseFlatJsonObject.
+bool ParseFlatJsonArray(const std::wstring& text, std::vector<JsonArrayItem>& items, std::wstring& error);

@@ -30,19 +30,6 @@ bool IsOneOf(const std::wstring& word, const auto& list)
     return false;
 }
 
-bool IsBaudRate(uint32_t rate) { return rate == 19200 || rate == 9600 || rate == 4800; }
-
-bool ReadUnsigned(const std::wstring& text, uint32_t& value)
-{
-    if (!IsPlainNumber(text, PlainNumberKind::Unsigned) || text.size() > 10)
-        return false;
-    const unsigned long long v = std::wcstoull(text.c_str(), nullptr, 10);
-    if (v > 0xFFFFFFFFull)
-        return false;
-    value = static_cast<uint32_t>(v);
-    return true;
-}
-
 bool ReadSwitch(const std::wstring& text, int& value)
 {
     if (text == L"on")
@@ -90,7 +77,7 @@ bool CheckCommand(CliArguments& a, std::wstring& error)
         uint32_t address = 0;
         if (!need(1, IDS_CLI_ARG_NEW_ADDRESS))
             return false;
-        if (!ReadUnsigned(a.operands[0], address) || address > 254) {
+        if (!ReadCliNumber(a.operands[0], address) || address > 254) {
             error = CliText(IDS_CLI_ARG_NOT_ADDRESS, {a.operands[0]});
             return false;
         }
@@ -100,7 +87,7 @@ bool CheckCommand(CliArguments& a, std::wstring& error)
         uint32_t value = 0;
         if (!need(1, IDS_CLI_ARG_A_VALUE))
             return false;
-        if (!ReadUnsigned(a.operands[0], value)) {
+        if (!ReadCliNumber(a.operands[0], value)) {
             error = CliText(IDS_CLI_ARG_NOT_NUMBER, {a.operands[0]});
             return false;
         }
@@ -112,6 +99,19 @@ bool CheckCommand(CliArguments& a, std::wstring& error)
 }
 
 }  // namespace
+
+bool IsCliBaudRate(uint32_t rate) { return rate == 19200 || rate == 9600 || rate == 4800; }
+
+bool ReadCliNumber(const std::wstring& text, uint32_t& value)
+{
+    if (!IsPlainNumber(text, PlainNumberKind::Unsigned) || text.size() > 10)
+        return false;
+    const unsigned long long v = std::wcstoull(text.c_str(), nullptr, 10);
+    if (v > 0xFFFFFFFFull)
+        return false;
+    value = static_cast<uint32_t>(v);
+    return true;
+}
 
 std::wstring LanguageOption(const std::vector<std::wstring>& words)
 {
@@ -173,23 +173,23 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
             a.port = value;
         } else if (name == L"baud") {
             a.allBauds = value == L"all";
-            if (!a.allBauds && (!ReadUnsigned(value, a.baud) || !IsBaudRate(a.baud)))
+            if (!a.allBauds && (!ReadCliNumber(value, a.baud) || !IsCliBaudRate(a.baud)))
                 return bad(IDS_CLI_ARG_BAUD);
         } else if (name == L"relay") {
             if (value.find(L':') == std::wstring::npos || value.back() == L':' || value.front() == L':')
                 return bad(IDS_CLI_ARG_RELAY);
             a.relay = value;
         } else if (name == L"terminal") {
-            if (!ReadUnsigned(value, a.terminal) || a.terminal == 0)
+            if (!ReadCliNumber(value, a.terminal) || a.terminal == 0)
                 return bad(IDS_CLI_ARG_TERMINAL);
         } else if (name == L"terminal-port") {
-            if (!ReadUnsigned(value, a.terminalPort) || a.terminalPort < 1 || a.terminalPort > 2)
+            if (!ReadCliNumber(value, a.terminalPort) || a.terminalPort < 1 || a.terminalPort > 2)
                 return bad(IDS_CLI_ARG_TERMINAL_PORT);
         } else if (name == L"terminal-baud") {
-            if (!ReadUnsigned(value, a.terminalBaud) || !IsBaudRate(a.terminalBaud))
+            if (!ReadCliNumber(value, a.terminalBaud) || !IsCliBaudRate(a.terminalBaud))
                 return bad(IDS_CLI_ARG_BAUD);
         } else if (name == L"address") {
-            if (!ReadUnsigned(value, number) || number > 255)
+            if (!ReadCliNumber(value, number) || number > 255)
                 return bad(IDS_CLI_ARG_ADDRESS);
             a.address = static_cast<int>(number);
         } else if (name == L"timeout") {
@@ -210,7 +210,7 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
         } else if (name == L"resources") {
             a.resources = value;
         } else if (name == L"count") {
-            if (!ReadUnsigned(value, number) || number == 0 || number > kMaxCount)
+            if (!ReadCliNumber(value, number) || number == 0 || number > kMaxCount)
                 return bad(IDS_CLI_ARG_COUNT);
             a.count = static_cast<long>(number);
         } else if (name == L"from") {

@@ -48,5 +48,10 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
 // is settled before the line is read, so that what is wrong with it is told in that language.
 std::wstring LanguageOption(const std::vector<std::wstring>& words);
 
+// The rules of the option values, which the lists of vehicles follow too: a whole number of at
+// most 32 bits, written plainly; one of the sensor's baud rates.
+bool ReadCliNumber(const std::wstring& text, uint32_t& value);
+bool IsCliBaudRate(uint32_t rate);
+
 // Default time-out of a link kind: how long any one step may wait for the sensor.
 double DefaultTimeoutSeconds(bool relay);

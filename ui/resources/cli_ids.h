@@ -90,6 +90,31 @@
 #define IDS_CLI_PROGRESS_RATE            2181
 #define IDS_CLI_PROGRESS_FIRMWARE        2182
 
+// Fleet work: the list of vehicles ("line %s: %s" takes the line number and what is wrong there).
+#define IDS_CLI_FLEET_LINE               2300
+#define IDS_CLI_FLEET_BAD_FIELD          2301
+#define IDS_CLI_FLEET_NO_TERMINAL        2302
+#define IDS_CLI_FLEET_DUPLICATE          2303
+#define IDS_CLI_FLEET_UNKNOWN_COLUMN     2304
+#define IDS_CLI_FLEET_REPEATED_COLUMN    2305
+#define IDS_CLI_FLEET_NO_TERMINAL_COLUMN 2306
+#define IDS_CLI_FLEET_FIELD_COUNT        2307
+#define IDS_CLI_FLEET_EMPTY              2308
+#define IDS_CLI_FLEET_OPEN_QUOTE         2309
+#define IDS_CLI_REPORT_UNKNOWN_COLUMN    2310
+#define IDS_CLI_REPORT_MISSING_COLUMN    2311
+#define IDS_CLI_REPORT_NOT_ITS_VALUE     2312
+#define IDS_CLI_FLEET_PROGRESS           2313
+#define IDS_CLI_FLEET_SUMMARY            2314
+#define IDS_CLI_FLEET_TERMINAL           2315
+#define IDS_CLI_FLEET_TERMINAL_LABELLED  2316
+#define IDS_CLI_FLEET_VEHICLE_DONE       2317
+#define IDS_CLI_FLEET_VEHICLE_SKIPPED    2318
+#define IDS_CLI_FLEET_VEHICLE_FAILED     2319
+#define IDS_CLI_FLEET_READ_BACK_DIFFERS  2320
+#define IDS_CLI_FLEET_STOPPED_AT         2321
+#define IDS_CLI_FLEET_NOT_STARTED        2322
+
 // The --help text, one line an id from IDS_CLI_HELP_FIRST to IDS_CLI_HELP_LAST; a line that ends
 // a paragraph ends with "\n".
 #define IDS_CLI_HELP_FIRST               2200

@@ -41,6 +41,8 @@ expect_shell readme-crlf "every line of README.txt ends with CR LF" \
   test "$(grep -c $'\r$' "$UNPACKED/README.txt")" = "$(wc -l <"$UNPACKED/README.txt")"
 expect_shell readme-utf8 "README.txt starts with the UTF-8 byte-order mark and names version $version" \
   sh -c "head -c 3 '$UNPACKED/README.txt' | od -An -tx1 | grep -q 'ef bb bf' && grep -q 'KIVRA $version for Windows' '$UNPACKED/README.txt'"
+expect_shell readme-msi "README.txt names the installer package $folder.msi in English and in Russian" \
+  sh -c "grep -q '$folder.msi installs' '$UNPACKED/README.txt' && sed -n '/По-русски/,\$p' '$UNPACKED/README.txt' | grep -q '$folder.msi'"
 
 # A program that still carries symbols is not packed.
 unstripped=$WORK/unstripped.exe

@@ -53,6 +53,32 @@ TEST(Options, NeighboursAddUp) {
   EXPECT_TRUE(c.neighbours[1].refuseCommonAddress);
 }
 
+TEST(Options, VehiclesTakeTheSensorOptionsBeforeThemAndTheirOwn) {
+  sim::SimConfig c;
+  std::string error;
+  ASSERT_EQ(Parse({"--relay", "--no-serial", "--fw-version", "8", "--vehicle", "101", "--vehicle",
+                   "102,serial=5002,address=7,fw-version=9,device-type=3102,fault=cut-update:12", "--vehicle",
+                   "103,fault=refused:7", "--vehicle", "104,fault=offline", "--state-dir", "/tmp/fleet"},
+                  c, error),
+            sim::ParseResult::kRun)
+      << error;
+  ASSERT_EQ(c.vehicles.size(), 4u);
+  EXPECT_EQ(c.vehicles[0].terminal, 101u);
+  EXPECT_EQ(c.vehicles[0].sensor.serial, 100101u);
+  EXPECT_EQ(c.vehicles[0].sensor.firmwareVersion, 8u);
+  EXPECT_EQ(c.vehicles[0].fault, sim::VehicleFault::None);
+  EXPECT_EQ(c.vehicles[1].sensor.serial, 5002u);
+  EXPECT_EQ(c.vehicles[1].sensor.address, 7);
+  EXPECT_EQ(c.vehicles[1].sensor.firmwareVersion, 9u);
+  EXPECT_EQ(c.vehicles[1].sensor.deviceType, 3102u);
+  EXPECT_EQ(c.vehicles[1].fault, sim::VehicleFault::CutInUpdate);
+  EXPECT_EQ(c.vehicles[1].faultValue, 12u);
+  EXPECT_EQ(c.vehicles[2].fault, sim::VehicleFault::Refused);
+  EXPECT_EQ(c.vehicles[2].faultValue, 7u);
+  EXPECT_EQ(c.vehicles[3].fault, sim::VehicleFault::Offline);
+  EXPECT_EQ(c.stateDir, "/tmp/fleet");
+}
+
 TEST(Options, MistakesAreReported) {
   struct Case {
     std::vector<std::string> args;
@@ -66,6 +92,12 @@ TEST(Options, MistakesAreReported) {
       {{"--neighbour", "255,7"}, "bad value for neighbour"},
       {{"--neighbour", "7"}, "bad value for neighbour"},
       {{"--neighbour", "7,1,common"}, "bad value for neighbour"},
+      {{"--vehicle", "0"}, "bad value for vehicle"},
+      {{"--vehicle", "5,fault=sleepy"}, "bad value for vehicle"},
+      {{"--vehicle", "5,fault=cut-update"}, "bad value for vehicle"},
+      {{"--vehicle", "5,address=255"}, "bad value for vehicle"},
+      {{"--vehicle", "5,colour=red"}, "bad value for vehicle"},
+      {{"--vehicle", "5", "--vehicle", "5,serial=2"}, "bad value for vehicle"},
       {{"--frobnicate"}, "unknown option"},
       {{"stray"}, "unexpected argument"},
       {{"--wine-prefix", "/tmp/x"}, "needs --com"},

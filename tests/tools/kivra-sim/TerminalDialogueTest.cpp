@@ -12,7 +12,7 @@
 namespace {
 
 struct Rig {
-  Rig() : sensor(config.sensor), policy(config) {
+  Rig() : sensor(config.sensor), fleet(config, ""), policy(config, fleet) {
     std::string error;
     EXPECT_TRUE(log.Open(path, error));
   }
@@ -23,11 +23,12 @@ struct Rig {
     sim::Bytes out = s.TakeOutput();
     return std::string(out.begin(), out.end());
   }
-  sim::RelaySession Session() { return sim::RelaySession(policy, config, sensor, log, "relay1"); }
+  sim::RelaySession Session() { return sim::RelaySession(policy, config, sensor, fleet, log, "relay1"); }
 
   std::string path = ::testing::TempDir() + "sim_terminal_" + std::to_string(reinterpret_cast<uintptr_t>(this));
   sim::SimConfig config;
   sim::SimSensor sensor;
+  sim::SimFleet fleet;
   sim::RelayPolicy policy;
   sim::JsonLog log;
 };

@@ -14,7 +14,7 @@ constexpr unsigned short kEnglish = 1033;
 constexpr unsigned short kRussian = 1049;
 
 // Each table as an English and a Russian script, and the header that names its ids: the
-// program's, and kivra-cli's own messages.
+// program's, kivra-cli's own messages and the chart's.
 struct Table {
     const char* scripts[2];
     const char* ids;
@@ -23,6 +23,7 @@ struct Table {
 const Table kTables[] = {
     {{"ui/resources/strings_en.rc", "ui/resources/strings_ru.rc"}, "ui/resources/resource.h", 60},
     {{"ui/resources/cli_en.rc", "ui/resources/cli_ru.rc"}, "ui/resources/cli_ids.h", 10},
+    {{"ui/resources/chart_en.rc", "ui/resources/chart_ru.rc"}, "ui/resources/chart_ids.h", 20},
 };
 const unsigned short kScriptLanguage[] = {kEnglish, kRussian};
 
