@@ -138,7 +138,7 @@ TEST_F(DataLogFailureTest, ALogThatOpensNowhereIsSaidOnceWithEachPlaceAndItsReas
             second = m_home / "Documents" / "KIVRA" / "";
         }
         Connect(4);
-        session.SetDataLog(1);
+        session.SetDataLog(2);
         EXPECT_FALSE(session.IsDataLogOpen());
         EXPECT_FALSE(session.IsFullData());
         EXPECT_TRUE(NotifiedDataLog());
@@ -147,6 +147,9 @@ TEST_F(DataLogFailureTest, ALogThatOpensNowhereIsSaidOnceWithEachPlaceAndItsReas
         EXPECT_EQ(Narrow(told.messages[0]), "Data are not saved: the data log file cannot be opened.\r\n" +
                                                 own.string() + ": Permission denied.\r\n" + second.string() + ": " +
                                                 reason);
+        // Polling goes on as without a log: plain data, not the full data asked for.
+        Poll(100);
+        EXPECT_EQ(LastPayload(), Bytes{4});
         std::filesystem::remove_all(own, ignored);
     }
 }
