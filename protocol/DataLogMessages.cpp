@@ -3,7 +3,7 @@
 
 #include "protocol/FirmwareMessages.h"
 #include "runtime/ResourceText.h"
-#include "ui/resources/resource.h"
+#include "protocol/resources/protocol_ids.h"
 
 namespace
 {

@@ -37,6 +37,12 @@ struct CliArguments {
     int secondary = -1;
     bool includeSerial = false;
     bool includeAddress = false;
+    // chart: the picture, the end of the stretch drawn, the picture's size and the series, as
+    // typed (ChartRequest reads them).
+    std::wstring out;
+    std::wstring to;
+    std::wstring size;
+    std::wstring series;
 };
 
 // Options may stand before or after the command. False with error set when the

@@ -19,6 +19,8 @@ ExitCode RunTest(const CliArguments& arguments, CSensorLink& link);
 ExitCode RunFirmware(const CliArguments& arguments, CSensorLink& link);
 // No link: the port list.
 ExitCode RunPorts(CConsoleOutput& output);
+// No link: a data-log file drawn as a chart picture.
+ExitCode RunChart(const CliArguments& arguments, CConsoleOutput& output);
 // Its own link: every address of a COM port, at one baud rate or at each.
 ExitCode RunScan(const CliArguments& arguments, CConsoleOutput& output);
 
