@@ -41,6 +41,14 @@ TEST(CliArguments, OptionsStandBeforeOrAfterTheCommand)
     }
 }
 
+TEST(CliArguments, ReadGapIsTheLinesOrMilliseconds)
+{
+    EXPECT_EQ(Parsed(L"info --port COM5").readGap, -1);
+    EXPECT_EQ(Parsed(L"info --port COM5 --read-gap line").readGap, 0);
+    EXPECT_EQ(Parsed(L"info --port COM5 --read-gap 50").readGap, 50);
+    EXPECT_EQ(Parsed(L"info --port COM5 --read-gap 1000").readGap, 1000);
+}
+
 TEST(CliArguments, RelayPathWithTerminalPortAndBaud)
 {
     const CliArguments a =
@@ -124,6 +132,9 @@ TEST(CliArguments, RefusedLinesSayWhy)
         {L"info --address 256", L"0..254"},
         {L"info --timeout 0", L"above 0"},
         {L"info --timeout soon", L"above 0"},
+        {L"info --read-gap 0", L"line or a number of milliseconds, 1..1000"},
+        {L"info --read-gap 1001", L"1..1000"},
+        {L"info --read-gap fast", L"1..1000"},
         {L"info --lang de", L"en or ru"},
         {L"live --count 0", L"above 0"},
         // Beyond what a count holds on Windows, where it would turn negative (meaning "no count").
@@ -228,7 +239,7 @@ TEST(HelpText, NamesEveryCommandInBothLanguages)
         for (const wchar_t* word :
              {L"info", L"settings get", L"settings set", L"settings export", L"settings import", L"live", L"log FILE",
               L"zero", L"address N", L"diag", L"test VALUE", L"firmware FILE", L"ports", L"scan", L"--port",
-              L"--relay", L"--terminal-port", L"--terminal-baud", L"--address", L"--timeout", L"--lang", L"--trace",
+              L"--relay", L"--terminal-port", L"--terminal-baud", L"--address", L"--timeout", L"--read-gap", L"--lang", L"--trace",
               L"--resources", L"--addresses", L"--include-serial", L"--from", L"--count", L"--full", L"--fast",
               L"--json", L"--common", L"--secondary", L"14 scan", L"chart LOGFILE", L"--out", L"--to",
               L"--size", L"--series"})

@@ -49,6 +49,7 @@
 #define IDS_CLI_ARG_SETTINGS_NEEDS       2128
 #define IDS_CLI_ARG_NOT_ADDRESS          2129
 #define IDS_CLI_ARG_NOT_NUMBER           2130
+#define IDS_CLI_ARG_READ_GAP             2131
 
 // Connecting, the commands' outcomes and failures.
 #define IDS_CLI_NO_WINDOW                2140
@@ -129,4 +130,4 @@
 // The --help text, one line an id from IDS_CLI_HELP_FIRST to IDS_CLI_HELP_LAST; a line that ends
 // a paragraph ends with "\n".
 #define IDS_CLI_HELP_FIRST               2200
-#define IDS_CLI_HELP_LAST                2242
+#define IDS_CLI_HELP_LAST                2244
