@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 #include "runtime/ProcessResources.h"
 #include "runtime/RefCount.h"
 #include "runtime/SerialReadGap.h"
