@@ -1,26 +1,30 @@
-// The commands of kivra-cli; each runs over a connected link and says how it ended.
+// The commands of kivra-cli: the table that names them, and what runs each.
 #pragma once
 
 #include "ui/cli/CliArguments.h"
 #include "ui/cli/ExitCode.h"
 
-class CConsoleOutput;
-class CSensorLink;
+class CCommandRun;
 
-ExitCode RunInfo(const CliArguments& arguments, CSensorLink& link);
-ExitCode RunSettings(const CliArguments& arguments, CSensorLink& link);
-ExitCode RunLive(const CliArguments& arguments, CSensorLink& link);
-ExitCode RunDataLog(const CliArguments& arguments, CSensorLink& link);
-ExitCode RunZero(const CliArguments& arguments, CSensorLink& link);
-ExitCode RunAddress(const CliArguments& arguments, CSensorLink& link);
-ExitCode RunDiagnostics(const CliArguments& arguments, CSensorLink& link);
-ExitCode RunTest(const CliArguments& arguments, CSensorLink& link);
+// Every command in the order of the help.
+CliCommands KivraCliCommands();
+
+// Over the connected link.
+ExitCode RunInfo(const CliArguments& arguments, CCommandRun& run);
+ExitCode RunSettings(const CliArguments& arguments, CCommandRun& run);
+ExitCode RunLive(const CliArguments& arguments, CCommandRun& run);
+ExitCode RunDataLog(const CliArguments& arguments, CCommandRun& run);
+ExitCode RunZero(const CliArguments& arguments, CCommandRun& run);
+ExitCode RunAddress(const CliArguments& arguments, CCommandRun& run);
+ExitCode RunDiagnostics(const CliArguments& arguments, CCommandRun& run);
+ExitCode RunTest(const CliArguments& arguments, CCommandRun& run);
 // Checks the image file before the link is opened: a bad file needs no sensor.
-ExitCode RunFirmware(const CliArguments& arguments, CSensorLink& link);
+ExitCode RunFirmware(const CliArguments& arguments, CCommandRun& run);
 // No link: the port list.
-ExitCode RunPorts(CConsoleOutput& output);
+ExitCode RunPorts(const CliArguments& arguments, CCommandRun& run);
 // No link: a data-log file drawn as a chart picture.
-ExitCode RunChart(const CliArguments& arguments, CConsoleOutput& output);
-// Its own link: every address of a COM port, at one baud rate or at each.
-ExitCode RunScan(const CliArguments& arguments, CConsoleOutput& output);
-
+ExitCode RunChart(const CliArguments& arguments, CCommandRun& run);
+// Its own line: every address of a COM port, at one baud rate or at each.
+ExitCode RunScan(const CliArguments& arguments, CCommandRun& run);
+// No link: the help generated from the table.
+ExitCode RunHelp(const CliArguments& arguments, CCommandRun& run);

@@ -9,6 +9,7 @@
 #include "ui/cli/CliText.h"
 #include "ui/cli/MessageLine.h"
 #include "ui/cli/ProgressLine.h"
+#include "ui/cli/win32/CommandRun.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
 #include "ui/resources/cli_ids.h"
@@ -76,8 +77,9 @@ private:
 
 }  // namespace
 
-ExitCode RunFirmware(const CliArguments& arguments, CSensorLink& link)
+ExitCode RunFirmware(const CliArguments& arguments, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     CRefPtr<CFirmwareFile> image(new CFirmwareFile);
     CCollectedPrompt prompt;
     if (!image->Load(arguments.operands[0].c_str(), prompt))
