@@ -98,6 +98,7 @@
 #define IDC_LOG_TEST_VALUE               1256
 #define IDC_LOG_TEST                     1206
 #define IDC_LOG_TRACE                    1075
+#define IDC_LOG_DATA_FILE                1205
 
 // "Chart" page.
 #define IDC_CHART_VIEW                   1300
