@@ -67,15 +67,6 @@ bool CChartView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         m_scene.pointer.reset();
         Redraw();
         return false;
-    case WM_MOUSEWHEEL:
-        if (m_wheel) {
-            POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            ::ScreenToClient(m_hWnd, &at);
-            m_wheel(GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA, at.x);
-            result = 0;
-            return true;
-        }
-        return false;
     default:
         return false;
     }

@@ -7,7 +7,6 @@
 #include "ui/window/win32/CStatic.h"
 #include "ui/window/win32/CSubclassedCtrl.h"
 
-#include <functional>
 
 class CChartView : public CSubclassedCtrl<CStatic> {
 public:
@@ -20,9 +19,6 @@ public:
     // Operations
     // Paints again when the view can be seen; a hidden one is painted when shown.
     void Redraw();
-    // Wheel turns (in notches, positive away from the person) at a point of the view: the
-    // viewer zooms with them.
-    void OnWheel(std::function<void(int notches, int x)> handler) { m_wheel = std::move(handler); }
 
 protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -32,5 +28,4 @@ private:
 
     ChartScene m_scene;
     bool m_tracking = false;
-    std::function<void(int, int)> m_wheel;
 };
