@@ -49,6 +49,7 @@
 #define IDS_CLI_ARG_SETTINGS_NEEDS       2128
 #define IDS_CLI_ARG_NOT_ADDRESS          2129
 #define IDS_CLI_ARG_NOT_NUMBER           2130
+#define IDS_CLI_ARG_READ_GAP             2131
 
 // Connecting, the commands' outcomes and failures.
 #define IDS_CLI_NO_WINDOW                2140
@@ -129,7 +130,7 @@
 // a line that ends a paragraph ends with "\n". A command's lines are its IDS_CLI_HELP_<COMMAND>
 // and the ids after it up to the first without a text: ten ids a command.
 #define IDS_CLI_HELP_HEAD_FIRST          2200
-#define IDS_CLI_HELP_HEAD_LAST           2213
+#define IDS_CLI_HELP_HEAD_LAST           2215
 #define IDS_CLI_HELP_TAIL_FIRST          2235
 #define IDS_CLI_HELP_TAIL_LAST           2239
 #define IDS_CLI_HELP_INFO                2400
