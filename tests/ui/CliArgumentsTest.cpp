@@ -93,6 +93,21 @@ TEST(CliArguments, ScanTakesEveryBaudAndAnAddressRange)
     EXPECT_EQ(a.addresses.last, 255u);
 }
 
+TEST(CliArguments, FleetTakesTheRelayAndItsRunOptions)
+{
+    const CliArguments plain = Parsed(L"fleet info cars.csv --relay h:50010");
+    EXPECT_EQ(plain.operands, (std::vector<std::wstring>{L"info", L"cars.csv"}));
+    EXPECT_EQ(plain.jobs, 8u);
+    EXPECT_EQ(plain.retries, 2u);
+    const CliArguments a =
+        Parsed(L"fleet apply cars.csv profile.json --relay h:1 --jobs 3 --retries 0 --report r.json --resume old.csv");
+    EXPECT_EQ(a.operands, (std::vector<std::wstring>{L"apply", L"cars.csv", L"profile.json"}));
+    EXPECT_EQ(a.jobs, 3u);
+    EXPECT_EQ(a.retries, 0u);
+    EXPECT_EQ(a.report, L"r.json");
+    EXPECT_EQ(a.resume, L"old.csv");
+}
+
 TEST(CliArguments, HelpNeedsNoCommandAndWinsOverOperands)
 {
     EXPECT_TRUE(Parsed(L"--help").help);
@@ -149,6 +164,17 @@ TEST(CliArguments, RefusedLinesSayWhy)
         {L"scan COM5", L"no operands"},
         {L"info --baud all", L"belong to scan"},
         {L"live --addresses 1-2", L"belong to scan"},
+        {L"fleet --relay h:1", L"info, backup, apply or firmware"},
+        {L"fleet wash cars.csv --relay h:1", L"info, backup, apply or firmware"},
+        {L"fleet info --relay h:1", L"the fleet file"},
+        {L"fleet apply cars.csv --relay h:1", L"the fleet file and one file"},
+        {L"fleet backup cars.csv --relay h:1", L"the fleet file and a folder"},
+        {L"fleet info cars.csv", L"needs --relay"},
+        {L"fleet info cars.csv --relay h:1 --terminal 5", L"from the fleet file"},
+        {L"fleet info cars.csv --relay h:1 --address 5", L"from the fleet file"},
+        {L"fleet info cars.csv --relay h:1 --jobs 0", L"1..64"},
+        {L"fleet info cars.csv --relay h:1 --jobs 65", L"1..64"},
+        {L"fleet info cars.csv --relay h:1 --retries 21", L"0..20"},
     };
     for (const Case& c : cases) {
         CliArguments a;

@@ -109,7 +109,7 @@ TEST(FleetReport, WhatIsNotAReportIsRefusedWithItsLine)
 TEST(FleetTally, CountsTimeLeftAndTexts)
 {
     CFleetTally tally(10);
-    tally.NotStarted(FleetOutcome::Skipped);
+    tally.Settled(FleetOutcome::Skipped);
     EXPECT_EQ(tally.SecondsLeft(4), -1);
     for (int i = 0; i < 4; ++i)
         tally.Started();

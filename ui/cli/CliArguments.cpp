@@ -11,16 +11,20 @@ namespace {
 
 const wchar_t* const kCommands[] = {L"info", L"settings", L"live", L"zero",     L"address", L"diag",
                                     L"test", L"firmware", L"log",  L"ports",    L"scan",
-                                    L"help"};
+                                    L"fleet", L"help"};
 
 // Options followed by a value; any other word starting with "--" that is no switch is unknown.
 const wchar_t* const kValueOptions[] = {L"port",  L"baud",    L"relay", L"terminal", L"terminal-port",
                                         L"terminal-baud", L"address", L"timeout", L"lang",
                                         L"trace", L"count",   L"from",  L"common",   L"secondary",
-                                        L"resources", L"addresses"};
+                                        L"resources", L"addresses", L"jobs", L"retries", L"report",
+                                        L"resume"};
 
 // The largest count a long holds on every build (it is 32 bits wide on Windows).
 constexpr uint32_t kMaxCount = 0x7FFFFFFF;
+// More links at once than this would only queue at the relay server.
+constexpr uint32_t kMaxJobs = 64;
+constexpr uint32_t kMaxRetries = 20;
 
 bool IsOneOf(const std::wstring& word, const auto& list)
 {
@@ -95,6 +99,15 @@ bool CheckCommand(CliArguments& a, std::wstring& error)
     }
     if (a.command == L"firmware" || a.command == L"log")
         return need(1, IDS_CLI_ARG_A_FILE);
+    if (a.command == L"fleet") {
+        const std::wstring sub = a.operands.empty() ? L"" : a.operands[0];
+        if (sub == L"info")
+            return need(2, IDS_CLI_ARG_FLEET_FILE);
+        if (sub == L"backup" || sub == L"apply" || sub == L"firmware")
+            return need(3, sub == L"backup" ? IDS_CLI_ARG_FLEET_FOLDER : IDS_CLI_ARG_FLEET_FILES);
+        error = CliText(IDS_CLI_ARG_FLEET_NEEDS);
+        return false;
+    }
     return need(0, IDS_CLI_ARG_NO_OPERANDS);
 }
 
@@ -213,6 +226,16 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
             if (!ReadCliNumber(value, number) || number == 0 || number > kMaxCount)
                 return bad(IDS_CLI_ARG_COUNT);
             a.count = static_cast<long>(number);
+        } else if (name == L"jobs") {
+            if (!ReadCliNumber(value, a.jobs) || a.jobs == 0 || a.jobs > kMaxJobs)
+                return bad(IDS_CLI_ARG_JOBS);
+        } else if (name == L"retries") {
+            if (!ReadCliNumber(value, a.retries) || a.retries > kMaxRetries)
+                return bad(IDS_CLI_ARG_RETRIES);
+        } else if (name == L"report") {
+            a.report = value;
+        } else if (name == L"resume") {
+            a.resume = value;
         } else if (name == L"from") {
             a.from = value;
         } else if (name == L"common") {
@@ -227,7 +250,15 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
         error = CliText(IDS_CLI_ARG_PORT_OR_RELAY);
         return false;
     }
-    if (!a.relay.empty() && a.terminal == 0) {
+    if (a.command == L"fleet" && (a.terminal || !a.port.empty() || a.address >= 0)) {
+        error = CliText(IDS_CLI_ARG_FLEET_LINK);
+        return false;
+    }
+    if (a.command == L"fleet" && a.relay.empty() && !a.help) {
+        error = CliText(IDS_CLI_ARG_FLEET_RELAY);
+        return false;
+    }
+    if (!a.relay.empty() && a.terminal == 0 && a.command != L"fleet") {
         error = CliText(IDS_CLI_ARG_RELAY_TERMINAL);
         return false;
     }

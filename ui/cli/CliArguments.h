@@ -37,6 +37,12 @@ struct CliArguments {
     int secondary = -1;
     bool includeSerial = false;
     bool includeAddress = false;
+
+    // fleet: links at a time, tries after the first, the report to write and the one to resume.
+    uint32_t jobs = 8;
+    uint32_t retries = 2;
+    std::wstring report;
+    std::wstring resume;
 };
 
 // Options may stand before or after the command. False with error set when the

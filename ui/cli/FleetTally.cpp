@@ -22,10 +22,10 @@ void CFleetTally::Finished(FleetOutcome outcome, int64_t durationMs)
     (outcome == FleetOutcome::Done ? m_done : m_failed)++;
 }
 
-void CFleetTally::NotStarted(FleetOutcome outcome)
+void CFleetTally::Settled(FleetOutcome outcome)
 {
     --m_left;
-    (outcome == FleetOutcome::Skipped ? m_skipped : m_failed)++;
+    (outcome == FleetOutcome::Skipped ? m_skipped : outcome == FleetOutcome::Done ? m_done : m_failed)++;
 }
 
 int64_t CFleetTally::SecondsLeft(unsigned jobs) const

@@ -14,8 +14,9 @@ public:
     void Started() { --m_left, ++m_running; }
     // A vehicle's end; durationMs is how long its work took (tries and pauses included).
     void Finished(FleetOutcome outcome, int64_t durationMs);
-    // One not started at all: done before (skipped) or given up with the run (failed).
-    void NotStarted(FleetOutcome outcome);
+    // One that did not run here: done before (skipped), never started (failed), or one of a
+    // finished run's records being counted.
+    void Settled(FleetOutcome outcome);
 
     unsigned Done() const { return m_done; }
     unsigned Failed() const { return m_failed; }

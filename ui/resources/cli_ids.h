@@ -49,6 +49,14 @@
 #define IDS_CLI_ARG_SETTINGS_NEEDS       2128
 #define IDS_CLI_ARG_NOT_ADDRESS          2129
 #define IDS_CLI_ARG_NOT_NUMBER           2130
+#define IDS_CLI_ARG_JOBS                 2131
+#define IDS_CLI_ARG_RETRIES              2132
+#define IDS_CLI_ARG_FLEET_NEEDS          2133
+#define IDS_CLI_ARG_FLEET_FILE           2134
+#define IDS_CLI_ARG_FLEET_FOLDER         2135
+#define IDS_CLI_ARG_FLEET_FILES          2136
+#define IDS_CLI_ARG_FLEET_LINK           2137
+#define IDS_CLI_ARG_FLEET_RELAY          2138
 
 // Connecting, the commands' outcomes and failures.
 #define IDS_CLI_NO_WINDOW                2140
@@ -116,6 +124,7 @@
 #define IDS_CLI_FLEET_READ_BACK_DIFFERS  2320
 #define IDS_CLI_FLEET_STOPPED_AT         2321
 #define IDS_CLI_FLEET_NOT_STARTED        2322
+#define IDS_CLI_FLEET_NOTHING_STARTED    2323
 
 // The --help text, one line an id from IDS_CLI_HELP_FIRST to IDS_CLI_HELP_LAST; a line that ends
 // a paragraph ends with "\n".

@@ -53,6 +53,8 @@ int wmain(int argc, wchar_t** argv)
     CatchInterruption();
     if (arguments.command == L"scan")
         return ToInt(RunScan(arguments, output));
+    if (arguments.command == L"fleet")
+        return ToInt(RunFleetCommand(arguments, output));
     CSensorLink link(arguments, output);
     if (arguments.command == L"firmware")
         return ToInt(RunFirmware(arguments, link));
