@@ -129,4 +129,4 @@
 // The --help text, one line an id from IDS_CLI_HELP_FIRST to IDS_CLI_HELP_LAST; a line that ends
 // a paragraph ends with "\n".
 #define IDS_CLI_HELP_FIRST               2200
-#define IDS_CLI_HELP_LAST                2239
+#define IDS_CLI_HELP_LAST                2246
