@@ -12,8 +12,6 @@
 
 namespace
 {
-CDeviceCommandProcessor* g_manager = nullptr;
-
 constexpr int32_t kNoTimer = 0x7FFFFFFF;
 constexpr int32_t kKeepAliveMs = 60000;
 constexpr int32_t kRelayRetryMs = 5000;
@@ -31,15 +29,9 @@ THostedSession MakeSensorSession(CSessionOwner& owner, CKivraProcessor*& sensor)
 }
 }
 
-CDeviceCommandProcessor* TheConnectionManager()
-{
-    return g_manager;
-}
-
 CDeviceCommandProcessor::CDeviceCommandProcessor()
     : m_trace(new CTempLogger)
 {
-    g_manager = this;
     m_session = MakeSensorSession(*this, m_kivra);
     ResetPhases();
 }
@@ -47,16 +39,11 @@ CDeviceCommandProcessor::CDeviceCommandProcessor()
 CDeviceCommandProcessor::CDeviceCommandProcessor(const TSessionMaker& makeSession)
     : m_trace(new CTempLogger)
 {
-    g_manager = this;
     m_session = makeSession(*this);
     ResetPhases();
 }
 
-CDeviceCommandProcessor::~CDeviceCommandProcessor()
-{
-    if (g_manager == this)
-        g_manager = nullptr;
-}
+CDeviceCommandProcessor::~CDeviceCommandProcessor() = default;
 
 bool CDeviceCommandProcessor::TakeTraceText(std::wstring& text)
 {

@@ -104,6 +104,3 @@ private:
     CKivraProcessor* m_kivra = nullptr;
     CRefPtr<CTempLogger> m_trace;
 };
-
-// The one manager of the program; null before it is made and after it is gone.
-CDeviceCommandProcessor* TheConnectionManager();

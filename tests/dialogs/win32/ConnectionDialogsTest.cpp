@@ -242,12 +242,12 @@ TEST(ConnectionDialogs, TemplatesInBothLanguages)
         CSerialDlg serial;
         ASSERT_TRUE(serial.Create(nullptr));
         EXPECT_EQ(serial.GetWindowText(), c.serial);
-        CIpDlg ip;
+        CIpDlg ip(host.Manager());
         ASSERT_TRUE(ip.Create(nullptr));
         EXPECT_EQ(ip.GetWindowText(), c.ip);
         EXPECT_EQ(TextOf(ip, IDOK), c.connect);
         EXPECT_EQ(Items(ip, IDC_IP_TERMINAL_PORT), (std::vector<std::wstring>{L"RS232", L"RS485"}));
-        CNetAddrDlg address;
+        CNetAddrDlg address(*host.Manager().GetSession());
         ASSERT_TRUE(address.Create(nullptr));
         EXPECT_EQ(address.GetWindowText(), c.address);
         EXPECT_EQ(TextOf(address, IDC_NET_WRITE), c.write);
@@ -283,7 +283,7 @@ TEST_F(IpDlgTest, ConnectRuleFollowsTheTextsAndTheChannel)
 {
     CDeviceCommandProcessor& manager = host.Manager();
     manager.GetSession()->SetTerminalPort(1, 4800);
-    CIpDlg dialog;
+    CIpDlg dialog(manager);
     host.dialog = &dialog;
     ASSERT_TRUE(dialog.Create(nullptr));
     EXPECT_EQ(TextOf(dialog, IDC_IP_SERVER_ADDRESS), L"localhost:50010");
@@ -352,7 +352,7 @@ TEST_F(IpDlgTest, ARefusedServerShowsInTheStatusLineAndConnectComesBack)
     CDeviceCommandProcessor& manager = host.Manager();
     const std::wstring address = peer.Address();
     peer.StopListening();
-    CIpDlg dialog;
+    CIpDlg dialog(manager);
     host.dialog = &dialog;
     ASSERT_TRUE(dialog.Create(nullptr));
     Type(dialog, IDC_IP_SERVER_ADDRESS, address.c_str());
@@ -369,7 +369,7 @@ TEST_F(IpDlgTest, ARefusedServerShowsInTheStatusLineAndConnectComesBack)
 TEST_F(IpDlgTest, TheSensorSessionsChannelClosesTheDialogAfterItsPause)
 {
     CDeviceCommandProcessor& manager = host.Manager();
-    CIpDlg dialog;
+    CIpDlg dialog(manager);
     host.dialog = &dialog;
     ASSERT_TRUE(dialog.Create(nullptr));
     Type(dialog, IDC_IP_SERVER_ADDRESS, peer.Address().c_str());
@@ -412,7 +412,7 @@ TEST_F(NetAddrDlgTest, TakesTheSessionsTextsAndGreysTheSecondaryAddressForOldFir
 {
     for (uint32_t version : {6u, 7u}) {
         Session().Records().identification.firmwareVersion = version;
-        CNetAddrDlg dialog;
+        CNetAddrDlg dialog(Session());
         ASSERT_TRUE(dialog.Create(nullptr));
         EXPECT_EQ(TextOf(dialog, IDC_NET_ADDRESS), L"12");
         EXPECT_EQ(CButton(dialog.GetDlgItem(IDC_NET_COMMON_ADDRESS)).GetCheck(), BST_UNCHECKED);
@@ -426,7 +426,7 @@ TEST_F(NetAddrDlgTest, TakesTheSessionsTextsAndGreysTheSecondaryAddressForOldFir
 
 TEST_F(NetAddrDlgTest, KeystrokesThatAreNoNumberAreUndoneAndWriteNeedsAnAddressUpTo254)
 {
-    CNetAddrDlg dialog;
+    CNetAddrDlg dialog(Session());
     ASSERT_TRUE(dialog.Create(nullptr));
     struct Step {
         const wchar_t* typed;
@@ -448,7 +448,7 @@ TEST_F(NetAddrDlgTest, KeystrokesThatAreNoNumberAreUndoneAndWriteNeedsAnAddressU
 TEST_F(NetAddrDlgTest, AnAddressThatCannotGoOutIsSaidAndChangesNothing)
 {
     // No sensor is connected: the write cannot go out. Closing would pass for a write.
-    CNetAddrDlg dialog;
+    CNetAddrDlg dialog(Session());
     ASSERT_TRUE(dialog.Create(nullptr));
     Type(dialog, IDC_NET_ADDRESS, L"31");
     CButton(dialog.GetDlgItem(IDC_NET_COMMON_ADDRESS)).SetCheck(BST_CHECKED);

@@ -21,7 +21,14 @@ class CPageHostDlg : public CResizableDialog {
 public:
     static constexpr unsigned kTimerId = 1;
 
-    CPageHostDlg() : CResizableDialog(nullptr, IDD_PAGE_HOST), rs485(this), outputs(this), angle(this), aux(this), log(this)
+    explicit CPageHostDlg(CDeviceCommandProcessor& manager)
+        : CResizableDialog(nullptr, IDD_PAGE_HOST),
+          manager(manager),
+          rs485(manager, this),
+          outputs(manager, this),
+          angle(manager, this),
+          aux(manager, this),
+          log(manager, this)
     {
         tab.AddEntry(&rs485, IDS_TAB_RS485, true);
         tab.AddEntry(&outputs, IDS_TAB_OUTPUTS, true);
@@ -33,6 +40,7 @@ public:
     static UINT ConnNotify() { return RegisterWindowMessageW(L"Conn notify"); }
     static UINT UpdtNotify() { return RegisterWindowMessageW(L"Updt notify"); }
 
+    CDeviceCommandProcessor& manager;
     CResizableTabCtrl tab;
     CDigitalOutParamDlg rs485;
     CBinaryOutParamDlg outputs;
@@ -52,8 +60,7 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
     {
         if (message == ConnNotify() || message == WM_TIMER) {
-            if (CDeviceCommandProcessor* manager = TheConnectionManager())
-                manager->OnWindowMessage(message, wParam, lParam);
+            manager.OnWindowMessage(message, wParam, lParam);
             result = 0;
             return true;
         }

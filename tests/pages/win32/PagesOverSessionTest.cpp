@@ -48,7 +48,6 @@ protected:
     void SetUp() override
     {
         SetResourceLanguage(kLangEnglish);
-        manager = CRefPtr<CDeviceCommandProcessor>(new CDeviceCommandProcessor);
         manager->SetChannelFactory(channels);
         ASSERT_TRUE(host.Create(nullptr));
         host.ShowWindow(SW_SHOW);
@@ -63,7 +62,6 @@ protected:
         manager->Disconnect();
         Pump();
         host.DestroyWindow();
-        manager.Reset();
         std::error_code ignored;
         std::filesystem::remove(DataLogPath(kTestSerial), ignored);
     }
@@ -123,8 +121,8 @@ protected:
     bool Checked(CDovrelTabDlg& page, int id) { return Item(page, id).SendMessage(BM_GETCHECK) == BST_CHECKED; }
 
     CScriptedSerialFactory channels;
-    CRefPtr<CDeviceCommandProcessor> manager;
-    CPageHostDlg host;
+    CRefPtr<CDeviceCommandProcessor> manager{new CDeviceCommandProcessor};
+    CPageHostDlg host{*manager};
 };
 
 } // namespace

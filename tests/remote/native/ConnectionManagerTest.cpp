@@ -32,16 +32,6 @@ TEST_F(ConnectionManager, StartsUnconnectedWithTheDefaults)
     EXPECT_EQ(manager.GetBaudRate(), 19200u);
     EXPECT_EQ(manager.GetTerminalId(), 0u);
     EXPECT_EQ(manager.GetPhase(), 0);
-    EXPECT_EQ(TheConnectionManager(), &manager);
-}
-
-TEST(ConnectionManagerPointer, IsClearedWithTheManager)
-{
-    {
-        CManagerRig rig;
-        EXPECT_NE(TheConnectionManager(), nullptr);
-    }
-    EXPECT_EQ(TheConnectionManager(), nullptr);
 }
 
 TEST_F(ConnectionManager, DirectLinkStartsTheSessionAtOnce)

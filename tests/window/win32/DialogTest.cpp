@@ -89,6 +89,36 @@ TEST(Dialog, DataExchangeRunsBothWays)
     EXPECT_TRUE(dialog.validationFailures.empty());
 }
 
+TEST(Dialog, ChangeNoticesReachOnCommandOnlyWhenTheyAreNotTheFillings)
+{
+    using Command = std::pair<int, UINT>;
+    // The notices that tell of a changed value (focus notices come and go with the focus).
+    const auto changes = [](const std::vector<Command>& commands) {
+        std::vector<Command> kept;
+        for (const Command& c : commands)
+            if (c.second == EN_UPDATE || c.second == EN_CHANGE || c.second == BN_CLICKED)
+                kept.push_back(c);
+        return kept;
+    };
+    CTestMainDlg dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    EXPECT_EQ(changes(dialog.commands), std::vector<Command>{}) << "the first fill, at initialisation";
+    dialog.text = L"filled";
+    dialog.check = 1;
+    ASSERT_TRUE(dialog.UpdateData(false));
+    EXPECT_EQ(CWindow(dialog.GetDlgItem(IDC_TEST_EDIT)).GetWindowText(), L"filled");
+    EXPECT_EQ(changes(dialog.commands), std::vector<Command>{}) << "a fill later on";
+    EXPECT_FALSE(dialog.IsFilling());
+
+    // The same edit and button once the filling is over: the person's.
+    CWindow(dialog.GetDlgItem(IDC_TEST_EDIT)).SetWindowText(L"typed");
+    CButton(dialog.GetDlgItem(IDC_TEST_CHECK)).SendMessage(BM_CLICK);
+    const std::vector<Command> expected = {
+        {IDC_TEST_EDIT, EN_UPDATE}, {IDC_TEST_EDIT, EN_CHANGE}, {IDC_TEST_CHECK, BN_CLICKED}};
+    EXPECT_EQ(changes(dialog.commands), expected);
+    dialog.DestroyWindow();
+}
+
 TEST(Dialog, RememberedControlsAndRadioGroupsFollowControlsMadeAnew)
 {
     CTestMainDlg dialog;

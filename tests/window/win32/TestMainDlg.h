@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "TestDialogIds.h"
@@ -43,6 +44,8 @@ public:
     CToolTip tips;
     std::vector<int> validationFailures;
     std::vector<unsigned> keys;
+    // What reached OnCommand: control id and notice.
+    std::vector<std::pair<int, UINT>> commands;
     bool allowClose = true;
 
 protected:
@@ -79,6 +82,11 @@ protected:
         dx.Radio(IDC_TEST_RADIO1, radio);
         if (shownLabel)
             dx.ShownText(IDC_TEST_LABEL, *shownLabel);
+    }
+    bool OnCommand(int id, UINT code) override
+    {
+        commands.emplace_back(id, code);
+        return CResizableDialog::OnCommand(id, code);
     }
     void OnDataValidationFailed(int controlId) override
     {

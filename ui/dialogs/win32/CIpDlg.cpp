@@ -25,11 +25,11 @@ const wchar_t* const kTerminalPorts[] = {L"RS232", L"RS485"};
 const std::uint32_t CIpDlg::kLayout[] = {LayoutWord(IDC_IP_TERMINAL_PORT, kLayoutDropDownList),
                                          LayoutWord(IDC_IP_BAUD, kLayoutDropDownList), 0};
 
-CIpDlg::CIpDlg(HWND parent)
-    : CResizableDialog(kLayout, IDD_IP_DLG, parent), m_manager(*TheConnectionManager())
+CIpDlg::CIpDlg(CDeviceCommandProcessor& manager, HWND parent)
+    : CResizableDialog(kLayout, IDD_IP_DLG, parent), m_manager(manager), m_session(*manager.GetSession())
 {
     m_terminalId = std::to_wstring(m_manager.GetTerminalId());
-    const TerminalPortParameters& port = m_manager.GetSession()->GetTerminalPortParameters();
+    const TerminalPortParameters& port = m_session.GetTerminalPortParameters();
     m_terminalPortIndex = static_cast<int>(port.port) - 1;
     m_baudIndex = IndexOfBaudRate(port.baudRate);
     if (m_baudIndex < 0)
@@ -46,34 +46,29 @@ bool CIpDlg::OnInitDialog()
     for (uint32_t rate : kBaudRates)
         m_baudRates.AddString(std::to_wstring(rate));
     // The status line, the controls and the connect rule, as every update pass sets them.
-    m_loading = false;
     OnUpdate(ChangeBits::State);
     return focusDefault;
 }
 
 bool CIpDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    switch (message) {
-    case WM_COMMAND: {
-        const int id = LOWORD(wParam);
-        const int code = HIWORD(wParam);
-        if (((id == IDC_IP_SERVER_ADDRESS || id == IDC_IP_TERMINAL_ID) && code == EN_CHANGE) ||
-            ((id == IDC_IP_TERMINAL_PORT || id == IDC_IP_BAUD) && code == CBN_SELCHANGE)) {
-            if (!m_loading)
-                ApplyConnectRule();
-            result = 0;
-            return true;
-        }
-        break;
-    }
-    case WM_TIMER:
+    if (message == WM_TIMER) {
         KillTimer(kCloseTimerId);
         EndDialog(IDOK);
         result = 0;
         return true;
-    default: break;
     }
     return CResizableDialog::OnMessage(message, wParam, lParam, result);
+}
+
+bool CIpDlg::OnCommand(int id, UINT code)
+{
+    if (((id == IDC_IP_SERVER_ADDRESS || id == IDC_IP_TERMINAL_ID) && code == EN_CHANGE) ||
+        ((id == IDC_IP_TERMINAL_PORT || id == IDC_IP_BAUD) && code == CBN_SELCHANGE)) {
+        ApplyConnectRule();
+        return true;
+    }
+    return CResizableDialog::OnCommand(id, code);
 }
 
 void CIpDlg::DoDataExchange(CDataExchange& dx)
@@ -89,13 +84,6 @@ void CIpDlg::DoDataExchange(CDataExchange& dx)
     dx.ComboIndex(IDC_IP_TERMINAL_PORT, m_terminalPortIndex);
     dx.ComboIndex(IDC_IP_BAUD, m_baudIndex);
     dx.Text(IDC_IP_STATUS, m_status);
-}
-
-void CIpDlg::LoadControls()
-{
-    m_loading = true;
-    UpdateData(false);
-    m_loading = false;
 }
 
 void CIpDlg::ApplyConnectRule()
@@ -117,11 +105,10 @@ void CIpDlg::OnOK()
         return;
     UpdateData(true);
     const std::optional<uint32_t> terminal = TerminalIdOfText(m_terminalId);
-    CKivraProcessor& session = *m_manager.GetSession();
     m_manager.SetConnectionType(ConnectionType::Relay);
-    session.SetLinkKind(LinkRelay);
+    m_session.SetLinkKind(LinkRelay);
     m_manager.SetTerminalId(terminal.value_or(0));
-    session.SetTerminalPort(static_cast<uint32_t>(m_terminalPortIndex) + 1, kBaudRates[m_baudIndex]);
+    m_session.SetTerminalPort(static_cast<uint32_t>(m_terminalPortIndex) + 1, kBaudRates[m_baudIndex]);
     // A failure shows in the status line, which the manager's update brings.
     if (m_manager.Open() <= 0)
         return;
@@ -142,7 +129,7 @@ void CIpDlg::OnUpdate(std::uint32_t bits)
     if (!(bits & (ChangeBits::State | ChangeBits::Terminal)))
         return;
     m_status = m_manager.GetStateText() + m_manager.GetStatusText();
-    LoadControls();
+    UpdateData(false);
     // The button follows the channel: none may be opened while one exists.
     ApplyConnectRule();
     if (m_manager.GetPhase() == TerminalPhase::Session && m_connectIssued)

@@ -8,16 +8,19 @@
 #include <string>
 
 class CDeviceCommandProcessor;
+class CKivraProcessor;
 
 class CIpDlg : public CResizableDialog
 {
 public:
-    // Takes the terminal id, port and baud rate from the connection manager and its session.
-    explicit CIpDlg(HWND parent = nullptr);
+    // Takes the terminal id, port and baud rate from the connection manager and its sensor
+    // session; the manager outlives the dialog.
+    explicit CIpDlg(CDeviceCommandProcessor& manager, HWND parent = nullptr);
 
 protected:
     bool OnInitDialog() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnCommand(int id, UINT code) override;
     void DoDataExchange(CDataExchange& dx) override;
     // "Connect": the dialog stays open and follows the connection in its status line.
     void OnOK() override;
@@ -28,19 +31,15 @@ protected:
 private:
     // "Connect" only without a channel and with a server, a terminal id above 0, a port and a rate.
     void ApplyConnectRule();
-    // Fills the controls from the members without taking their change notices for edits.
-    void LoadControls();
 
     static const std::uint32_t kLayout[];
     CDeviceCommandProcessor& m_manager;
+    CKivraProcessor& m_session;
     std::wstring m_status;
     std::wstring m_terminalId;
     int m_terminalPortIndex = -1;
     int m_baudIndex = -1;
     bool m_connectIssued = false;
-    // Change notices of the controls are ours, not the user's: while the controls are filled
-    // (initialisation included, whose first fill comes before all of them hold a value).
-    bool m_loading = true;
     CComboBox m_terminalPorts;
     CComboBox m_baudRates;
 };

@@ -4,7 +4,6 @@
 
 #include "protocol/KivraProcessor.h"
 #include "protocol/SensorModel.h"
-#include "remote/DeviceCommandProcessor.h"
 #include "protocol/SessionOwner.h"
 #include "runtime/ResourceText.h"
 #include "ui/dialogs/NetAddressRule.h"
@@ -21,8 +20,8 @@ bool KeyDown(int key)
 
 }  // namespace
 
-CNetAddrDlg::CNetAddrDlg(HWND parent)
-    : CResizableDialog(nullptr, IDD_NET_ADDR_DLG, parent), m_session(*TheConnectionManager()->GetSession())
+CNetAddrDlg::CNetAddrDlg(CKivraProcessor& session, HWND parent)
+    : CResizableDialog(nullptr, IDD_NET_ADDR_DLG, parent), m_session(session)
 {
     TakeSessionTexts();
     m_serviceMode = KeyDown(VK_CONTROL) && KeyDown(VK_MENU) && KeyDown(VK_SHIFT);
@@ -52,7 +51,7 @@ void CNetAddrDlg::OnUpdate(std::uint32_t bits)
         return;
     TakeSessionTexts();
     CWindow(GetDlgItem(IDC_NET_SECONDARY_ADDRESS)).EnableWindow(m_secondaryEnabled);
-    LoadControls();
+    UpdateData(false);
     ApplyValidationRule();
 }
 
@@ -63,36 +62,24 @@ bool CNetAddrDlg::OnInitDialog()
     CWindow(GetDlgItem(IDC_NET_SECONDARY_ADDRESS)).EnableWindow(m_secondaryEnabled);
     if (m_serviceMode)
         CWindow(GetDlgItem(IDC_NET_SERIAL_NUMBER)).ShowWindow(SW_SHOW);
-    LoadControls();
+    UpdateData(false);
     ApplyValidationRule();
     return focusDefault;
 }
 
-bool CNetAddrDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+bool CNetAddrDlg::OnCommand(int id, UINT code)
 {
-    switch (message) {
-    case WM_COMMAND: {
-        const int id = LOWORD(wParam);
-        const int code = HIWORD(wParam);
-        if (((id == IDC_NET_ADDRESS || id == IDC_NET_SERIAL_NUMBER) && code == EN_CHANGE) ||
-            ((id == IDC_NET_COMMON_ADDRESS || id == IDC_NET_SECONDARY_ADDRESS) && code == BN_CLICKED)) {
-            if (!m_loading) {
-                m_edited = true;
-                ApplyValidationRule();
-            }
-            result = 0;
-            return true;
-        }
-        if (id == IDC_NET_WRITE && code == BN_CLICKED) {
-            Write();
-            result = 0;
-            return true;
-        }
-        break;
+    if (((id == IDC_NET_ADDRESS || id == IDC_NET_SERIAL_NUMBER) && code == EN_CHANGE) ||
+        ((id == IDC_NET_COMMON_ADDRESS || id == IDC_NET_SECONDARY_ADDRESS) && code == BN_CLICKED)) {
+        m_edited = true;
+        ApplyValidationRule();
+        return true;
     }
-    default: break;
+    if (id == IDC_NET_WRITE && code == BN_CLICKED) {
+        Write();
+        return true;
     }
-    return CResizableDialog::OnMessage(message, wParam, lParam, result);
+    return CResizableDialog::OnCommand(id, code);
 }
 
 void CNetAddrDlg::DoDataExchange(CDataExchange& dx)
@@ -104,20 +91,13 @@ void CNetAddrDlg::DoDataExchange(CDataExchange& dx)
         dx.Text(IDC_NET_SERIAL_NUMBER, m_serialNumber);
 }
 
-void CNetAddrDlg::LoadControls()
-{
-    m_loading = true;
-    UpdateData(false);
-    m_loading = false;
-}
-
 void CNetAddrDlg::ApplyValidationRule()
 {
     const std::wstring address = CWindow(GetDlgItem(IDC_NET_ADDRESS)).GetWindowText();
     const std::wstring serialNumber = CWindow(GetDlgItem(IDC_NET_SERIAL_NUMBER)).GetWindowText();
     const NetAddressVerdict verdict = CheckNetAddressTexts(address, serialNumber, m_serviceMode);
     if (!verdict.accepted) {
-        LoadControls();
+        UpdateData(false);
         return;
     }
     UpdateData(true);

@@ -12,12 +12,13 @@ class CKivraProcessor;
 class CNetAddrDlg : public CResizableDialog
 {
 public:
-    // Takes the session's texts; Ctrl, Alt and Shift held down now give service mode.
-    explicit CNetAddrDlg(HWND parent = nullptr);
+    // Takes the session's texts; Ctrl, Alt and Shift held down now give service mode. The
+    // session outlives the dialog.
+    explicit CNetAddrDlg(CKivraProcessor& session, HWND parent = nullptr);
 
 protected:
     bool OnInitDialog() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnCommand(int id, UINT code) override;
     void DoDataExchange(CDataExchange& dx) override;
     // The settings read while the dialog is open fill it, as long as nothing was edited.
     void OnUpdate(std::uint32_t bits) override;
@@ -27,8 +28,6 @@ private:
     void ApplyValidationRule();
     // Hands the texts and flags to the session and has it write them.
     void Write();
-    // Fills the controls from the members without taking their change notices for edits.
-    void LoadControls();
     // The members from the session's texts.
     void TakeSessionTexts();
     // Whether the session holds the sensor's settings block.
@@ -41,9 +40,6 @@ private:
     int m_useSecondary;
     bool m_serviceMode;
     std::wstring m_serialNumber;
-    // Change notices of the controls are ours, not the user's: while the controls are filled
-    // (initialisation included, whose first fill comes before all of them hold a value).
-    bool m_loading = true;
     bool m_edited = false;
     bool m_settingsHeld = false;
 };

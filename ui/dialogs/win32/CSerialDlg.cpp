@@ -39,20 +39,13 @@ bool CSerialDlg::OnInitDialog()
     return focusDefault;
 }
 
-bool CSerialDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+bool CSerialDlg::OnCommand(int id, UINT code)
 {
-    switch (message) {
-    case WM_COMMAND:
-        if ((LOWORD(wParam) == IDC_SERIAL_PORT || LOWORD(wParam) == IDC_SERIAL_BAUD) &&
-            HIWORD(wParam) == CBN_SELCHANGE) {
-            ApplyOkRule();
-            result = 0;
-            return true;
-        }
-        break;
-    default: break;
+    if ((id == IDC_SERIAL_PORT || id == IDC_SERIAL_BAUD) && code == CBN_SELCHANGE) {
+        ApplyOkRule();
+        return true;
     }
-    return CResizableDialog::OnMessage(message, wParam, lParam, result);
+    return CResizableDialog::OnCommand(id, code);
 }
 
 void CSerialDlg::DoDataExchange(CDataExchange& dx)

@@ -21,7 +21,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnCommand(int id, UINT code) override;
     void DoDataExchange(CDataExchange& dx) override;
 
 private:

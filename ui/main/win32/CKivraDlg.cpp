@@ -43,9 +43,6 @@ const std::uint32_t kLayout[] = {
     0,
 };
 
-// Tab entries in list order; the log page has no tab until Ctrl+F12.
-constexpr int kAngleEntry = 2;
-constexpr int kLogEntry = 4;
 // The tab pages take this bit as "the tab row changed".
 constexpr std::uint32_t kTabsChangedBit = 0x1;
 
@@ -84,17 +81,18 @@ CKivraDlg::CKivraDlg(CDeviceCommandProcessor& manager)
       m_logo(IDP_LOGO),
       m_output2Info(IDP_HELP_MARKER),
       m_output1Info(IDP_HELP_MARKER),
-      m_anglePage(this),
-      m_rs485Page(this),
-      m_outputsPage(this),
-      m_auxDataPage(this),
-      m_logPage(this)
+      m_anglePage(manager, this),
+      m_rs485Page(manager, this),
+      m_outputsPage(manager, this),
+      m_auxDataPage(manager, this),
+      m_logPage(manager, this)
 {
     m_tabs.AddEntry(&m_rs485Page, IDS_TAB_RS485, true);
     m_tabs.AddEntry(&m_outputsPage, IDS_TAB_OUTPUTS, true);
-    m_tabs.AddEntry(&m_anglePage, IDS_TAB_ANGLE, true);
+    m_angleEntry = m_tabs.AddEntry(&m_anglePage, IDS_TAB_ANGLE, true);
     m_tabs.AddEntry(&m_auxDataPage, IDS_TAB_AUX_DATA, true);
-    m_tabs.AddEntry(&m_logPage, IDS_TAB_LOG, false);
+    // The log page has no tab until Ctrl+F12.
+    m_logEntry = m_tabs.AddEntry(&m_logPage, IDS_TAB_LOG, false);
     AddTabCtrl(m_tabs);
 }
 
@@ -341,12 +339,6 @@ bool CKivraDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
         m_prompt.Deliver([this](const std::wstring& text) { ShowMessage(text, MB_OK | MB_ICONEXCLAMATION); });
         result = 0;
         return true;
-    case WM_COMMAND:
-        if (OnCommand(LOWORD(wParam), HIWORD(wParam))) {
-            result = 0;
-            return true;
-        }
-        break;
     case WM_SYSCOMMAND:
         if (OnSystemCommand(wParam)) {
             result = 0;
@@ -378,7 +370,7 @@ bool CKivraDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
     return CResizableDialog::OnMessage(message, wParam, lParam, result);
 }
 
-bool CKivraDlg::OnCommand(WORD id, WORD code)
+bool CKivraDlg::OnCommand(int id, UINT code)
 {
     if (id == IDC_SENSOR_ADDRESS) {
         if (code == CBN_SELCHANGE)
@@ -386,7 +378,7 @@ bool CKivraDlg::OnCommand(WORD id, WORD code)
         return code == CBN_SELCHANGE;
     }
     if (code != BN_CLICKED)
-        return false;
+        return CResizableDialog::OnCommand(id, code);
     switch (id) {
     case IDC_CONNECT: Connect(); return true;
     case IDC_DISCONNECT: Disconnect(); return true;
@@ -404,7 +396,7 @@ bool CKivraDlg::OnCommand(WORD id, WORD code)
         UpdateData(false);
         return true;
     default:
-        return false;
+        return CResizableDialog::OnCommand(id, code);
     }
 }
 
@@ -497,7 +489,7 @@ void CKivraDlg::SelectAddress()
 
 void CKivraDlg::NetworkSetup()
 {
-    CNetAddrDlg dialog(m_hWnd);
+    CNetAddrDlg dialog(Session(), m_hWnd);
     RunChildModal(dialog);
 }
 
@@ -506,7 +498,7 @@ void CKivraDlg::OpenIpDialog()
     // One connection dialog at a time: a second would take over the first one's updates.
     if (GetChild() != nullptr)
         return;
-    CIpDlg dialog(m_hWnd);
+    CIpDlg dialog(m_manager, m_hWnd);
     RunChildModal(dialog);
     RefreshButtons();
     UpdateData(false);
@@ -517,7 +509,7 @@ void CKivraDlg::ZeroSetup()
     if (Ask(IDS_ASK_ZERO_SETUP) != IDOK)
         return;
     Session().SetZero();
-    m_tabs.SelectEntry(kAngleEntry);
+    m_tabs.SelectEntry(m_angleEntry);
 }
 
 void CKivraDlg::FirmwareUpdate()
@@ -606,7 +598,7 @@ void CKivraDlg::ImportSettings()
 
 void CKivraDlg::ToggleLogTab()
 {
-    m_tabs.SetShown(kLogEntry, !m_tabs.IsShown(kLogEntry));
+    m_tabs.SetShown(m_logEntry, !m_tabs.IsShown(m_logEntry));
     m_tabs.UpdatePages(kTabsChangedBit);
 }
 

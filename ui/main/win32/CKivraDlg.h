@@ -36,6 +36,7 @@ public:
 
 protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnCommand(int id, UINT code) override;
     bool OnInitDialog() override;
     // Enter does nothing; the window closes only by its cancel path.
     void OnOK() override;
@@ -60,7 +61,6 @@ private:
     void ShowOutputOneMode();
     void FitIntoWorkArea();
 
-    bool OnCommand(WORD id, WORD code);
     void Connect();
     void Disconnect();
     void ModifyConnection();
@@ -101,6 +101,9 @@ private:
     CBinaryOutParamDlg m_outputsPage;
     CAuxDataDlg m_auxDataPage;
     CRuvLogDlg m_logPage;
+    // Where the zero setup and Ctrl+F12 find their pages in the tab control.
+    int m_angleEntry = -1;
+    int m_logEntry = -1;
     // What the gauge window was last given, so that an unchanged value costs it no messages;
     // a gauge window made anew is given everything again.
     HWND m_gaugeWindow = nullptr;

@@ -37,7 +37,10 @@ bool IsEditedText(int id)
 
 } // namespace
 
-CAngleParamDlg::CAngleParamDlg(CWindow* parent) : CDovrelTabDlg(kLayout, kTemplateId, parent) {}
+CAngleParamDlg::CAngleParamDlg(CDeviceCommandProcessor& manager, CWindow* parent)
+    : CDovrelTabDlg(kLayout, kTemplateId, manager, parent)
+{
+}
 
 bool CAngleParamDlg::OnInitDialog()
 {
@@ -56,10 +59,8 @@ void CAngleParamDlg::OnUpdate(std::uint32_t bits)
 
 void CAngleParamDlg::Refresh()
 {
-    FillControls();
-    const CKivraProcessor* session = Session();
-    const ConditionTexts none;
-    const ConditionTexts& angle = session ? session->Records().settingsTexts.angle : none;
+    UpdateData(false);
+    const ConditionTexts& angle = Session().Records().settingsTexts.angle;
     EnableRange(IDC_ANGLE_IDLE_RANGE, angle.inactive.kind);
     EnableRange(IDC_ANGLE_WORKING_RANGE, angle.active.kind);
 }
@@ -71,10 +72,7 @@ void CAngleParamDlg::EnableRange(int rangeId, int kind)
 
 void CAngleParamDlg::DoDataExchange(CDataExchange& dx)
 {
-    CKivraProcessor* session = Session();
-    if (!session)
-        return;
-    SettingsTexts& texts = session->Records().settingsTexts;
+    SettingsTexts& texts = Session().Records().settingsTexts;
     dx.Text(IDC_ANGLE_ZERO_VECTOR, texts.zeroReference);
     dx.Text(IDC_ANGLE_APPROX_INTERVAL, texts.approximationInterval);
     dx.ComboIndex(IDC_ANGLE_WORKING_KIND, texts.angle.active.kind);
@@ -88,21 +86,15 @@ void CAngleParamDlg::DoDataExchange(CDataExchange& dx)
     dx.Text(IDC_ANGLE_PULSE_TIMEOUT, texts.pulseSensorTimeout);
 }
 
-bool CAngleParamDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+bool CAngleParamDlg::OnCommand(int id, UINT code)
 {
-    if (message == WM_COMMAND) {
-        const int id = LOWORD(wParam);
-        const UINT code = HIWORD(wParam);
-        const bool kindChanged = code == CBN_SELCHANGE && (id == IDC_ANGLE_WORKING_KIND || id == IDC_ANGLE_IDLE_KIND);
-        if (kindChanged || (code == EN_CHANGE && IsEditedText(id))) {
-            StoreEdits();
-            if (kindChanged && !IsFilling()) {
-                const int rangeId = id == IDC_ANGLE_WORKING_KIND ? IDC_ANGLE_WORKING_RANGE : IDC_ANGLE_IDLE_RANGE;
-                EnableRange(rangeId, CComboBox(GetDlgItem(id)).GetCurSel());
-            }
-            result = 0;
-            return true;
-        }
+    const bool kindChanged = code == CBN_SELCHANGE && (id == IDC_ANGLE_WORKING_KIND || id == IDC_ANGLE_IDLE_KIND);
+    if (!kindChanged && !(code == EN_CHANGE && IsEditedText(id)))
+        return CDovrelTabDlg::OnCommand(id, code);
+    StoreEdits();
+    if (kindChanged) {
+        const int rangeId = id == IDC_ANGLE_WORKING_KIND ? IDC_ANGLE_WORKING_RANGE : IDC_ANGLE_IDLE_RANGE;
+        EnableRange(rangeId, CComboBox(GetDlgItem(id)).GetCurSel());
     }
-    return CDovrelTabDlg::OnMessage(message, wParam, lParam, result);
+    return true;
 }

@@ -9,10 +9,10 @@ class CAngleParamDlg : public CDovrelTabDlg {
 public:
     static constexpr UINT kTemplateId = IDD_ANGLE_PAGE;
 
-    explicit CAngleParamDlg(CWindow* parent);
+    CAngleParamDlg(CDeviceCommandProcessor& manager, CWindow* parent);
 
 protected:
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnCommand(int id, UINT code) override;
     bool OnInitDialog() override;
     void OnUpdate(std::uint32_t bits) override;
     void DoDataExchange(CDataExchange& dx) override;

@@ -5,7 +5,10 @@
 #include "protocol/SessionOwner.h"
 #include "ui/window/win32/CDataExchange.h"
 
-CAuxDataDlg::CAuxDataDlg(CWindow* parent) : CDovrelTabDlg(nullptr, kTemplateId, parent) {}
+CAuxDataDlg::CAuxDataDlg(CDeviceCommandProcessor& manager, CWindow* parent)
+    : CDovrelTabDlg(nullptr, kTemplateId, manager, parent)
+{
+}
 
 bool CAuxDataDlg::OnInitDialog()
 {
@@ -21,10 +24,9 @@ void CAuxDataDlg::DoDataExchange(CDataExchange& dx)
 
 void CAuxDataDlg::OnUpdate(std::uint32_t bits)
 {
-    const CKivraProcessor* session = Session();
-    if (!(bits & SessionNotify::LiveValues) || !session)
+    if (!(bits & SessionNotify::LiveValues))
         return;
-    const DisplayTexts& texts = session->Records().displayTexts;
+    const DisplayTexts& texts = Session().Records().displayTexts;
     m_list.Fill(texts.extraCount, texts.extraName, texts.extraValue);
 }
 

@@ -9,7 +9,7 @@ class CAuxDataDlg : public CDovrelTabDlg {
 public:
     static constexpr UINT kTemplateId = IDD_AUX_DATA_PAGE;
 
-    explicit CAuxDataDlg(CWindow* parent);
+    CAuxDataDlg(CDeviceCommandProcessor& manager, CWindow* parent);
 
 protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

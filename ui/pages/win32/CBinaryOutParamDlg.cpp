@@ -29,11 +29,6 @@ const ConditionKindNames kKindNames = {IDS_VALUE_COND_OTHER, IDS_VALUE_COND_IN_R
 constexpr int kTipWidth = 500;
 constexpr int kTipShowMs = 32767;
 
-std::uint32_t FirmwareVersion(const CKivraProcessor* session)
-{
-    return session ? session->Records().identification.firmwareVersion : 0;
-}
-
 bool IsInfoMarker(int id)
 {
     return id >= IDC_OUTPUTS_INFO_FIRST && id <= IDC_OUTPUTS_INFO_LAST;
@@ -64,8 +59,8 @@ bool IsEditedBy(int id, UINT code)
 
 } // namespace
 
-CBinaryOutParamDlg::CBinaryOutParamDlg(CWindow* parent)
-    : CDovrelTabDlg(kLayout, kTemplateId, parent),
+CBinaryOutParamDlg::CBinaryOutParamDlg(CDeviceCommandProcessor& manager, CWindow* parent)
+    : CDovrelTabDlg(kLayout, kTemplateId, manager, parent),
       m_infoActive1(IDP_HELP_MARKER),
       m_infoInactive1(IDP_HELP_MARKER),
       m_infoActive2(IDP_HELP_MARKER),
@@ -91,23 +86,22 @@ void CBinaryOutParamDlg::OnUpdate(std::uint32_t bits)
 
 void CBinaryOutParamDlg::Refresh()
 {
-    const std::uint32_t version = FirmwareVersion(Session());
+    const std::uint32_t version = Session().Records().identification.firmwareVersion;
     const unsigned count = ValueCodeListCount(version);
     const bool first = RebuildValueSourceList(CComboBox(GetDlgItem(IDC_OUT1_SOURCE)), count);
     const bool second = RebuildValueSourceList(CComboBox(GetDlgItem(IDC_OUT2_SOURCE)), count);
     if (first || second)
         CWindow(GetDlgItem(IDC_OUT1_FREQUENCY)).EnableWindow(HasFrequencyMode(version));
-    FillControls();
+    UpdateData(false);
     ApplyEnableRule();
 }
 
 void CBinaryOutParamDlg::ApplyEnableRule()
 {
-    const CKivraProcessor* session = Session();
-    const OutputTexts none;
+    const SensorRecords& records = Session().Records();
     for (int output = 0; output < 2; ++output) {
-        const OutputTexts& texts = session ? session->Records().settingsTexts.outputs[output] : none;
-        const unsigned mask = OutputConditionMask(texts, output, FirmwareVersion(session));
+        const OutputTexts& texts = records.settingsTexts.outputs[output];
+        const unsigned mask = OutputConditionMask(texts, output, records.identification.firmwareVersion);
         for (unsigned bit = 0; bit < kOutputConditionControls; ++bit)
             CWindow(GetDlgItem(kOutputConditionIds[output][bit])).EnableWindow((mask >> bit) & 1);
     }
@@ -115,14 +109,11 @@ void CBinaryOutParamDlg::ApplyEnableRule()
 
 void CBinaryOutParamDlg::NormaliseRanges()
 {
-    CKivraProcessor* session = Session();
-    if (!session || IsFilling())
-        return;
     UpdateData(true);
-    SensorRecords& records = session->Records();
+    SensorRecords& records = Session().Records();
     const SettingsTexts before = records.settingsTexts;
     records.NormaliseRangeTexts();
-    FillControls();
+    UpdateData(false);
     // The filling hid the rewritten edits' change notices, so judge the new texts here.
     bool rewritten = false;
     for (int output = 0; output < 2; ++output) {
@@ -131,7 +122,7 @@ void CBinaryOutParamDlg::NormaliseRanges()
         rewritten = rewritten || was.active.range != now.active.range || was.inactive.range != now.inactive.range;
     }
     if (rewritten)
-        session->EvaluateSettings();
+        Session().EvaluateSettings();
 }
 
 void CBinaryOutParamDlg::DoDataExchange(CDataExchange& dx)
@@ -140,10 +131,7 @@ void CBinaryOutParamDlg::DoDataExchange(CDataExchange& dx)
     dx.Subclass(IDC_OUT1_INACTIVE_INFO, m_infoInactive1);
     dx.Subclass(IDC_OUT2_ACTIVE_INFO, m_infoActive2);
     dx.Subclass(IDC_OUT2_INACTIVE_INFO, m_infoInactive2);
-    CKivraProcessor* session = Session();
-    if (!session)
-        return;
-    OutputTexts* outputs = session->Records().settingsTexts.outputs;
+    OutputTexts* outputs = Session().Records().settingsTexts.outputs;
     dx.Check(IDC_OUT1_FREQUENCY, outputs[0].frequencyMode);
     dx.ComboIndex(IDC_OUT1_SOURCE, outputs[0].valueCode);
     dx.ComboIndex(IDC_OUT1_ACTIVE_KIND, outputs[0].conditions.active.kind);
@@ -161,25 +149,22 @@ void CBinaryOutParamDlg::DoDataExchange(CDataExchange& dx)
     dx.Text(IDC_OUT2_INACTIVE_DELAY, outputs[1].conditions.inactive.delay);
 }
 
+bool CBinaryOutParamDlg::OnCommand(int id, UINT code)
+{
+    if (IsEditedBy(id, code)) {
+        StoreEdits();
+        ApplyEnableRule();
+        return true;
+    }
+    if (code == EN_KILLFOCUS && IsRangeEdit(id)) {
+        NormaliseRanges();
+        return true;
+    }
+    return CDovrelTabDlg::OnCommand(id, code);
+}
+
 bool CBinaryOutParamDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    if (message == WM_COMMAND) {
-        const int id = LOWORD(wParam);
-        const UINT code = HIWORD(wParam);
-        if (IsEditedBy(id, code)) {
-            if (!IsFilling()) {
-                StoreEdits();
-                ApplyEnableRule();
-            }
-            result = 0;
-            return true;
-        }
-        if (code == EN_KILLFOCUS && IsRangeEdit(id)) {
-            NormaliseRanges();
-            result = 0;
-            return true;
-        }
-    }
     if (message == WM_NOTIFY) {
         NMHDR& header = *reinterpret_cast<NMHDR*>(lParam);
         const int tool = CToolTip::ToolControlId(header);

@@ -11,10 +11,11 @@ public:
     static constexpr UINT kTemplateId = IDD_OUTPUTS_PAGE;
 
     // The info markers decode their picture here, so GDI+ must be running.
-    explicit CBinaryOutParamDlg(CWindow* parent);
+    CBinaryOutParamDlg(CDeviceCommandProcessor& manager, CWindow* parent);
 
 protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnCommand(int id, UINT code) override;
     bool OnInitDialog() override;
     void OnUpdate(std::uint32_t bits) override;
     void DoDataExchange(CDataExchange& dx) override;

@@ -16,7 +16,10 @@ const std::uint32_t kLayout[] = {
 };
 }
 
-CDigitalOutParamDlg::CDigitalOutParamDlg(CWindow* parent) : CDovrelTabDlg(kLayout, kTemplateId, parent) {}
+CDigitalOutParamDlg::CDigitalOutParamDlg(CDeviceCommandProcessor& manager, CWindow* parent)
+    : CDovrelTabDlg(kLayout, kTemplateId, manager, parent)
+{
+}
 
 bool CDigitalOutParamDlg::OnInitDialog()
 {
@@ -33,38 +36,28 @@ void CDigitalOutParamDlg::OnUpdate(std::uint32_t bits)
 
 void CDigitalOutParamDlg::Refresh()
 {
-    CKivraProcessor* session = Session();
-    const unsigned count = ValueCodeListCount(session ? session->Records().identification.firmwareVersion : 0);
+    const unsigned count = ValueCodeListCount(Session().Records().identification.firmwareVersion);
     RebuildValueSourceList(CComboBox(GetDlgItem(IDC_RS485_LLS1_SOURCE)), count);
     RebuildValueSourceList(CComboBox(GetDlgItem(IDC_RS485_LLS2_SOURCE)), count);
-    FillControls();
+    UpdateData(false);
 }
 
 void CDigitalOutParamDlg::DoDataExchange(CDataExchange& dx)
 {
-    CKivraProcessor* session = Session();
-    if (!session)
-        return;
-    SettingsTexts& texts = session->Records().settingsTexts;
+    SettingsTexts& texts = Session().Records().settingsTexts;
     dx.ComboIndex(IDC_RS485_LLS1_SOURCE, texts.llsSource[0]);
     dx.ComboIndex(IDC_RS485_LLS2_SOURCE, texts.llsSource[1]);
     dx.Radio(IDC_RS485_UNSOLICITED_OFF, texts.unsolicitedOutput);
     dx.Text(IDC_RS485_INTERVAL, texts.outputInterval);
 }
 
-bool CDigitalOutParamDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+bool CDigitalOutParamDlg::OnCommand(int id, UINT code)
 {
-    if (message == WM_COMMAND) {
-        const int id = LOWORD(wParam);
-        const UINT code = HIWORD(wParam);
-        const bool edited = (code == CBN_SELCHANGE && (id == IDC_RS485_LLS1_SOURCE || id == IDC_RS485_LLS2_SOURCE)) ||
-                            (code == BN_CLICKED && (id == IDC_RS485_UNSOLICITED_OFF || id == IDC_RS485_UNSOLICITED_LLS)) ||
-                            (code == EN_CHANGE && id == IDC_RS485_INTERVAL);
-        if (edited) {
-            StoreEdits();
-            result = 0;
-            return true;
-        }
-    }
-    return CDovrelTabDlg::OnMessage(message, wParam, lParam, result);
+    const bool edited = (code == CBN_SELCHANGE && (id == IDC_RS485_LLS1_SOURCE || id == IDC_RS485_LLS2_SOURCE)) ||
+                        (code == BN_CLICKED && (id == IDC_RS485_UNSOLICITED_OFF || id == IDC_RS485_UNSOLICITED_LLS)) ||
+                        (code == EN_CHANGE && id == IDC_RS485_INTERVAL);
+    if (!edited)
+        return CDovrelTabDlg::OnCommand(id, code);
+    StoreEdits();
+    return true;
 }

@@ -8,10 +8,10 @@ class CDigitalOutParamDlg : public CDovrelTabDlg {
 public:
     static constexpr UINT kTemplateId = IDD_RS485_PAGE;
 
-    explicit CDigitalOutParamDlg(CWindow* parent);
+    CDigitalOutParamDlg(CDeviceCommandProcessor& manager, CWindow* parent);
 
 protected:
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnCommand(int id, UINT code) override;
     bool OnInitDialog() override;
     void OnUpdate(std::uint32_t bits) override;
     void DoDataExchange(CDataExchange& dx) override;

@@ -15,8 +15,9 @@ bool IsGroupBoxClass(HWND window)
 }
 }
 
-CDovrelTabDlg::CDovrelTabDlg(const std::uint32_t* layoutTable, UINT templateId, CWindow* parent)
-    : CResizableDialog(layoutTable, templateId, parent)
+CDovrelTabDlg::CDovrelTabDlg(const std::uint32_t* layoutTable, UINT templateId, CDeviceCommandProcessor& manager,
+                             CWindow* parent)
+    : CResizableDialog(layoutTable, templateId, parent), m_manager(manager), m_session(*manager.GetSession())
 {
 }
 
@@ -32,31 +33,8 @@ bool CDovrelTabDlg::OnInitDialog()
     return result;
 }
 
-CDeviceCommandProcessor* CDovrelTabDlg::Manager()
-{
-    return TheConnectionManager();
-}
-
-CKivraProcessor* CDovrelTabDlg::Session()
-{
-    CDeviceCommandProcessor* manager = Manager();
-    return manager ? manager->GetSession() : nullptr;
-}
-
-void CDovrelTabDlg::FillControls()
-{
-    m_filling = true;
-    UpdateData(false);
-    m_filling = false;
-}
-
 void CDovrelTabDlg::StoreEdits()
 {
-    if (m_filling)
-        return;
-    CKivraProcessor* session = Session();
-    if (!session)
-        return;
     UpdateData(true);
-    session->EvaluateSettings();
+    m_session.EvaluateSettings();
 }

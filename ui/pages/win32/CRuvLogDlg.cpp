@@ -23,7 +23,10 @@ int CheckState(bool on)
 }
 }
 
-CRuvLogDlg::CRuvLogDlg(CWindow* parent) : CDovrelTabDlg(nullptr, kTemplateId, parent) {}
+CRuvLogDlg::CRuvLogDlg(CDeviceCommandProcessor& manager, CWindow* parent)
+    : CDovrelTabDlg(nullptr, kTemplateId, manager, parent)
+{
+}
 
 bool CRuvLogDlg::OnInitDialog()
 {
@@ -35,11 +38,9 @@ bool CRuvLogDlg::OnInitDialog()
 
 void CRuvLogDlg::DoDataExchange(CDataExchange& dx)
 {
-    CKivraProcessor* session = Session();
-    if (!session || dx.IsSaving())
-        return;
     // The page shows the diagnostics text; nothing on it is stored back that way.
-    dx.ShownText(IDC_LOG_DIAGNOSTICS_TEXT, session->Records().displayTexts.diagnostics);
+    if (!dx.IsSaving())
+        dx.ShownText(IDC_LOG_DIAGNOSTICS_TEXT, Session().Records().displayTexts.diagnostics);
 }
 
 void CRuvLogDlg::OnUpdate(std::uint32_t bits)
@@ -51,14 +52,13 @@ void CRuvLogDlg::OnUpdate(std::uint32_t bits)
     if (bits & (SessionNotify::Settings | SessionNotify::Status))
         ShowSessionAbilities();
     if (bits & SessionNotify::LiveValues)
-        FillControls();
+        UpdateData(false);
 }
 
 void CRuvLogDlg::AppendTrace()
 {
-    CDeviceCommandProcessor* manager = Manager();
     std::wstring text;
-    if (!manager || !manager->TakeTraceText(text))
+    if (!Manager().TakeTraceText(text))
         return;
     const CEdit box(GetDlgItem(IDC_LOG_TRACE));
     if (std::size_t(box.GetWindowTextLength()) + text.size() > std::size_t(kTraceCapacity)) {
@@ -76,36 +76,30 @@ void CRuvLogDlg::AppendTrace()
 
 void CRuvLogDlg::ShowDataLogState()
 {
-    const CKivraProcessor* session = Session();
-    if (!session)
-        return;
-    const int state = DataLogStateOf(session->IsDataLogOpen(), session->IsFullData());
+    const CKivraProcessor& session = Session();
+    const int state = DataLogStateOf(session.IsDataLogOpen(), session.IsFullData());
     CButton(GetDlgItem(IDC_LOG_SAVE_DATA)).SetCheck(CheckState(state != DataLogMode::Off));
     CButton(GetDlgItem(IDC_LOG_SAVE_FULL_DATA)).SetCheck(CheckState(state == DataLogMode::FullData));
-    CWindow(GetDlgItem(IDC_LOG_TEST_VALUE)).SetWindowText(TestValueText(session->GetTestValue()));
+    CWindow(GetDlgItem(IDC_LOG_TEST_VALUE)).SetWindowText(TestValueText(session.GetTestValue()));
 }
 
 void CRuvLogDlg::ShowSessionAbilities()
 {
-    const CKivraProcessor* session = Session();
-    if (!session)
-        return;
-    CWindow(GetDlgItem(IDC_LOG_DIAGNOSTICS)).EnableWindow(session->Records().identificationTexts.supportedModel);
-    CButton(GetDlgItem(IDC_LOG_FAST_POLLING)).SetCheck(CheckState(session->IsFastPolling()));
-    CWindow(GetDlgItem(IDC_LOG_TEST)).EnableWindow(session->IsReady());
+    const CKivraProcessor& session = Session();
+    CWindow(GetDlgItem(IDC_LOG_DIAGNOSTICS)).EnableWindow(session.Records().identificationTexts.supportedModel);
+    CButton(GetDlgItem(IDC_LOG_FAST_POLLING)).SetCheck(CheckState(session.IsFastPolling()));
+    CWindow(GetDlgItem(IDC_LOG_TEST)).EnableWindow(session.IsReady());
 }
 
 void CRuvLogDlg::OnFastPolling()
 {
-    CKivraProcessor* session = Session();
-    if (!session)
-        return;
+    CKivraProcessor& session = Session();
     const CButton box(GetDlgItem(IDC_LOG_FAST_POLLING));
     if (!box.IsChecked()) {
-        session->SetFastPolling(false);
+        session.SetFastPolling(false);
         return;
     }
-    if (session->GetLinkKind() == LinkRelay) {
+    if (session.GetLinkKind() == LinkRelay) {
         // Asked on the person's click, never from inside the manager's event handling.
         const std::wstring question = LoadResourceText(IDS_ASK_FAST_POLLING);
         const std::wstring caption = CWindow(GetAncestor(m_hWnd, GA_ROOT)).GetWindowText();
@@ -114,59 +108,50 @@ void CRuvLogDlg::OnFastPolling()
             return;
         }
     }
-    session->SetFastPolling(true);
+    session.SetFastPolling(true);
 }
 
 void CRuvLogDlg::OnDataLog()
 {
-    CKivraProcessor* session = Session();
-    if (!session)
-        return;
     const CButton save(GetDlgItem(IDC_LOG_SAVE_DATA));
     const CButton full(GetDlgItem(IDC_LOG_SAVE_FULL_DATA));
-    session->SetDataLog(DataLogModeOf(save.IsChecked(), full.IsChecked()));
+    Session().SetDataLog(DataLogModeOf(save.IsChecked(), full.IsChecked()));
     // A file that could not be opened shows as an unchecked box.
-    save.SetCheck(CheckState(session->IsDataLogOpen()));
+    save.SetCheck(CheckState(Session().IsDataLogOpen()));
 }
 
 void CRuvLogDlg::OnTest()
 {
-    CKivraProcessor* session = Session();
-    if (!session)
-        return;
     const std::wstring text = CWindow(GetDlgItem(IDC_LOG_TEST_VALUE)).GetWindowText();
-    session->SetTestValue(ParseTestValue(text));
-    session->SendTest();
+    Session().SetTestValue(ParseTestValue(text));
+    Session().SendTest();
 }
 
-bool CRuvLogDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+bool CRuvLogDlg::OnCommand(int id, UINT code)
 {
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        result = 0;
-        switch (LOWORD(wParam)) {
-        case IDC_LOG_CLEANUP: {
-            const CEdit box(GetDlgItem(IDC_LOG_TRACE));
-            box.SetSel(0, -1);
-            box.ReplaceSel(L"");
-            return true;
-        }
-        case IDC_LOG_DIAGNOSTICS:
-            if (CKivraProcessor* session = Session())
-                session->ReadDiagnostics();
-            return true;
-        case IDC_LOG_FAST_POLLING:
-            OnFastPolling();
-            return true;
-        case IDC_LOG_SAVE_DATA:
-        case IDC_LOG_SAVE_FULL_DATA:
-            OnDataLog();
-            return true;
-        case IDC_LOG_TEST:
-            OnTest();
-            return true;
-        default:
-            break;
-        }
+    if (code != BN_CLICKED)
+        return CDovrelTabDlg::OnCommand(id, code);
+    switch (id) {
+    case IDC_LOG_CLEANUP: {
+        const CEdit box(GetDlgItem(IDC_LOG_TRACE));
+        box.SetSel(0, -1);
+        box.ReplaceSel(L"");
+        return true;
     }
-    return CDovrelTabDlg::OnMessage(message, wParam, lParam, result);
+    case IDC_LOG_DIAGNOSTICS:
+        Session().ReadDiagnostics();
+        return true;
+    case IDC_LOG_FAST_POLLING:
+        OnFastPolling();
+        return true;
+    case IDC_LOG_SAVE_DATA:
+    case IDC_LOG_SAVE_FULL_DATA:
+        OnDataLog();
+        return true;
+    case IDC_LOG_TEST:
+        OnTest();
+        return true;
+    default:
+        return CDovrelTabDlg::OnCommand(id, code);
+    }
 }

@@ -11,10 +11,10 @@ public:
     // The most characters the trace box holds; the oldest lines make room for new ones.
     static constexpr int kTraceCapacity = 100000;
 
-    explicit CRuvLogDlg(CWindow* parent);
+    CRuvLogDlg(CDeviceCommandProcessor& manager, CWindow* parent);
 
 protected:
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool OnCommand(int id, UINT code) override;
     bool OnInitDialog() override;
     void OnUpdate(std::uint32_t bits) override;
     void DoDataExchange(CDataExchange& dx) override;

@@ -194,8 +194,13 @@ void CDialog::EndDialog(INT_PTR result)
 
 bool CDialog::UpdateData(bool save)
 {
+    // Restored rather than cleared: a fill may run inside another one (a page refreshed from
+    // the handler of its own update).
+    const bool wasFilling = m_filling;
+    m_filling = m_filling || !save;
     CDataExchange dx(*this, save);
     DoDataExchange(dx);
+    m_filling = wasFilling;
     return !dx.Failed();
 }
 
@@ -206,15 +211,15 @@ bool CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
         result = OnInitDialog() ? TRUE : FALSE;
         return true;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK && HIWORD(wParam) == BN_CLICKED) {
-            OnOK();
+        // A control's notice while the controls are filled is the filling's, not an edit.
+        if (lParam != 0 && m_filling) {
+            result = 0;
             return true;
         }
-        if (LOWORD(wParam) == IDCANCEL && HIWORD(wParam) == BN_CLICKED) {
-            OnCancel();
-            return true;
-        }
-        return false;
+        if (!OnCommand(LOWORD(wParam), HIWORD(wParam)))
+            return false;
+        result = 0;
+        return true;
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item && item->CtlType != ODT_MENU && item->hwndItem) {
@@ -223,6 +228,22 @@ bool CDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
         }
         return false;
     }
+    default:
+        return false;
+    }
+}
+
+bool CDialog::OnCommand(int id, UINT code)
+{
+    if (code != BN_CLICKED)
+        return false;
+    switch (id) {
+    case IDOK:
+        OnOK();
+        return true;
+    case IDCANCEL:
+        OnCancel();
+        return true;
     default:
         return false;
     }

@@ -3,10 +3,10 @@
 //
 // A derived dialog overrides OnMessage with a switch over the messages it handles and
 // passes every other message to its base class's OnMessage; the base handles
-// WM_INITDIALOG (OnInitDialog), IDOK (OnOK), IDCANCEL (OnCancel) and reflects
-// WM_DRAWITEM to the owner-drawn control (see CSubclassedCtrl). Registered messages
-// and WM_TIMER arrive there like any other. Messages sent before WM_INITDIALOG (the
-// template's WM_SETFONT) are not dispatched.
+// WM_INITDIALOG (OnInitDialog), WM_COMMAND (OnCommand: IDOK is OnOK, IDCANCEL OnCancel)
+// and reflects WM_DRAWITEM to the owner-drawn control (see CSubclassedCtrl). Registered
+// messages and WM_TIMER arrive there like any other. Messages sent before WM_INITDIALOG
+// (the template's WM_SETFONT) are not dispatched.
 #pragma once
 
 #include <windows.h>
@@ -33,6 +33,8 @@ public:
     // Attributes
     UINT GetTemplateId() const { return m_templateId; }
     bool IsModalRunning() const { return m_modalRunning; }
+    // True while UpdateData(false) fills the controls (OnInitDialog's first fill included).
+    bool IsFilling() const { return m_filling; }
     // The control with this id. Remembered once found: Wine answers every lookup by id with
     // a server request for the dialog's whole list of children, and the windows look their
     // controls up on every update.
@@ -59,13 +61,18 @@ public:
     // Ends the modal run with the result; a modeless dialog is destroyed.
     void EndDialog(INT_PTR result);
     // Runs DoDataExchange: save true copies the controls into the members (stopping at
-    // the first value that fails validation, false), save false fills the controls.
+    // the first value that fails validation, false), save false fills the controls. An edit
+    // or a list announces a text or selection set by the filling as a change; such notices
+    // come from the program, not from the person, and do not reach OnCommand.
     bool UpdateData(bool save);
 
 protected:
     // Overridables
     // Every message after WM_INITDIALOG: true when handled, with its result.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // WM_COMMAND: a control's notice (code), a menu item or an accelerator (id). True when
+    // handled. Here: IDOK and IDCANCEL clicked.
+    virtual bool OnCommand(int id, UINT code);
     // Runs UpdateData(false). True lets the platform set the focus.
     virtual bool OnInitDialog();
     // UpdateData(true), then EndDialog(IDOK) when every value was valid.
@@ -91,6 +98,7 @@ private:
     CWindow* m_parentWindow = nullptr;
     bool m_modalRunning = false;
     bool m_endRequested = false;
+    bool m_filling = false;
     INT_PTR m_result = -1;
     // What CDataExchange::Shown* last put into each display-only control, by control id.
     std::map<int, std::wstring> m_shown;
