@@ -175,6 +175,21 @@ TEST(CliArguments, RefusedLinesSayWhy)
         {L"fleet info cars.csv --relay h:1 --jobs 0", L"1..64"},
         {L"fleet info cars.csv --relay h:1 --jobs 65", L"1..64"},
         {L"fleet info cars.csv --relay h:1 --retries 21", L"0..20"},
+        {L"chart --out a.png", L"FILE"},
+        {L"chart log.txt", L"--out FILE.png"},
+        {L"chart log.txt --out a.png --size 100x600", L"200..4000"},
+        {L"chart log.txt --out a.png --size 1000", L"200..4000"},
+        {L"chart log.txt --out a.png --size 1000x600x2", L"200..4000"},
+        {L"chart log.txt --out a.png --size -300x600", L"200..4000"},
+        {L"chart log.txt --out a.png --series angle,colour", L"angle, temperature, lls1"},
+        {L"chart log.txt --out a.png --series angle,", L"separated by commas"},
+        {L"chart log.txt --out a.png --from -5", L"at least 0"},
+        {L"chart log.txt --out a.png --from 1e", L"at least 0"},
+        {L"chart log.txt --out a.png --to nan", L"at least 0"},
+        {L"chart log.txt --out a.png --from 60 --to 60", L"after --from"},
+        {L"chart log.txt --out a.png --to 0", L"after --from"},
+        {L"info --out a.png", L"belong to chart"},
+        {L"log rows.txt --series angle", L"belong to chart"},
     };
     for (const Case& c : cases) {
         CliArguments a;
@@ -241,7 +256,8 @@ TEST(HelpText, NamesEveryCommandInBothLanguages)
               L"zero", L"address N", L"diag", L"test VALUE", L"firmware FILE", L"ports", L"scan", L"--port",
               L"--relay", L"--terminal-port", L"--terminal-baud", L"--address", L"--timeout", L"--lang", L"--trace",
               L"--resources", L"--addresses", L"--include-serial", L"--from", L"--count", L"--full", L"--fast",
-              L"--json", L"--common", L"--secondary", L"14 scan"})
+              L"--json", L"--common", L"--secondary", L"14 scan", L"chart LOGFILE", L"--out", L"--to",
+              L"--size", L"--series"})
             EXPECT_NE(help.find(word), std::wstring::npos) << language << " " << std::string(word, word + wcslen(word));
         EXPECT_EQ(help.back(), L'\n');
     }

@@ -2,6 +2,7 @@
 #include "ui/cli/CliArguments.h"
 
 #include "protocol/PlainNumber.h"
+#include "ui/cli/ChartRequest.h"
 #include "ui/cli/CliText.h"
 #include "ui/resources/cli_ids.h"
 
@@ -11,14 +12,14 @@ namespace {
 
 const wchar_t* const kCommands[] = {L"info", L"settings", L"live", L"zero",     L"address", L"diag",
                                     L"test", L"firmware", L"log",  L"ports",    L"scan",
-                                    L"fleet", L"help"};
+                                    L"fleet", L"chart", L"help"};
 
 // Options followed by a value; any other word starting with "--" that is no switch is unknown.
 const wchar_t* const kValueOptions[] = {L"port",  L"baud",    L"relay", L"terminal", L"terminal-port",
                                         L"terminal-baud", L"address", L"timeout", L"lang",
                                         L"trace", L"count",   L"from",  L"common",   L"secondary",
                                         L"resources", L"addresses", L"jobs", L"retries", L"report",
-                                        L"resume"};
+                                        L"resume", L"out", L"to", L"size", L"series"};
 
 // The largest count a long holds on every build (it is 32 bits wide on Windows).
 constexpr uint32_t kMaxCount = 0x7FFFFFFF;
@@ -107,6 +108,10 @@ bool CheckCommand(CliArguments& a, std::wstring& error)
             return need(3, sub == L"backup" ? IDS_CLI_ARG_FLEET_FOLDER : IDS_CLI_ARG_FLEET_FILES);
         error = CliText(IDS_CLI_ARG_FLEET_NEEDS);
         return false;
+    }
+    if (a.command == L"chart") {
+        ChartRequest request;
+        return need(1, IDS_CLI_ARG_A_FILE) && MakeChartRequest(a, request, error);
     }
     return need(0, IDS_CLI_ARG_NO_OPERANDS);
 }
@@ -238,6 +243,14 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
             a.resume = value;
         } else if (name == L"from") {
             a.from = value;
+        } else if (name == L"out") {
+            a.out = value;
+        } else if (name == L"to") {
+            a.to = value;
+        } else if (name == L"size") {
+            a.size = value;
+        } else if (name == L"series") {
+            a.series = value;
         } else if (name == L"common") {
             if (!ReadSwitch(value, a.common))
                 return bad(IDS_CLI_ARG_ON_OFF);
@@ -276,6 +289,10 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
     }
     if (a.command != L"scan" && (a.allBauds || addressesGiven)) {
         error = CliText(IDS_CLI_ARG_SCAN_ONLY);
+        return false;
+    }
+    if (a.command != L"chart" && (!a.out.empty() || !a.to.empty() || !a.size.empty() || !a.series.empty())) {
+        error = CliText(IDS_CLI_ARG_CHART_ONLY);
         return false;
     }
     if (!CheckCommand(a, error))

@@ -43,6 +43,12 @@ struct CliArguments {
     uint32_t retries = 2;
     std::wstring report;
     std::wstring resume;
+    // chart: the picture, the end of the stretch drawn, the picture's size and the series, as
+    // typed (ChartRequest reads them).
+    std::wstring out;
+    std::wstring to;
+    std::wstring size;
+    std::wstring series;
 };
 
 // Options may stand before or after the command. False with error set when the

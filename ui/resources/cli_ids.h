@@ -126,7 +126,16 @@
 #define IDS_CLI_FLEET_NOT_STARTED        2322
 #define IDS_CLI_FLEET_NOTHING_STARTED    2323
 
+// chart: its options and what it says.
+#define IDS_CLI_ARG_SIZE                 2340
+#define IDS_CLI_ARG_SERIES               2341
+#define IDS_CLI_ARG_SECONDS              2342
+#define IDS_CLI_ARG_TO_AFTER_FROM        2343
+#define IDS_CLI_ARG_CHART_OUT            2344
+#define IDS_CLI_ARG_CHART_ONLY           2345
+#define IDS_CLI_CHART_WRITTEN            2346
+
 // The --help text, one line an id from IDS_CLI_HELP_FIRST to IDS_CLI_HELP_LAST; a line that ends
 // a paragraph ends with "\n".
 #define IDS_CLI_HELP_FIRST               2200
-#define IDS_CLI_HELP_LAST                2246
+#define IDS_CLI_HELP_LAST                2249

@@ -28,6 +28,8 @@ bool LoadFirmwareImage(const std::wstring& path, CRefPtr<CFirmwareFile>& image, 
 ExitCode RunPorts(CConsoleOutput& output);
 // A link per vehicle of a list, several at a time: info, backup, apply or firmware.
 ExitCode RunFleetCommand(const CliArguments& arguments, CConsoleOutput& output);
+// No link: a data-log file drawn as a chart picture.
+ExitCode RunChart(const CliArguments& arguments, CConsoleOutput& output);
 // Its own link: every address of a COM port, at one baud rate or at each.
 ExitCode RunScan(const CliArguments& arguments, CConsoleOutput& output);
 

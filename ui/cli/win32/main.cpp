@@ -49,6 +49,8 @@ int wmain(int argc, wchar_t** argv)
     }
     if (arguments.command == L"ports")
         return ToInt(RunPorts(output));
+    if (arguments.command == L"chart")
+        return ToInt(RunChart(arguments, output));
 
     CatchInterruption();
     if (arguments.command == L"scan")
