@@ -119,6 +119,11 @@ stop_sims
 start_sim console 0 --vehicle 3001 --vehicle 3002
 printf 'terminal\n3001\n3002\n' >"$WORK/console.csv"
 check_console console 0 "done 2, failed 0, running 0, left 0" fleet info "$WORK/console.csv" --relay "$RELAY"
+rm -rf "$WORK/backup"
+check backup 0 "fleet backup: 2 done" fleet backup "$WORK/console.csv" "$WORK/backup" --relay "$RELAY"
+for t in 3001 3002; do
+  expect "backup-$t" "terminal $t's settings are in backup/$t-10$t.json" grep -q "\"serial_number\": \"10$t\"" "$WORK/backup/$t-10$t.json"
+done
 printf 'terminal,address\n3001,1\n3001,2\n3002,300\n' >"$WORK/bad.csv"
 asked=$(grep -c '@CON=' "$WORK/console.log")
 check bad-list 8 "line 3: terminal 3001 is on line 2 already" fleet info "$WORK/bad.csv" --relay "$RELAY"

@@ -50,6 +50,6 @@ std::wstring DurationText(int64_t seconds);
 // is out of reach for a while is not asked in a tight loop, up to a ceiling.
 int64_t RetryPauseMs(unsigned next);
 
-// One vehicle's end as a plain line: "terminal 1204 (Bus 12): done, serial number 5001" or
+// One vehicle's end as a plain line: "terminal 1204 (Bus 12): done, serial number 5001: <message>" or
 // "terminal 1205: failed after 3 tries: <message>".
 std::wstring FleetRecordLine(const FleetRecord& record);
