@@ -3,7 +3,7 @@
 
 #include "runtime/ResourceText.h"
 #include "runtime/TString.h"
-#include "ui/resources/resource.h"
+#include "protocol/resources/protocol_ids.h"
 
 std::wstring SystemErrorMessage(TErrorCode code)
 {

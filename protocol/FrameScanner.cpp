@@ -3,7 +3,7 @@
 
 #include "protocol/FrameScannerOwner.h"
 #include "protocol/SensorAnswer.h"
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 
 int CFrameScanner::Scan(CRxBuffer& buffer)
 {

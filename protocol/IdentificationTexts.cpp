@@ -4,7 +4,7 @@
 #include "protocol/FormatText.h"
 #include "protocol/SensorModel.h"
 #include "runtime/ResourceText.h"
-#include "ui/resources/resource.h"
+#include "protocol/resources/protocol_ids.h"
 
 IdentificationTexts MakeResetIdentificationTexts()
 {

@@ -9,7 +9,7 @@
 #include "protocol/SensorCodes.h"
 #include "protocol/SessionOwner.h"
 #include "protocol/UserPrompt.h"
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 #include "runtime/ProcessClock.h"
 
 namespace

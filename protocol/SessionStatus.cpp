@@ -4,7 +4,7 @@
 #include "protocol/SessionOwner.h"
 #include "runtime/ResourceText.h"
 #include "runtime/TString.h"
-#include "ui/resources/resource.h"
+#include "protocol/resources/protocol_ids.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 
 #include "protocol/FormatText.h"
 #include "runtime/ResourceText.h"
-#include "ui/resources/resource.h"
+#include "protocol/resources/protocol_ids.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "remote/ChangeBits.h"
 #include "remote/ConnectionTexts.h"
 #include "remote/RelayReplies.h"
-#include "remote/RxBufferLines.h"
-#include "remote/RxBuffer.h"
+#include "runtime/RxBufferLines.h"
+#include "runtime/RxBuffer.h"
 #include "runtime/ProcessClock.h"
 #include "runtime/TRegKey1.h"
 

@@ -4,7 +4,7 @@
 #include "remote/SocketErrorNames.h"
 #include "runtime/ResourceText.h"
 #include "runtime/TString.h"
-#include "ui/resources/resource.h"
+#include "remote/resources/remote_ids.h"
 
 #include <iterator>
 #include <string>

@@ -4,7 +4,7 @@
 #include "protocol/KivraProcessor.h"
 #include "remote/ChangeBits.h"
 #include "remote/ConnectionTexts.h"
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 #include "runtime/ProcessClock.h"
 #include "runtime/CTempLogger.h"
 

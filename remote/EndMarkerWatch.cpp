@@ -1,7 +1,7 @@
 // Finds the terminal's end markers in transparent data, also one whose first bytes the session has already read.
 #include "remote/EndMarkerWatch.h"
 
-#include "remote/ASCIIBuffer.h"
+#include "runtime/ASCIIBuffer.h"
 
 #include <cstring>
 #include <string_view>

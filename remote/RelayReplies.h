@@ -1,7 +1,7 @@
 // The relay server's reply lines and the connect request.
 #pragma once
 
-#include "remote/ASCIIBuffer.h"
+#include "runtime/ASCIIBuffer.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // The on-board terminal's reply lines this system reads, and its transparent-mode end markers.
 #pragma once
 
-#include "remote/ASCIIBuffer.h"
+#include "runtime/ASCIIBuffer.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
 // Middle layer of the connection manager: terminal commands, their answers and the channel modes.
 #include "remote/V10CommandProcessor.h"
 
-#include "remote/RxBuffer.h"
-#include "remote/RxBufferLines.h"
+#include "runtime/RxBuffer.h"
+#include "runtime/RxBufferLines.h"
 #include "remote/TerminalReplies.h"
 #include "runtime/ProcessClock.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 
 int HandOverRead(uint8_t* readBuffer, uint32_t& count, CRxBuffer& rx)
 {

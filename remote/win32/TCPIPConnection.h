@@ -1,7 +1,7 @@
 // Byte channel to the relay server over a non-blocking TCP socket.
 #pragma once
 
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 #include "remote/win32/NBClientSocket.h"
 #include "remote/win32/NBConnectionSocketTempl.h"
 #include "runtime/ConnectionWrapper.h"

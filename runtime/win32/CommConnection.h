@@ -5,7 +5,7 @@
 
 #include <atomic>
 
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 #include "runtime/ConnectionWrapper.h"
 #include "runtime/TBuffer.h"
 #include "runtime/win32/Thread.h"

@@ -3,7 +3,7 @@
 
 #include "protocol/FrameScanner.h"
 #include "protocol/FrameScannerOwner.h"
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 
 #include <cstring>
 

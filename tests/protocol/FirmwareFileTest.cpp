@@ -8,7 +8,7 @@
 #include "protocol/FirmwareFile.h"
 #include "protocol/FirmwareMessages.h"
 #include "runtime/ResourceText.h"
-#include "ui/resources/resource.h"
+#include "protocol/resources/protocol_ids.h"
 
 namespace
 {

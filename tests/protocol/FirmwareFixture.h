@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "ui/resources/resource.h"
+#include "protocol/resources/protocol_ids.h"
 
 inline Bytes DownloadStatus(uint32_t received, uint32_t limit, const Bytes& header)
 {

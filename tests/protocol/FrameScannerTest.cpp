@@ -2,7 +2,7 @@
 #include "protocol/FrameScanner.h"
 
 #include "protocol/FrameScannerOwner.h"
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 
 #include "tests/common/FrameBytes.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "protocol/SessionOwner.h"
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 #include "tests/common/FrameBytes.h"
 
 class CScriptedOwner : public CSessionOwner

@@ -1,7 +1,7 @@
 // Tests of the session's course: identification, settings, polling, pauses, resends and link status.
 #include "SessionFixture.h"
 
-#include "ui/resources/resource.h"
+#include "protocol/resources/protocol_ids.h"
 
 using Req = CKivraProcessor;
 

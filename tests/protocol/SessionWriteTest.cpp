@@ -1,7 +1,7 @@
 // Tests of the user's writes: settings with read-back, address change, zero angle, diagnostics, test.
 #include "SessionFixture.h"
 
-#include "ui/resources/resource.h"
+#include "protocol/resources/protocol_ids.h"
 
 using Req = CKivraProcessor;
 

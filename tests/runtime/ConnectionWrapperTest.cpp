@@ -4,7 +4,7 @@
 #include <deque>
 #include <vector>
 
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 #include "runtime/ConnectionWrapper.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 #include "runtime/ReadHandOver.h"
 
 namespace {

@@ -1,22 +1,14 @@
-// Tests of the runtime string: growing and fixed storage, string-table formats in both languages,
+// Tests of the runtime string: growing and fixed storage, a missing string-table entry
 // and the texts of error codes.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "runtime/ResourceLanguage.h"
 #include "runtime/ResourceText.h"
 #include "runtime/TString.h"
 #include "runtime/WideFormat.h"
-#include "ui/resources/resource.h"
 
 namespace {
-
-class TLanguageScope {
-public:
-    explicit TLanguageScope(unsigned short lang) { SetResourceLanguage(lang); }
-    ~TLanguageScope() { SetResourceLanguage(kLangEnglish); }
-};
 
 TEST(TStringTest, StorageKindsAndCutting)
 {
@@ -48,41 +40,6 @@ TEST(TStringTest, AssigningAPartOfItselfKeepsTheText)
     TString fixed(L"prefix:value", 32);
     EXPECT_TRUE(fixed.Assign(fixed.Get() + 7));
     EXPECT_STREQ(fixed.Get(), L"value");
-}
-
-TEST(TStringTest, ResourceTextsFollowTheResourceLanguage)
-{
-    struct Case {
-        unsigned short lang;
-        const wchar_t* connected;
-        const wchar_t* download;
-    };
-    const Case cases[] = {
-        {kLangEnglish, L"COM3 is connected", L"Downloading firmware (512 bytes of 4096 sent)"},
-        {kLangRussian, L"COM3 на связи", L"Загрузка прошивки (передано 512 байт из 4096)"},
-    };
-    for (const Case& c : cases) {
-        TLanguageScope language(c.lang);
-        TString text;
-        EXPECT_TRUE(text.LoadResource(IDS_CONN_DEVICE_CONNECTED, nullptr, L"COM3"));
-        EXPECT_STREQ(text.Get(), c.connected);
-        EXPECT_TRUE(text.LoadResource(IDS_FIRMWARE_DOWNLOADING, nullptr, 512u, 4096u));
-        EXPECT_STREQ(text.Get(), c.download);
-    }
-    TLanguageScope russian(kLangRussian);
-    EXPECT_EQ(LoadResourceText(IDS_TAB_LOG), L"Лог");
-}
-
-TEST(TStringTest, ResourceTextArgumentsFillTheirPlacesInOrder)
-{
-    TLanguageScope russian(kLangRussian);
-    EXPECT_EQ(LoadResourceText(IDS_CONN_DEVICE_CONNECTED, {L"COM3"}), L"COM3 на связи");
-    // Longer than any formatting buffer: a person's file name or line comes whole.
-    const std::wstring longLine(2000, L'x');
-    EXPECT_EQ(LoadResourceText(IDS_CONN_DEVICE_CONNECTED, {longLine}), longLine + L" на связи");
-    // A missing argument leaves its place empty rather than reading past the list.
-    EXPECT_EQ(LoadResourceText(IDS_CONN_DEVICE_CONNECTED, {}), L" на связи");
-    EXPECT_EQ(LoadResourceText(4000, {L"x"}), L"");
 }
 
 TEST(TStringTest, MissingResourceClearsTheText)

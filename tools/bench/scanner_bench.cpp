@@ -7,7 +7,7 @@
 
 #include "protocol/FrameScanner.h"
 #include "protocol/FrameScannerOwner.h"
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 #include "runtime/ReadHandOver.h"
 
 #include <algorithm>

@@ -14,6 +14,7 @@
 #include "ScriptedSerial.h"
 #include "protocol/KivraProcessor.h"
 #include "protocol/ValueCodes.h"
+#include "protocol/resources/protocol_ids.h"
 #include "remote/ChangeBits.h"
 #include "runtime/ResourceLanguage.h"
 #include "runtime/ResourceText.h"

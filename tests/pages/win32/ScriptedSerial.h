@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "remote/ChannelFactory.h"
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 #include "runtime/ConnectionWrapper.h"
 
 class CScriptedSerial : public CConnectionWrapper {

@@ -5,7 +5,7 @@
 #include "protocol/TransparentProcessor.h"
 #include "remote/ChannelFactory.h"
 #include "remote/DeviceCommandProcessor.h"
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 #include "runtime/ConnectionWrapper.h"
 #include "runtime/ProcessClock.h"
 #include "runtime/SettableClockSource.h"

@@ -2,7 +2,7 @@
 #include "SocketPeer.h" // the socket headers before the other platform headers
 #include "LogCapture.h"
 
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 #include "remote/win32/NBClientSocket.h"
 #include "remote/win32/NBConnectionSocketTempl.h"
 #include "remote/win32/TCPIPConnection.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 #include "runtime/ProcessResources.h"
 #include "runtime/RefCount.h"
 #include "runtime/win32/CommConnection.h"

@@ -5,7 +5,7 @@
 #include "protocol/KivraProcessor.h"
 #include "protocol/SessionOwner.h"
 #include "protocol/UserPrompt.h"
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 
 #include <cstdio>
 #include <cstring>

@@ -13,14 +13,18 @@ namespace {
 constexpr unsigned short kEnglish = 1033;
 constexpr unsigned short kRussian = 1049;
 
-// Each table as an English and a Russian script, and the header that names its ids: the
-// program's, kivra-cli's own messages and the chart's.
+// Each table as an English and a Russian script, and the header that names its ids: the sensor
+// session's, the connection manager's, the window program's, kivra-cli's own messages and the
+// chart's.
 struct Table {
     const char* scripts[2];
     const char* ids;
     int atLeast;  // named ids, so that a header that stops being read is noticed
 };
 const Table kTables[] = {
+    {{"protocol/resources/protocol_en.rc", "protocol/resources/protocol_ru.rc"},
+     "protocol/resources/protocol_ids.h", 40},
+    {{"remote/resources/remote_en.rc", "remote/resources/remote_ru.rc"}, "remote/resources/remote_ids.h", 12},
     {{"ui/resources/strings_en.rc", "ui/resources/strings_ru.rc"}, "ui/resources/resource.h", 60},
     {{"ui/resources/cli_en.rc", "ui/resources/cli_ru.rc"}, "ui/resources/cli_ids.h", 10},
     {{"ui/resources/chart_en.rc", "ui/resources/chart_ru.rc"}, "ui/resources/chart_ids.h", 20},

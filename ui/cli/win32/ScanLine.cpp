@@ -3,7 +3,7 @@
 
 #include "protocol/RequestFrame.h"
 #include "remote/ChannelFactory.h"
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 #include "runtime/ConnectionWrapper.h"
 #include "runtime/ProcessClock.h"
 #include "runtime/win32/CommConnection.h"

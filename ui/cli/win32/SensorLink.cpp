@@ -2,6 +2,7 @@
 #include "ui/cli/win32/SensorLink.h"
 
 #include "protocol/KivraProcessor.h"
+#include "protocol/resources/protocol_ids.h"
 #include "remote/ChangeBits.h"
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/ProcessClock.h"

@@ -1,7 +1,7 @@
 // Fixed storage for a CASCIIBuffer: DataSize data bytes and room for FieldLimit fields.
 #pragma once
 
-#include "remote/ASCIIBuffer.h"
+#include "runtime/ASCIIBuffer.h"
 
 // Storage of a CASCIIBufferTempl; a separate base so that it exists before the logic points at it.
 template <uint32_t DataSize, uint32_t FieldLimit>

@@ -1,5 +1,5 @@
 // Line access, field tokenizer and byte bookkeeping of the receive buffer.
-#include "remote/ASCIIBuffer.h"
+#include "runtime/ASCIIBuffer.h"
 
 #include <algorithm>
 #include <climits>

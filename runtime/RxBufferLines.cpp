@@ -1,5 +1,5 @@
 // End of a line-by-line scan of a receive buffer, shared by the relay and terminal line readers.
-#include "remote/RxBufferLines.h"
+#include "runtime/RxBufferLines.h"
 
 bool EndLineScan(CASCIIBuffer& buffer, bool linesHandled)
 {

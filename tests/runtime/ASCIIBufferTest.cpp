@@ -1,5 +1,5 @@
 // Tests of the receive buffer: byte bookkeeping, line access, the field tokenizer and field values.
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The receive buffer of every byte channel, with the flag that lets raw sensor bytes count as data.
 #pragma once
 
-#include "remote/ASCIIBufferTempl.h"
+#include "runtime/ASCIIBufferTempl.h"
 
 // The receive buffer of a channel: 2048 data bytes, room for 48 fields.
 class CRxBuffer : public CASCIIBufferTempl<2048, 48>

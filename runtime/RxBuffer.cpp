@@ -1,5 +1,5 @@
 // Accounting of received bytes in a channel's receive buffer.
-#include "remote/RxBuffer.h"
+#include "runtime/RxBuffer.h"
 
 bool CRxBuffer::AppendReceived(uint32_t n)
 {

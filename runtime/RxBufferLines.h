@@ -1,7 +1,7 @@
 // End of a line-by-line scan of a receive buffer, shared by the relay and terminal line readers.
 #pragma once
 
-#include "remote/ASCIIBuffer.h"
+#include "runtime/ASCIIBuffer.h"
 
 // Called when no complete line is left. Drops the handled lines (and those before
 // the read position of a full buffer); then, if the buffer is still full, the
