@@ -8,6 +8,8 @@
 
 namespace {
 
+const CliCommand kChart[] = {{L"chart", CliOperands::Chart, false, nullptr, 0}};
+
 ChartRequest Request(const std::wstring& line)
 {
     std::wistringstream in(line);
@@ -16,7 +18,7 @@ ChartRequest Request(const std::wstring& line)
         words.push_back(w);
     CliArguments arguments;
     std::wstring error;
-    EXPECT_TRUE(ParseCliArguments(words, arguments, error)) << std::string(error.begin(), error.end());
+    EXPECT_TRUE(ParseCliArguments(words, kChart, arguments, error)) << std::string(error.begin(), error.end());
     ChartRequest request;
     EXPECT_TRUE(MakeChartRequest(arguments, request, error));
     return request;

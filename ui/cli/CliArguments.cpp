@@ -10,10 +10,6 @@
 
 namespace {
 
-const wchar_t* const kCommands[] = {L"info", L"settings", L"live", L"zero",     L"address", L"diag",
-                                    L"test", L"firmware", L"log",  L"ports",    L"scan",
-                                    L"fleet", L"chart", L"help"};
-
 // Options followed by a value; any other word starting with "--" that is no switch is unknown.
 const wchar_t* const kValueOptions[] = {L"port",  L"baud",    L"relay", L"terminal", L"terminal-port",
                                         L"terminal-baud", L"address", L"timeout", L"lang",
@@ -46,8 +42,7 @@ bool ReadSwitch(const std::wstring& text, int& value)
     return true;
 }
 
-// Checks the operands each command needs once the whole line is read.
-bool CheckCommand(CliArguments& a, std::wstring& error)
+bool CheckSettingsOperands(const CliArguments& a, std::wstring& error)
 {
     const auto need = [&](std::size_t count, unsigned what) {
         if (a.operands.size() == count)
@@ -55,52 +50,57 @@ bool CheckCommand(CliArguments& a, std::wstring& error)
         error = CliText(IDS_CLI_ARG_NEEDS, {a.command, CliText(what)});
         return false;
     };
-    if (a.command.empty() || a.command == L"help") {
-        a.help = true;
-        return true;
-    }
-    if (a.command == L"settings") {
-        const std::wstring sub = a.operands.empty() ? L"" : a.operands[0];
-        if (sub == L"get")
-            return need(1, IDS_CLI_ARG_NOTHING_AFTER_GET);
-        if (sub == L"set") {
-            if (a.operands.size() > 1 && !a.from.empty()) {
-                error = CliText(IDS_CLI_ARG_SET_NOT_BOTH);
-                return false;
-            }
-            if (a.operands.size() > 1 || !a.from.empty())
-                return true;
-            error = CliText(IDS_CLI_ARG_SET_NEEDS);
+    const std::wstring sub = a.operands.empty() ? L"" : a.operands[0];
+    if (sub == L"get")
+        return need(1, IDS_CLI_ARG_NOTHING_AFTER_GET);
+    if (sub == L"set") {
+        if (a.operands.size() > 1 && !a.from.empty()) {
+            error = CliText(IDS_CLI_ARG_SET_NOT_BOTH);
             return false;
         }
-        if (sub == L"export" || sub == L"import")
-            return need(2, IDS_CLI_ARG_A_FILE);
-        error = CliText(IDS_CLI_ARG_SETTINGS_NEEDS);
+        if (a.operands.size() > 1 || !a.from.empty())
+            return true;
+        error = CliText(IDS_CLI_ARG_SET_NEEDS);
         return false;
     }
-    if (a.command == L"address") {
-        uint32_t address = 0;
+    if (sub == L"export" || sub == L"import")
+        return need(2, IDS_CLI_ARG_A_FILE);
+    error = CliText(IDS_CLI_ARG_SETTINGS_NEEDS);
+    return false;
+}
+
+// Checks the operands the command's row asks for once the whole line is read.
+bool CheckOperands(const CliArguments& a, CliOperands operands, std::wstring& error)
+{
+    const auto need = [&](std::size_t count, unsigned what) {
+        if (a.operands.size() == count)
+            return true;
+        error = CliText(IDS_CLI_ARG_NEEDS, {a.command, CliText(what)});
+        return false;
+    };
+    uint32_t number = 0;
+    switch (operands) {
+    case CliOperands::Settings:
+        return CheckSettingsOperands(a, error);
+    case CliOperands::Address:
         if (!need(1, IDS_CLI_ARG_NEW_ADDRESS))
             return false;
-        if (!ReadCliNumber(a.operands[0], address) || address > 254) {
+        if (!ReadCliNumber(a.operands[0], number) || number > 254) {
             error = CliText(IDS_CLI_ARG_NOT_ADDRESS, {a.operands[0]});
             return false;
         }
         return true;
-    }
-    if (a.command == L"test") {
-        uint32_t value = 0;
+    case CliOperands::Number:
         if (!need(1, IDS_CLI_ARG_A_VALUE))
             return false;
-        if (!ReadCliNumber(a.operands[0], value)) {
+        if (!ReadCliNumber(a.operands[0], number)) {
             error = CliText(IDS_CLI_ARG_NOT_NUMBER, {a.operands[0]});
             return false;
         }
         return true;
-    }
-    if (a.command == L"firmware" || a.command == L"log")
+    case CliOperands::File:
         return need(1, IDS_CLI_ARG_A_FILE);
-    if (a.command == L"fleet") {
+    case CliOperands::Fleet: {
         const std::wstring sub = a.operands.empty() ? L"" : a.operands[0];
         if (sub == L"info")
             return need(2, IDS_CLI_ARG_FLEET_FILE);
@@ -109,9 +109,12 @@ bool CheckCommand(CliArguments& a, std::wstring& error)
         error = CliText(IDS_CLI_ARG_FLEET_NEEDS);
         return false;
     }
-    if (a.command == L"chart") {
+    case CliOperands::Chart: {
         ChartRequest request;
         return need(1, IDS_CLI_ARG_A_FILE) && MakeChartRequest(a, request, error);
+    }
+    case CliOperands::None:
+        break;
     }
     return need(0, IDS_CLI_ARG_NO_OPERANDS);
 }
@@ -142,15 +145,18 @@ std::wstring LanguageOption(const std::vector<std::wstring>& words)
 
 double DefaultTimeoutSeconds(bool relay) { return relay ? 150.0 : 15.0; }
 
-bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out, std::wstring& error)
+bool ParseCliArguments(const std::vector<std::wstring>& words, CliCommands commands, CliArguments& out,
+                       std::wstring& error)
 {
     CliArguments a;
+    const CliCommand* command = nullptr;
     bool addressesGiven = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::wstring& word = words[i];
         if (word.size() < 2 || word.compare(0, 2, L"--") != 0) {
-            if (a.command.empty()) {
-                if (!IsOneOf(word, kCommands)) {
+            if (!command) {
+                command = FindCliCommand(commands, word);
+                if (!command) {
                     error = CliText(IDS_CLI_ARG_UNKNOWN_COMMAND, {word});
                     return false;
                 }
@@ -263,15 +269,17 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
         error = CliText(IDS_CLI_ARG_PORT_OR_RELAY);
         return false;
     }
-    if (a.command == L"fleet" && (a.terminal || !a.port.empty() || a.address >= 0)) {
+    // A fleet command takes each vehicle's terminal and address from its list.
+    const bool fleet = command && command->operands == CliOperands::Fleet;
+    if (fleet && (a.terminal || !a.port.empty() || a.address >= 0)) {
         error = CliText(IDS_CLI_ARG_FLEET_LINK);
         return false;
     }
-    if (a.command == L"fleet" && a.relay.empty() && !a.help) {
+    if (fleet && a.relay.empty() && !a.help) {
         error = CliText(IDS_CLI_ARG_FLEET_RELAY);
         return false;
     }
-    if (!a.relay.empty() && a.terminal == 0 && a.command != L"fleet") {
+    if (!a.relay.empty() && a.terminal == 0 && !fleet) {
         error = CliText(IDS_CLI_ARG_RELAY_TERMINAL);
         return false;
     }
@@ -279,10 +287,15 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
         error = CliText(IDS_CLI_ARG_TERMINAL_RELAY);
         return false;
     }
-    if (a.help) {
+    // Once the connection options are sound, the help wins over the command and its operands.
+    const auto help = [&] {
+        a.help = true;
+        a.command = L"help";
         out = a;
         return true;
-    }
+    };
+    if (a.help)
+        return help();
     if (a.command == L"scan" && (!a.relay.empty() || a.address >= 0)) {
         error = CliText(IDS_CLI_ARG_SCAN_LINK);
         return false;
@@ -295,7 +308,9 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out
         error = CliText(IDS_CLI_ARG_CHART_ONLY);
         return false;
     }
-    if (!CheckCommand(a, error))
+    if (!command || a.command == L"help")
+        return help();
+    if (!CheckOperands(a, command->operands, error))
         return false;
     out = a;
     return true;

@@ -1,6 +1,7 @@
 // The command line of kivra-cli: connection options, the command with its operands, and its switches.
 #pragma once
 
+#include "ui/cli/CliCommand.h"
 #include "ui/cli/ScanPlan.h"
 
 #include <cstdint>
@@ -8,7 +9,7 @@
 #include <vector>
 
 struct CliArguments {
-    std::wstring command;                // empty with --help alone
+    std::wstring command;                // "help" whenever the help is asked for
     std::vector<std::wstring> operands;  // words after the command that are not options
 
     // Connection: a direct link, or the relay path; neither means the stored settings.
@@ -51,10 +52,11 @@ struct CliArguments {
     std::wstring series;
 };
 
-// Options may stand before or after the command. False with error set when the
-// line is not understood (unknown option, missing or malformed value, options
+// Options may stand before or after the command, one of commands. False with error set when
+// the line is not understood (unknown command or option, missing or malformed value, options
 // that exclude each other, a command without its operands).
-bool ParseCliArguments(const std::vector<std::wstring>& words, CliArguments& out, std::wstring& error);
+bool ParseCliArguments(const std::vector<std::wstring>& words, CliCommands commands, CliArguments& out,
+                       std::wstring& error);
 
 // The value of the last "--lang en" or "--lang ru" among the words, else empty: the language
 // is settled before the line is read, so that what is wrong with it is told in that language.

@@ -1,6 +1,10 @@
 // The --help text of kivra-cli.
 #pragma once
 
+#include "ui/cli/CliCommand.h"
+
 #include <string>
 
-std::wstring CliHelpText();
+// The program and its connection options, each command's lines in the order of commands, the
+// exit statuses; every line ends with "\n".
+std::wstring CliHelpText(CliCommands commands);

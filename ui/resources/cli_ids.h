@@ -135,7 +135,25 @@
 #define IDS_CLI_ARG_CHART_ONLY           2345
 #define IDS_CLI_CHART_WRITTEN            2346
 
-// The --help text, one line an id from IDS_CLI_HELP_FIRST to IDS_CLI_HELP_LAST; a line that ends
-// a paragraph ends with "\n".
-#define IDS_CLI_HELP_FIRST               2200
-#define IDS_CLI_HELP_LAST                2249
+// The --help text: the lines from IDS_CLI_HELP_HEAD_FIRST to IDS_CLI_HELP_HEAD_LAST, one an id,
+// then each command's lines, then the lines from IDS_CLI_HELP_TAIL_FIRST to IDS_CLI_HELP_TAIL_LAST;
+// a line that ends a paragraph ends with "\n". A command's lines are its IDS_CLI_HELP_<COMMAND>
+// and the ids after it up to the first without a text: ten ids a command.
+#define IDS_CLI_HELP_HEAD_FIRST          2200
+#define IDS_CLI_HELP_HEAD_LAST           2213
+#define IDS_CLI_HELP_TAIL_FIRST          2235
+#define IDS_CLI_HELP_TAIL_LAST           2239
+#define IDS_CLI_HELP_INFO                2400
+#define IDS_CLI_HELP_SETTINGS            2410
+#define IDS_CLI_HELP_LIVE                2420
+#define IDS_CLI_HELP_LOG                 2430
+#define IDS_CLI_HELP_ZERO                2440
+#define IDS_CLI_HELP_ADDRESS             2450
+#define IDS_CLI_HELP_DIAG                2460
+#define IDS_CLI_HELP_TEST                2470
+#define IDS_CLI_HELP_FIRMWARE            2480
+#define IDS_CLI_HELP_PORTS               2490
+#define IDS_CLI_HELP_SCAN                2500
+#define IDS_CLI_HELP_CHART               2520
+#define IDS_CLI_HELP_FLEET               2540
+#define IDS_CLI_HELP_HELP                2530

@@ -3,6 +3,7 @@
 
 #include "protocol/KivraProcessor.h"
 #include "ui/cli/CliText.h"
+#include "ui/cli/win32/CommandRun.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
 #include "ui/cli/win32/SettingsWrite.h"
@@ -10,8 +11,9 @@
 
 #include <cwchar>
 
-ExitCode RunZero(const CliArguments&, CSensorLink& link)
+ExitCode RunZero(const CliArguments&, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     CKivraProcessor& session = link.Session();
     session.SetZero();
     // The zero-angle answer either changes nothing or leads into a write and its read-back.
@@ -32,8 +34,9 @@ ExitCode RunZero(const CliArguments&, CSensorLink& link)
     return ExitCode::Ok;
 }
 
-ExitCode RunAddress(const CliArguments& arguments, CSensorLink& link)
+ExitCode RunAddress(const CliArguments& arguments, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     SettingsTexts edited = link.Session().Records().settingsTexts;
     edited.networkAddress = arguments.operands[0];
     if (arguments.common >= 0)
@@ -46,8 +49,9 @@ ExitCode RunAddress(const CliArguments& arguments, CSensorLink& link)
     return result;
 }
 
-ExitCode RunDiagnostics(const CliArguments&, CSensorLink& link)
+ExitCode RunDiagnostics(const CliArguments&, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     CKivraProcessor& session = link.Session();
     session.ReadDiagnostics();
     const ExitCode waited =
@@ -57,8 +61,9 @@ ExitCode RunDiagnostics(const CliArguments&, CSensorLink& link)
     return waited;
 }
 
-ExitCode RunTest(const CliArguments& arguments, CSensorLink& link)
+ExitCode RunTest(const CliArguments& arguments, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     CKivraProcessor& session = link.Session();
     session.SetTestValue(static_cast<uint32_t>(std::wcstoul(arguments.operands[0].c_str(), nullptr, 10)));
     session.SendTest();

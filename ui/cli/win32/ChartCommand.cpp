@@ -4,6 +4,7 @@
 #include "ui/chart/win32/ChartPng.h"
 #include "ui/cli/ChartRequest.h"
 #include "ui/cli/CliText.h"
+#include "ui/cli/win32/CommandRun.h"
 #include "ui/cli/win32/Commands.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/FileFailure.h"
@@ -46,8 +47,9 @@ ExitCode Fail(CConsoleOutput& output, const std::wstring& message)
 
 }  // namespace
 
-ExitCode RunChart(const CliArguments& arguments, CConsoleOutput& output)
+ExitCode RunChart(const CliArguments& arguments, CCommandRun& run)
 {
+    CConsoleOutput& output = run.Output();
     ChartRequest request;
     std::wstring error;
     if (!MakeChartRequest(arguments, request, error)) {

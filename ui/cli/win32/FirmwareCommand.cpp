@@ -9,6 +9,7 @@
 #include "ui/cli/CliText.h"
 #include "ui/cli/MessageLine.h"
 #include "ui/cli/ProgressLine.h"
+#include "ui/cli/win32/CommandRun.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
 #include "ui/resources/cli_ids.h"
@@ -87,8 +88,9 @@ bool LoadFirmwareImage(const std::wstring& path, CRefPtr<CFirmwareFile>& image, 
     return false;
 }
 
-ExitCode RunFirmware(const CliArguments& arguments, CSensorLink& link)
+ExitCode RunFirmware(const CliArguments& arguments, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     CRefPtr<CFirmwareFile> image;
     std::wstring why;
     if (!LoadFirmwareImage(arguments.operands[0], image, why))

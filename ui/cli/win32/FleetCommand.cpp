@@ -10,6 +10,7 @@
 #include "ui/cli/FleetFile.h"
 #include "ui/cli/FleetReport.h"
 #include "ui/cli/FleetTally.h"
+#include "ui/cli/win32/CommandRun.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/FileFailure.h"
 #include "ui/cli/win32/FleetRunner.h"
@@ -77,8 +78,10 @@ FleetCommandKind KindOf(const std::wstring& word)
 
 }  // namespace
 
-ExitCode RunFleetCommand(const CliArguments& arguments, CConsoleOutput& output)
+ExitCode RunFleet(const CliArguments& arguments, CCommandRun& run)
 {
+    CConsoleOutput& output = run.Output();
+    CatchInterruption();
     const int64_t started = NowMilliseconds();
     const std::wstring& listPath = arguments.operands[1];
     std::wstring text;

@@ -7,6 +7,7 @@
 #include "ui/app/SettingsProfile.h"
 #include "ui/app/win32/TextFile.h"
 #include "ui/cli/CliText.h"
+#include "ui/cli/win32/CommandRun.h"
 #include "ui/cli/win32/Commands.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
@@ -77,17 +78,18 @@ ExitCode CheckReadBack(const std::wstring& profile, CSensorLink& link)
     return ExitCode::Ok;
 }
 
-ExitCode Info(CliArguments a, CSensorLink& link)
+ExitCode Info(CliArguments a, CCommandRun& run)
 {
-    ExitCode code = link.Connect();
+    ExitCode code = run.Link().Connect();
     if (code != ExitCode::Ok)
         return code;
     a.command = L"info";
-    return RunInfo(a, link);
+    return RunInfo(a, run);
 }
 
-ExitCode Backup(CliArguments a, const std::wstring& folder, CSensorLink& link)
+ExitCode Backup(CliArguments a, const std::wstring& folder, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     ExitCode code = link.Connect();
     if (code != ExitCode::Ok)
         return code;
@@ -95,11 +97,12 @@ ExitCode Backup(CliArguments a, const std::wstring& folder, CSensorLink& link)
     const std::wstring name = std::to_wstring(a.terminal) + L"-" + link.SerialAtReady() + L".json";
     a.operands = {L"export", folder.empty() || folder.back() == L'\\' || folder.back() == L'/' ? folder + name
                                                                                                 : folder + L"\\" + name};
-    return RunSettings(a, link);
+    return RunSettings(a, run);
 }
 
-ExitCode Apply(CliArguments a, const std::wstring& profile, CSensorLink& link)
+ExitCode Apply(CliArguments a, const std::wstring& profile, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     // A write that is out waits for its verdict; before it, or after it, stopping is safe.
     link.SetStopPoint([&link] { return link.Session().Status().GetSettings() != CSessionStatus::SettingsModified; });
     ExitCode code = link.Connect();
@@ -109,12 +112,13 @@ ExitCode Apply(CliArguments a, const std::wstring& profile, CSensorLink& link)
     a.operands = {L"import", profile};
     a.includeSerial = false;
     a.includeAddress = false;
-    code = RunSettings(a, link);
+    code = RunSettings(a, run);
     return code == ExitCode::Ok ? CheckReadBack(profile, link) : code;
 }
 
-ExitCode Firmware(CliArguments a, const std::wstring& image, CSensorLink& link)
+ExitCode Firmware(CliArguments a, const std::wstring& image, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     // A block that is out waits for its acknowledge: the sensor's count then says where the next run
     // goes on. A whole image goes on to its activation and restart, rather than lie on the sensor unused.
     std::optional<uint32_t> positionAtStop;
@@ -131,7 +135,7 @@ ExitCode Firmware(CliArguments a, const std::wstring& image, CSensorLink& link)
     });
     a.command = L"firmware";
     a.operands = {image};
-    const ExitCode code = RunFirmware(a, link);
+    const ExitCode code = RunFirmware(a, run);
     const CFirmwareFile* file = link.Session().GetFirmwareImage();
     if (code == ExitCode::Interrupted && file)
         link.Output().Err(CliText(IDS_CLI_FLEET_STOPPED_AT, {std::to_wstring(file->Position()), std::to_wstring(file->Size())}));
@@ -146,12 +150,13 @@ FleetTryResult RunFleetTry(const FleetTask& task, const FleetVehicle& vehicle)
     CConsoleOutput kept{CConsoleOutput::Kept{}};
     FleetTryResult result;
     {
-        CSensorLink link(arguments, kept);
+        CCommandRun run(arguments, kept);
+        CSensorLink& link = run.Link();
         switch (task.kind) {
-        case FleetCommandKind::Info: result.code = Info(arguments, link); break;
-        case FleetCommandKind::Backup: result.code = Backup(arguments, task.operand, link); break;
-        case FleetCommandKind::Apply: result.code = Apply(arguments, task.operand, link); break;
-        case FleetCommandKind::Firmware: result.code = Firmware(arguments, task.operand, link); break;
+        case FleetCommandKind::Info: result.code = Info(arguments, run); break;
+        case FleetCommandKind::Backup: result.code = Backup(arguments, task.operand, run); break;
+        case FleetCommandKind::Apply: result.code = Apply(arguments, task.operand, run); break;
+        case FleetCommandKind::Firmware: result.code = Firmware(arguments, task.operand, run); break;
         }
         result.serialNumber = link.SerialAtReady();
         result.firmwareBefore = link.FirmwareAtReady();

@@ -4,12 +4,14 @@
 #include "protocol/KivraProcessor.h"
 #include "ui/app/JsonText.h"
 #include "ui/cli/CliText.h"
+#include "ui/cli/win32/CommandRun.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/SensorLink.h"
 #include "ui/resources/cli_ids.h"
 
-ExitCode RunInfo(const CliArguments& arguments, CSensorLink& link)
+ExitCode RunInfo(const CliArguments& arguments, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     const CKivraProcessor& session = link.Session();
     const SensorRecords& records = session.Records();
     const int index = session.GetAddressIndex();

@@ -8,6 +8,7 @@
 #include "ui/cli/CliText.h"
 #include "ui/cli/LiveLine.h"
 #include "ui/cli/PollCounter.h"
+#include "ui/cli/win32/CommandRun.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/FileFailure.h"
 #include "ui/cli/win32/SensorLink.h"
@@ -44,8 +45,9 @@ std::wstring ProgramFolder()
 
 }  // namespace
 
-ExitCode RunLive(const CliArguments& arguments, CSensorLink& link)
+ExitCode RunLive(const CliArguments& arguments, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     CKivraProcessor& session = link.Session();
     session.SetFastPolling(arguments.fast);
     int64_t first = -1;
@@ -63,8 +65,9 @@ ExitCode RunLive(const CliArguments& arguments, CSensorLink& link)
     return result == ExitCode::Interrupted && arguments.count < 0 ? ExitCode::Ok : result;
 }
 
-ExitCode RunDataLog(const CliArguments& arguments, CSensorLink& link)
+ExitCode RunDataLog(const CliArguments& arguments, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     // The session writes the rows where the window's log goes; they are moved into FILE
     // afterwards and that file is left as it was found.
     CKivraProcessor& session = link.Session();

@@ -3,11 +3,13 @@
 
 #include "ui/app/win32/SystemComPorts.h"
 #include "ui/cli/CliText.h"
+#include "ui/cli/win32/CommandRun.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/resources/cli_ids.h"
 
-ExitCode RunPorts(CConsoleOutput& output)
+ExitCode RunPorts(const CliArguments&, CCommandRun& run)
 {
+    CConsoleOutput& output = run.Output();
     const std::vector<ComPortEntry>& ports = TheComPorts().Entries();
     for (const ComPortEntry& port : ports)
         output.Out(ComPortListText(port));

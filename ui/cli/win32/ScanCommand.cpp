@@ -12,7 +12,9 @@
 #include "ui/cli/ScanPlan.h"
 #include "ui/cli/ScanProbe.h"
 #include "ui/cli/ScanReport.h"
+#include "ui/cli/win32/CommandRun.h"
 #include "ui/cli/win32/ConsoleOutput.h"
+#include "ui/cli/win32/Interruption.h"
 #include "ui/cli/win32/ScanLine.h"
 #include "ui/resources/cli_ids.h"
 #include "ui/resources/resource.h"
@@ -153,14 +155,15 @@ private:
 
 }  // namespace
 
-ExitCode RunScan(const CliArguments& arguments, CConsoleOutput& output)
+ExitCode RunScan(const CliArguments& arguments, CCommandRun& run)
 {
+    CatchInterruption();
     std::vector<uint32_t> bauds;
     if (arguments.allBauds)
         bauds.assign(std::begin(kScanBauds), std::end(kScanBauds));
     else
         bauds.push_back(arguments.baud ? arguments.baud : kDefaultBaud);
     const CScanSchedule schedule(bauds, ScanAddressOrder(arguments.addresses));
-    CScan scan(arguments, output, StartPort(arguments));
+    CScan scan(arguments, run.Output(), StartPort(arguments));
     return scan.Run(schedule);
 }

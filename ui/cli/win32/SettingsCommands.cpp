@@ -6,6 +6,7 @@
 #include "ui/app/SettingsProfile.h"
 #include "ui/app/win32/TextFile.h"
 #include "ui/cli/CliText.h"
+#include "ui/cli/win32/CommandRun.h"
 #include "ui/cli/win32/ConsoleOutput.h"
 #include "ui/cli/win32/FileFailure.h"
 #include "ui/cli/win32/SensorLink.h"
@@ -40,8 +41,9 @@ ExitCode Import(CSensorLink& link, const std::wstring& path, const SettingsImpor
 
 }  // namespace
 
-ExitCode RunSettings(const CliArguments& arguments, CSensorLink& link)
+ExitCode RunSettings(const CliArguments& arguments, CCommandRun& run)
 {
+    CSensorLink& link = run.Link();
     CKivraProcessor& session = link.Session();
     const std::wstring& action = arguments.operands[0];
     const SettingsTexts& held = session.Records().settingsTexts;
