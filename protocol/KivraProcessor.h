@@ -89,7 +89,8 @@ public:
     void SendTest();
     // Takes a reference to a loaded image; false (and the image not kept) when not ready.
     bool StartFirmwareUpdate(CFirmwareFile* image);
-    // 0 off, 1 data, 2 full data.
+    // 0 off, 1 data, 2 full data. A log that cannot be opened, or that stops because a row
+    // cannot be written, is told through the user prompt.
     void SetDataLog(int mode);
     void EvaluateSettings();
     // index 1..255 selects address index - 1, anything else the common address 255.
@@ -123,6 +124,10 @@ public:
     uint32_t GetRecordFlags() const { return m_recordFlags; }
     uint8_t GetSensorAddress() const { return m_address; }
     bool IsDataLogOpen() const { return bool(m_dataLog); }
+    // The file the rows go to; empty while no log is open.
+    const wchar_t* GetDataLogPath() const;
+    // Its size when it was opened, where this log's rows begin; -1 when the log created it.
+    int64_t GetDataLogStart() const { return m_dataLog ? m_dataLogStart : -1; }
     bool IsFullData() const { return m_fullData; }
     int GetRequestType() const { return m_requestType; }
     // 0 none yet, 1 accepted, 2 refused.
@@ -169,6 +174,7 @@ private:
     bool m_fastPolling = false;
     bool m_fullData = false;
     CRefPtr<CReportFile> m_dataLog;
+    int64_t m_dataLogStart = -1;
     uint32_t m_testValue = 0;
     uint8_t m_address = 255;
     int m_lastAcknowledge = 0;

@@ -48,5 +48,14 @@ bool CReportFile::WriteRow(const DisplayTexts& texts, bool longForm)
     }
     row += "\r\n";
     // The first row goes after the content found at opening, the others after the row before.
-    return WriteAt(first ? Size() : -1, uint32_t(row.size()), row.data());
+    const int64_t rowStart = first ? Size() : Position();
+    if (WriteAt(first ? rowStart : -1, uint32_t(row.size()), row.data())) {
+        ++m_rows;
+        return true;
+    }
+    // A full disk may have taken part of the row; a reader of the file must find whole rows only.
+    const TErrorCode reason = GetError();
+    CutAt(rowStart);
+    SetError(reason);
+    return false;
 }

@@ -13,6 +13,7 @@ constexpr uint32_t LiveValues = 0x200;   // a data record flag changed
 constexpr uint32_t Settings = 0x400;     // settings or identification changed
 constexpr uint32_t Status = 0x800;       // link, settings or firmware status, or activity
 constexpr uint32_t Address = 0x1000;     // the sensor address changed
+constexpr uint32_t DataLog = 0x2000;     // the data log opened, closed or stopped
 constexpr uint32_t Everything = 0xE00;   // live values, settings and status at once
 }
 

@@ -79,19 +79,44 @@ bool TFileHandleObject::WriteAt(std::int64_t position, std::uint32_t length, con
 {
     if (position != -1 && !SetPosition(position))
         return false;
-    std::uint32_t written = 0;
-    if (!OsWriteFile(GetHandle(), data, length, &written)) {
+    // A medium that fills may take part of the bytes and report success; asking again for the
+    // rest brings the system's reason (disk full) instead of a bare short count.
+    const char* bytes = static_cast<const char*>(data);
+    std::uint32_t total = 0;
+    bool failed = false;
+    while (total < length) {
+        std::uint32_t written = 0;
+        failed = !OsWriteFile(GetHandle(), bytes + total, length - total, &written);
+        total += written;
+        if (failed || written == 0)
+            break;
+    }
+    if (failed)
         SetError(OsLastError());
+    m_position += total;
+    if (m_position > m_size)
+        m_size = m_position;
+    if (failed) {
         LogError(L"WriteFile %lu", static_cast<unsigned long>(GetError()));
         return false;
     }
-    m_position += written;
-    if (m_position > m_size)
-        m_size = m_position;
-    if (written < length) {
+    if (total < length) {
         SetError(errc::kHandleEof);
         LogTrace(L"WriteFile (EOF)");
         return false;
     }
+    return true;
+}
+
+bool TFileHandleObject::CutAt(std::int64_t position)
+{
+    if (!SetPosition(position))
+        return false;
+    if (!OsSetEndOfFile(GetHandle())) {
+        SetError(OsLastError());
+        LogError(L"SetEndOfFile %lu", static_cast<unsigned long>(GetError()));
+        return false;
+    }
+    m_size = position;
     return true;
 }

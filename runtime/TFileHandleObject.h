@@ -18,6 +18,8 @@ public:
     bool SetPosition(std::int64_t position);
     // position -1 writes at the current position; fewer bytes written than asked is error 38.
     bool WriteAt(std::int64_t position, std::uint32_t length, const void* data);
+    // Ends the file at position (before it, nothing is lost); the next write goes there.
+    bool CutAt(std::int64_t position);
 
     std::int64_t Size() const { return m_size; }
     std::int64_t Position() const { return m_position; }

@@ -59,3 +59,8 @@
 // Output 1 label in its two modes.
 #define IDS_OUTPUT1_DISCRETE             89
 #define IDS_OUTPUT1_FREQUENCY            90
+
+// The data log could not be opened (the places tried follow, each with the system's reason), or
+// it stopped ("%s" the file, then the rows it kept).
+#define IDS_DATA_LOG_NOT_OPENED          1990
+#define IDS_DATA_LOG_STOPPED             1991

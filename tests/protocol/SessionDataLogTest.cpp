@@ -68,13 +68,3 @@ TEST_F(DataLogTest, FullDataGivesLongRowsWithTheVectorColumns)
                             "250,  -5.0,  90.0, 5, 6, 1.500000, 0.000000, -2.000000,   0.0\r\n");
 }
 
-TEST_F(DataLogTest, UnopenableFileLeavesLoggingOff)
-{
-    std::filesystem::create_directory(log);
-    Connect(4);
-    session.SetDataLog(2);
-    EXPECT_FALSE(session.IsDataLogOpen());
-    EXPECT_FALSE(session.IsFullData());
-    Poll({1, 2, 3, 4});
-    EXPECT_EQ(LastPayload(), Bytes{4});
-}

@@ -125,6 +125,56 @@ start_sim back 21
 check pulled-back 0 "model: TQS 25-07" info --port COM21 --timeout 5
 stop_sims
 
+# --- the data log where it cannot be written, on real file systems: the program folder fills
+# while logging, cannot be written, or has a folder where the log file goes
+. "$(dirname "$0")/data-log-places.sh"
+trap 'stop_sims; unmount_places' EXIT INT TERM
+DOCS=$(documents_folder)
+rm -rf "${DOCS:?}/KIVRA"
+LOG_NAME=GearLog_12345.txt
+# check_from DIR CHECK-ARGUMENTS...: check with the copy of kivra-cli in DIR.
+check_from() {
+  from=$1 built=$CLI
+  shift
+  CLI="$from/$(basename "$built")"
+  check "$@"
+  CLI=$built
+}
+start_sim data-log 22
+P="--port COM22 --baud 19200 --timeout 5"
+if program_on_tmpfs "$WORK/full" "$CLI" 8192; then
+  fill_leaving "$WORK/full/$LOG_NAME" 1200
+  cp "$WORK/full/$LOG_NAME" "$WORK/full-earlier.txt"
+  check_from "$WORK/full" log-disk-full 11 \
+    '^kivra-cli: Data logging has stopped: Z:.*\\full\\GearLog_12345\.txt cannot be written\. Rows written: [1-9][0-9]*\. [^ ]' \
+    log "$WORK/full-rows.txt" --count 1000 --fast $P
+  told=$(sed -n 's/.*Rows written: \([0-9]*\)\..*/\1/p' "$WORK/log-disk-full.err")
+  expect log-disk-full-rows "the $told rows told, whole, in FILE" \
+    sh -c "[ -n '$told' ] && [ \$(wc -l <'$WORK/full-rows.txt') = '$told' ]"
+  expect log-disk-full-fields "a row in FILE is cut" whole_rows "$WORK/full-rows.txt" 7
+  expect log-disk-full-own-kept "the log beside the program is not as it was" cmp -s "$WORK/full-earlier.txt" "$WORK/full/$LOG_NAME"
+else
+  failed=$((failed + 1))
+fi
+if program_on_tmpfs "$WORK/read-only" "$CLI" 4096 && make_read_only "$WORK/read-only"; then
+  check_from "$WORK/read-only" log-read-only 0 "3 rows appended" log "$WORK/read-only-rows.txt" --count 3 $P
+  expect log-read-only-rows "no 3 whole rows in FILE" sh -c "[ \$(wc -l <'$WORK/read-only-rows.txt') = 3 ]"
+  expect log-read-only-documents "the documents folder's log is left behind" test ! -e "$DOCS/KIVRA/$LOG_NAME"
+else
+  failed=$((failed + 1))
+fi
+mkdir -p "$WORK/folder-in-the-way" "$DOCS/KIVRA/$LOG_NAME"
+cp "$CLI" "$WORK/folder-in-the-way/"
+mkdir -p "$WORK/folder-in-the-way/$LOG_NAME"
+check_from "$WORK/folder-in-the-way" log-folder-in-the-way 11 \
+  '^kivra-cli: Data are not saved: the data log file cannot be opened\. Z:.*\\folder-in-the-way\\GearLog_12345\.txt: [^ ].* C:\\users\\.*\\Documents\\KIVRA\\GearLog_12345\.txt: [^ ]' \
+  log "$WORK/no-rows.txt" --count 3 $P
+check_from "$WORK/folder-in-the-way" log-folder-in-the-way-ru 11 \
+  '^kivra-cli: Данные не сохраняются: не удаётся открыть файл журнала данных\. Z:.*GearLog_12345\.txt: [^ ].* C:.*KIVRA\\GearLog_12345\.txt: [^ ]' \
+  log "$WORK/no-rows.txt" --count 3 --lang ru $P
+stop_sims
+rm -rf "${DOCS:?}/KIVRA"
+
 wait "$corrupt_case"
 if read -r p f <"$WORK/live-corrupt.counts"; then
   passed=$((passed + p))

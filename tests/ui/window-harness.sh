@@ -183,6 +183,19 @@ expect_shell() {
   fi
 }
 
+# no_message_box MS: true when no message box of the program opens within MS milliseconds; one
+# that does is answered, so that the suite can go on.
+no_message_box() {
+  ui "timeout $1" || return 1
+  if ui 'message-box'; then
+    echo "    a message box: $UI_VALUE"
+    ui 'answer OK'
+    ui 'timeout 5000'
+    return 1
+  fi
+  ui 'timeout 5000'
+}
+
 # finish: the tally line; the exit status tells whether every check passed.
 finish() {
   echo "$passed passed, $failed failed"

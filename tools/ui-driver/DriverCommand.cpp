@@ -71,6 +71,7 @@ const SVerbInfo verbs[] = {
     {"focused", EVerb::Focused, NoArgs, false, false, "focused"},
     {"message-text", EVerb::MessageText, NoArgs, false, false, "message-text"},
     {"work-area", EVerb::WorkArea, NoArgs, false, false, "work-area"},
+    {"tooltip", EVerb::Tooltip, ControlArg, false, false, "tooltip ID"},
 };
 
 const SVerbInfo* FindVerb(const std::string& name)

@@ -19,7 +19,7 @@ enum class EVerb {
     Sleep, Timeout, Expect,
     // queries: each prints a value, and expect compares it
     Text, Enabled, Visible, Checked, Selection, ComboItems, TabItems, ListItems, GaugePos, Rect,
-    Focused, MessageText, WorkArea,
+    Focused, MessageText, WorkArea, Tooltip,
 };
 
 struct CDriverCommand

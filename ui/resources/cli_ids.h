@@ -75,9 +75,7 @@
 #define IDS_CLI_TEST_ACCEPTED            2153
 #define IDS_CLI_FIRMWARE_NOT_READY       2154
 #define IDS_CLI_FIRMWARE_ABANDONED       2155
-#define IDS_CLI_DATA_LOG_OPEN            2156
 #define IDS_CLI_CANNOT_WRITE             2157
-#define IDS_CLI_DATA_LOG_FAILED          2158
 #define IDS_CLI_ROWS_APPENDED            2159
 #define IDS_CLI_NO_PORTS                 2160
 #define IDS_CLI_INVALID_VALUE            2161

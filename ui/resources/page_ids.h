@@ -97,3 +97,4 @@
 #define IDC_LOG_TEST_VALUE               1256
 #define IDC_LOG_TEST                     1206
 #define IDC_LOG_TRACE                    1075
+#define IDC_LOG_DATA_FILE                1205

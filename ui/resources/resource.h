@@ -90,3 +90,6 @@
 #define IDS_NET_ADDRESS_SETTINGS_UNREAD  983
 #define IDS_NET_ADDRESS_SETTINGS_INVALID 984
 #define IDS_NET_ADDRESS_NOT_CONNECTED    985
+
+// The data log's file in use, on the log page.
+#define IDS_DATA_LOG_FILE                1992

@@ -114,6 +114,7 @@ TEST(DriverCommand, ReadsEachArgumentKind)
     EXPECT_EQ(c.x, -120);
     EXPECT_EQ(c.y, 32767);
     EXPECT_EQ(Parse("expect work-area = \"0 0 1280 860\"").query, EVerb::WorkArea);
+    EXPECT_EQ(Parse("expect tooltip page:1268 ~ \"500 32767 *\"").query, EVerb::Tooltip);
     EXPECT_EQ(Parse("system-command 272").number, 272);
     EXPECT_EQ(Parse("file-dialog 'Z:\\a b\\c.fw' 9000").args, std::vector<std::string>{"Z:\\a b\\c.fw"});
 }
@@ -212,7 +213,7 @@ TEST(DriverCommand, UsageListsOnlyKnownCommands)
             EXPECT_EQ(std::string(e.what()).find("unknown command"), std::string::npos) << verb;
         }
     }
-    EXPECT_EQ(lines, 34u);
+    EXPECT_EQ(lines, 35u);
 }
 
 } // namespace

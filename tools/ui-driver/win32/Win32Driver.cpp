@@ -14,6 +14,8 @@ namespace {
 constexpr int PollIntervalMs = 50;
 constexpr int ForegroundLimitMs = 2000;
 constexpr int TypeSettleLimitMs = 1000;
+// A tooltip shows half a second after the mouse stops, by default.
+constexpr int TooltipLimitMs = 3000;
 // The common file dialog's file name box and its open button.
 constexpr int FileNameBoxId = 1148;
 constexpr int OpenButtonId = IDOK;
@@ -42,6 +44,17 @@ std::string RectText(const RECT& rect)
 {
     return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " + std::to_string(rect.right - rect.left) + " " +
            std::to_string(rect.bottom - rect.top);
+}
+
+// Moves the mouse to a point of the screen through the input queue.
+void MoveMouse(int x, int y)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
 }
 
 } // namespace
@@ -188,6 +201,8 @@ CQueryValue CWin32Driver::Query(const CDriverCommand& command)
     }
     case EVerb::MessageText:
         return CQueryValue::OfText(MessageText());
+    case EVerb::Tooltip:
+        return CQueryValue::OfText(Tooltip(Control(command)));
     case EVerb::WorkArea: {
         // The screen the current window is on, less its task bar.
         MONITORINFO monitor = {};
@@ -334,6 +349,37 @@ std::string CWin32Driver::MessageText() const
         text += part;
     }
     return text;
+}
+
+std::string CWin32Driver::Tooltip(HWND control)
+{
+    BringToForeground();
+    const DWORD process = ProcessOf(control);
+    const auto shownTip = [process]() -> HWND {
+        for (const HWND window : ShownTopLevelWindows())
+            if (IsClass(window, TOOLTIPS_CLASSW) && ProcessOf(window) == process)
+                return window;
+        return nullptr;
+    };
+    // The mouse comes from outside the control, through the input queue as a person's hand
+    // moves it, so that the tooltip sees it arrive; a tip still shown for another control goes.
+    RECT rect = {};
+    GetWindowRect(control, &rect);
+    MoveMouse(rect.left - 40, rect.top - 40);
+    const long long gone = NowMs() + ForegroundLimitMs;
+    while (shownTip() && NowMs() < gone)
+        Pause(PollIntervalMs);
+    MoveMouse((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    const long long deadline = NowMs() + TooltipLimitMs;
+    HWND tip = nullptr;
+    while (!(tip = shownTip())) {
+        if (NowMs() >= deadline)
+            throw CDriverFailure("no tooltip shows over " + Describe(control) + " within " + std::to_string(TooltipLimitMs) + " ms");
+        Pause(PollIntervalMs);
+    }
+    const long width = static_cast<long>(CallWindow(tip, TTM_GETMAXTIPWIDTH, 0, 0));
+    const long autoPop = static_cast<long>(CallWindow(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0));
+    return std::to_string(width) + " " + std::to_string(autoPop) + " " + ControlText(tip);
 }
 
 std::string CWin32Driver::Answer(int buttonId, int timeoutMs)

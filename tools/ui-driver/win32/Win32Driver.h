@@ -46,6 +46,9 @@ private:
     std::string TabSelect(const CDriverCommand& command);
     std::string Type(const CDriverCommand& command);
     std::string MessageText() const;
+    // The tooltip that shows when the mouse rests on the control: its width limit, its display
+    // time and its text, as "WIDTH AUTOPOP-MS TEXT".
+    std::string Tooltip(HWND control);
 
     std::vector<HWND> stack;
     CKeyboard keyboard;

@@ -74,14 +74,6 @@ bool AppendToFile(const std::wstring& path, const std::string& bytes)
     return file.IsOpen() && file.WriteAll(bytes);
 }
 
-int64_t FileSize(const std::wstring& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
-        return -1;
-    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
 bool RestoreFileSize(const std::wstring& path, int64_t size)
 {
     if (size < 0)

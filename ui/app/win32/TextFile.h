@@ -11,7 +11,5 @@ bool WriteTextFile(const std::wstring& path, const std::wstring& text);
 bool ReadFileTail(const std::wstring& path, uint64_t offset, std::string& bytes);
 // Appends bytes to a file, creating it when missing.
 bool AppendToFile(const std::wstring& path, const std::string& bytes);
-// The file's size, or -1 when it does not exist.
-int64_t FileSize(const std::wstring& path);
 // Cuts the file back to size bytes; size -1 deletes it.
 bool RestoreFileSize(const std::wstring& path, int64_t size);

@@ -4,9 +4,9 @@
 #include "protocol/FirmwareFile.h"
 #include "protocol/FirmwareMessages.h"
 #include "protocol/KivraProcessor.h"
-#include "protocol/UserPrompt.h"
 #include "runtime/ProcessClock.h"
 #include "ui/cli/CliText.h"
+#include "ui/cli/CollectedPrompt.h"
 #include "ui/cli/MessageLine.h"
 #include "ui/cli/ProgressLine.h"
 #include "ui/cli/win32/CommandRun.h"
@@ -15,17 +15,6 @@
 #include "ui/resources/cli_ids.h"
 
 namespace {
-
-// What the image loader would show in a message box.
-class CCollectedPrompt : public CUserPrompt
-{
-public:
-    void ShowMessage(const std::wstring& text) override
-    {
-        message += (message.empty() ? L"" : L" ") + MessageLine(text);
-    }
-    std::wstring message;
-};
 
 // Shows the download as it goes: the status texts as lines, the blocks as a bar or as paced lines.
 class CProgressView
@@ -103,14 +92,9 @@ ExitCode RunFirmware(const CliArguments& arguments, CCommandRun& run)
     const std::wstring foreign = ForeignImageMessage(image->Header(), session.Records().identification);
     if (!foreign.empty())
         return link.Fail(ExitCode::BadFirmwareFile, arguments.operands[0] + L": " + MessageLine(foreign));
-    // The session tells of an image that can no longer be read through the prompt; it must not
-    // keep a pointer to it once this command is over.
+    // The session tells of an image that can no longer be read through the prompt.
     prompt.message.clear();
-    session.SetUserPrompt(&prompt);
-    struct PromptRelease {
-        CKivraProcessor& session;
-        ~PromptRelease() { session.SetUserPrompt(nullptr); }
-    } release{session};
+    const CPromptLoan loan(session, prompt);
     if (!session.StartFirmwareUpdate(image.Get()))
         return link.Fail(ExitCode::ConnectionLost, CliText(IDS_CLI_FIRMWARE_NOT_READY));
     image.Reset();  // the session holds its own reference while the update runs

@@ -2,10 +2,10 @@
 #include "ui/cli/win32/Commands.h"
 
 #include "protocol/KivraProcessor.h"
-#include "protocol/ReportFile.h"
 #include "runtime/ProcessClock.h"
 #include "ui/app/win32/TextFile.h"
 #include "ui/cli/CliText.h"
+#include "ui/cli/CollectedPrompt.h"
 #include "ui/cli/LiveLine.h"
 #include "ui/cli/PollCounter.h"
 #include "ui/cli/win32/CommandRun.h"
@@ -18,9 +18,10 @@ namespace {
 
 constexpr long kDefaultLogRows = 10;
 
-// Runs until count polls were answered (count < 0: until the link fails), calling
-// onPoll after each.
-ExitCode CountPolls(CSensorLink& link, long count, const std::function<void()>& onPoll)
+// Runs until count polls were answered (count < 0: until the link fails) or stop() holds,
+// calling onPoll after each.
+ExitCode CountPolls(CSensorLink& link, long count, const std::function<void()>& onPoll,
+                    const std::function<bool()>& stop = [] { return false; })
 {
     CPollCounter counter;
     counter.Answered(link.Session().GetRequestType(), 0);  // a poll may be out already
@@ -31,16 +32,9 @@ ExitCode CountPolls(CSensorLink& link, long count, const std::function<void()>& 
             onPoll();
         }
     });
-    const ExitCode result = link.WaitFor([&] { return count > 0 && answered >= count; });
+    const ExitCode result = link.WaitFor([&] { return (count > 0 && answered >= count) || stop(); });
     link.OnEveryUpdate(nullptr);
     return result;
-}
-
-std::wstring ProgramFolder()
-{
-    wchar_t folder[TProcessClock::kMaxPath + 1];
-    uint32_t size = sizeof folder / sizeof folder[0];
-    return GetModuleDirectory(&size, folder) ? std::wstring(folder) : std::wstring();
 }
 
 }  // namespace
@@ -72,17 +66,20 @@ ExitCode RunDataLog(const CliArguments& arguments, CCommandRun& run)
     // afterwards and that file is left as it was found.
     CKivraProcessor& session = link.Session();
     const std::wstring& target = arguments.operands[0];
-    const std::wstring own =
-        CReportFile::FileName(ProgramFolder(), DecodeSettings(session.Records().settings).serialNumber);
-    const int64_t before = FileSize(own);
+    // The session says why its log could not be opened, or why it stopped, as the window shows it.
+    CCollectedPrompt told;
+    const CPromptLoan loan(session, told);
     session.SetFastPolling(arguments.fast);
     session.SetDataLog(arguments.full ? 2 : 1);
     if (!session.IsDataLogOpen())
-        return link.Fail(ExitCode::FileError, CliText(IDS_CLI_DATA_LOG_OPEN, {own}));
+        return link.Fail(ExitCode::FileError, told.message);
+    const std::wstring own = session.GetDataLogPath();
+    const int64_t before = session.GetDataLogStart();
     long rows = 0;
     const long count = arguments.count > 0 ? arguments.count : kDefaultLogRows;
-    ExitCode result = CountPolls(link, count, [&] { rows += session.IsDataLogOpen() ? 1 : 0; });
-    const bool stillOpen = session.IsDataLogOpen();
+    ExitCode result = CountPolls(
+        link, count, [&] { rows += session.IsDataLogOpen() ? 1 : 0; }, [&] { return !session.IsDataLogOpen(); });
+    const bool stopped = !session.IsDataLogOpen();
     session.SetDataLog(0);
     std::string bytes;
     // The reason is taken before the session's own file is cut back, which sets one of its own.
@@ -94,10 +91,10 @@ ExitCode RunDataLog(const CliArguments& arguments, CCommandRun& run)
     RestoreFileSize(own, before);
     if (!failure.empty())
         return link.Fail(ExitCode::FileError, failure);
-    if (result == ExitCode::Ok && !stillOpen)
-        return link.Fail(ExitCode::FileError, CliText(IDS_CLI_DATA_LOG_FAILED, {std::to_wstring(rows)}));
-    // Interrupted, the rows taken so far are kept all the same.
+    // Interrupted or stopped, the rows taken so far are kept all the same.
     if (result == ExitCode::Ok || result == ExitCode::Interrupted)
         link.Output().Out(CliText(IDS_CLI_ROWS_APPENDED, {std::to_wstring(rows), target}));
+    if (stopped && result == ExitCode::Ok)
+        return link.Fail(ExitCode::FileError, told.message);
     return result;
 }

@@ -181,12 +181,13 @@ void CKivraDlg::DoDataExchange(CDataExchange& dx)
 
 void CKivraDlg::ShowOutputOneMode()
 {
-    // In frequency mode output 1 shows its number instead of the indicator and its note;
-    // output 2 never shows a number.
+    // In frequency mode output 1 shows its number instead of its indicator and its note, whose
+    // marker stands where the number goes; output 2 keeps its indicator and note, and never
+    // shows a number.
     const bool frequency = Session().Records().identificationTexts.outputOneFrequency;
     ShowItem(IDC_OUTPUT1_VALUE, frequency);
     ShowItem(IDC_OUTPUT1_STATE, !frequency);
-    ShowItem(IDC_OUTPUT2_INFO, !frequency);
+    ShowItem(IDC_OUTPUT1_INFO, !frequency);
 }
 
 MainButtonStates CKivraDlg::ButtonStates() const

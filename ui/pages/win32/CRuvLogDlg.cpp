@@ -32,7 +32,7 @@ bool CRuvLogDlg::OnInitDialog()
 {
     CDovrelTabDlg::OnInitDialog();
     CEdit(GetDlgItem(IDC_LOG_TRACE)).LimitText(kTraceCapacity);
-    OnUpdate(SessionNotify::Settings | SessionNotify::LiveValues);
+    OnUpdate(SessionNotify::Settings | SessionNotify::LiveValues | SessionNotify::DataLog);
     return true;
 }
 
@@ -49,6 +49,8 @@ void CRuvLogDlg::OnUpdate(std::uint32_t bits)
         AppendTrace();
     if (bits & ChangeBits::Terminal)
         ShowDataLogState();
+    if (bits & (ChangeBits::Terminal | SessionNotify::DataLog))
+        ShowDataLogFile();
     if (bits & (SessionNotify::Settings | SessionNotify::Status))
         ShowSessionAbilities();
     if (bits & SessionNotify::LiveValues)
@@ -81,6 +83,15 @@ void CRuvLogDlg::ShowDataLogState()
     CButton(GetDlgItem(IDC_LOG_SAVE_DATA)).SetCheck(CheckState(state != DataLogMode::Off));
     CButton(GetDlgItem(IDC_LOG_SAVE_FULL_DATA)).SetCheck(CheckState(state == DataLogMode::FullData));
     CWindow(GetDlgItem(IDC_LOG_TEST_VALUE)).SetWindowText(TestValueText(session.GetTestValue()));
+}
+
+void CRuvLogDlg::ShowDataLogFile()
+{
+    // A log that stopped, or could not be opened, must not look as if it were still writing.
+    const CKivraProcessor& session = Session();
+    CButton(GetDlgItem(IDC_LOG_SAVE_DATA)).SetCheck(CheckState(session.IsDataLogOpen()));
+    const std::wstring path = session.GetDataLogPath();
+    CWindow(GetDlgItem(IDC_LOG_DATA_FILE)).SetWindowText(path.empty() ? path : LoadResourceText(IDS_DATA_LOG_FILE, {path}));
 }
 
 void CRuvLogDlg::ShowSessionAbilities()
@@ -116,8 +127,7 @@ void CRuvLogDlg::OnDataLog()
     const CButton save(GetDlgItem(IDC_LOG_SAVE_DATA));
     const CButton full(GetDlgItem(IDC_LOG_SAVE_FULL_DATA));
     Session().SetDataLog(DataLogModeOf(save.IsChecked(), full.IsChecked()));
-    // A file that could not be opened shows as an unchecked box.
-    save.SetCheck(CheckState(Session().IsDataLogOpen()));
+    ShowDataLogFile();
 }
 
 void CRuvLogDlg::OnTest()

@@ -22,6 +22,8 @@ protected:
 private:
     void AppendTrace();
     void ShowDataLogState();
+    // "Save data" as the session holds its log, and the file the rows go to.
+    void ShowDataLogFile();
     void ShowSessionAbilities();
     void OnFastPolling();
     void OnDataLog();

@@ -33,8 +33,6 @@ public:
     // Attributes
     UINT GetTemplateId() const { return m_templateId; }
     bool IsModalRunning() const { return m_modalRunning; }
-    // True while UpdateData(false) fills the controls (OnInitDialog's first fill included).
-    bool IsFilling() const { return m_filling; }
     // The control with this id. Remembered once found: Wine answers every lookup by id with
     // a server request for the dialog's whole list of children, and the windows look their
     // controls up on every update.
@@ -98,6 +96,7 @@ private:
     CWindow* m_parentWindow = nullptr;
     bool m_modalRunning = false;
     bool m_endRequested = false;
+    // While UpdateData(false) fills the controls (OnInitDialog's first fill included).
     bool m_filling = false;
     INT_PTR m_result = -1;
     // What CDataExchange::Shown* last put into each display-only control, by control id.
