@@ -7,6 +7,7 @@
 #include "runtime/RxBufferLines.h"
 #include "runtime/RxBuffer.h"
 #include "runtime/ProcessClock.h"
+#include "runtime/SerialReadGap.h"
 #include "runtime/TRegKey1.h"
 
 #include <algorithm>
@@ -49,6 +50,10 @@ bool CConnectionManagerBase::LoadSettings(TRegKey1& key)
     length = kAddressChars;
     if (key.GetString(L"IP Address", &length, address))
         m_serverAddress = address;
+    // Set by hand for an adapter that needs a longer gap than the line's; never written back.
+    uint32_t gap = 0;
+    if (key.GetDword(L"Serial Read Gap", &gap))
+        m_readGapMs = std::min(gap, kLongestReadGapMs);
     return havePort;
 }
 
@@ -83,7 +88,7 @@ int CConnectionManagerBase::Open()
                                           m_connection);
     } else if (m_connectionType == ConnectionType::Sensor) {
         SetConnectionState(ConnectionState::ChannelOpen);
-        result = m_channels->OpenSerial(m_comPort, m_baudRate, m_notifyWindow, m_channelMessage, m_connection);
+        result = m_channels->OpenSerial(m_comPort, m_baudRate, m_readGapMs, m_notifyWindow, m_channelMessage, m_connection);
         if (result > 0) {
             m_deviceName = SensorDeviceName();
             SetConnectionState(ConnectionState::Connected);

@@ -57,6 +57,9 @@ public:
     void SetComPort(const std::wstring& port) { m_comPort = port; }
     uint32_t GetBaudRate() const { return m_baudRate; }
     void SetBaudRate(uint32_t rate) { m_baudRate = rate; }
+    // The silence that ends a serial read in milliseconds; 0 (the default) sizes it to the baud rate.
+    uint32_t GetReadGap() const { return m_readGapMs; }
+    void SetReadGap(uint32_t ms) { m_readGapMs = ms; }
     const std::wstring& GetServerAddress() const { return m_serverAddress; }
     void SetServerAddress(const std::wstring& address) { m_serverAddress = address; }
     uint32_t GetTerminalId() const { return m_terminalId; }
@@ -136,6 +139,7 @@ private:
     std::wstring m_serverAddress = L"localhost:50010";
     std::wstring m_comPort = L"COM1";
     uint32_t m_baudRate = 19200;
+    uint32_t m_readGapMs = 0;
     uint32_t m_terminalId = 0;
     int64_t m_relayDeadline = kNoDeadline;
     CChannelFactory* m_channels;

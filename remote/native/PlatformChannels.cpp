@@ -6,7 +6,7 @@ namespace
 class CHostChannels : public CChannelFactory
 {
 public:
-    int OpenSerial(const std::wstring&, uint32_t, TWindowHandle, unsigned, CRefPtr<CConnectionWrapper>&) override
+    int OpenSerial(const std::wstring&, uint32_t, uint32_t, TWindowHandle, unsigned, CRefPtr<CConnectionWrapper>&) override
     {
         return -1;
     }

@@ -9,12 +9,12 @@ namespace
 class CWin32Channels : public CChannelFactory
 {
 public:
-    int OpenSerial(const std::wstring& port, uint32_t baudRate, TWindowHandle window, unsigned message,
-                   CRefPtr<CConnectionWrapper>& channel) override
+    int OpenSerial(const std::wstring& port, uint32_t baudRate, uint32_t readGapMs, TWindowHandle window,
+                   unsigned message, CRefPtr<CConnectionWrapper>& channel) override
     {
         auto* serial = new CCommConnection;
         channel = serial;
-        return serial->Open(port.c_str(), baudRate, static_cast<HWND>(window), message);
+        return serial->Open(port.c_str(), baudRate, readGapMs, static_cast<HWND>(window), message);
     }
 
     int ConnectRelay(const std::wstring& address, TWindowHandle window, unsigned message, unsigned events,

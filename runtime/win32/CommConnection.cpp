@@ -8,6 +8,7 @@
 #include "runtime/ByteTraceText.h"
 #include "runtime/LogLevels.h"
 #include "runtime/ReadHandOver.h"
+#include "runtime/SerialReadGap.h"
 #include "runtime/win32/Communication.h"
 #include "runtime/win32/Event.h"
 
@@ -34,7 +35,7 @@ CCommConnection::~CCommConnection()
     DeletePort();
 }
 
-int CCommConnection::Open(const wchar_t* portName, DWORD baudRate, HWND window, UINT message)
+int CCommConnection::Open(const wchar_t* portName, DWORD baudRate, DWORD readGapMs, HWND window, UINT message)
 {
     if (IsActive())
         return 0;
@@ -45,6 +46,7 @@ int CCommConnection::Open(const wchar_t* portName, DWORD baudRate, HWND window, 
     if (!m_port)
         return -1;
     m_baudRate = baudRate;
+    m_readGapSetting = readGapMs;
     m_window = window;
     m_message = message;
     m_txLength = 0;
@@ -127,7 +129,8 @@ bool CCommConnection::AfterCreate()
 }
 
 // 8 data bits, no parity, one stop bit, no flow control, DTR and RTS raised; a read completes
-// when its buffer is full, 50 ms after the last byte, or 1000 ms after it started.
+// when its buffer is full, a read gap after the last byte, or 1000 ms after it started. A read
+// may end inside an answer: the receive buffer keeps the bytes until the frame is whole.
 bool CCommConnection::ConfigureLine()
 {
     DCB& d = m_port->WorkingSettings();
@@ -150,7 +153,10 @@ bool CCommConnection::ConfigureLine()
     d.StopBits = ONESTOPBIT;
     const bool state = m_port->SetState(d);
     COMMTIMEOUTS& t = m_port->WorkingTimeouts();
-    t.ReadIntervalTimeout = kReadIntervalMs;
+    t.ReadIntervalTimeout = ReadGapMs(m_baudRate, m_readGapSetting);
+    // Which gap the line runs with, for an adapter that loses answers with the short one.
+    m_port->LogDebug(L"read gap %lu ms (%ls)", static_cast<unsigned long>(t.ReadIntervalTimeout),
+                     m_readGapSetting == kReadGapSizedToLine ? L"sized to the baud rate" : L"setting");
     t.ReadTotalTimeoutConstant = kReadTotalMs;
     const bool timeouts = m_port->SetTimeouts(t);
     const bool purged = m_port->Purge(PURGE_TXCLEAR | PURGE_RXCLEAR);

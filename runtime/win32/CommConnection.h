@@ -18,7 +18,6 @@ class TEvent;
 class CCommConnection : public CConnectionWrapper, public TThread {
 public:
     static constexpr DWORD kChunk = 1024;
-    static constexpr DWORD kReadIntervalMs = 50;
     static constexpr DWORD kReadTotalMs = 1000;
 
     CCommConnection();
@@ -30,9 +29,10 @@ public:
     using CConnectionWrapper::RefCount;
 
     // Interface thread. 1 open, 0 already open (nothing changed), -1 the port could not be
-    // opened or configured. Results are posted as message(wParam, lParam 1 input / 2 output)
-    // to window.
-    int Open(const wchar_t* portName, DWORD baudRate, HWND window, UINT message);
+    // opened or configured. A read ends after readGapMs of silence, or after a gap sized to the
+    // baud rate when it is 0 (see runtime/SerialReadGap.h). Results are posted as
+    // message(wParam, lParam 1 input / 2 output) to window.
+    int Open(const wchar_t* portName, DWORD baudRate, DWORD readGapMs, HWND window, UINT message);
 
     // Interface thread only, like the rest of the channel interface.
     int Write(const uint8_t* bytes, uint32_t length, uint32_t& accepted) override;
@@ -69,6 +69,7 @@ private:
     HWND m_window = nullptr;
     UINT m_message = 0;
     DWORD m_baudRate = 0;
+    DWORD m_readGapSetting = 0;
     // The hand-over fields: each is written by one thread at a time, the posted message and the
     // event signal order the accesses (see OnEvent and the handlers).
     TBuffer m_txStage;

@@ -1,6 +1,7 @@
 // The connection settings in the settings key: the start choice of port and baud rate, and the save.
 #include "remote/DeviceCommandProcessor.h"
 #include "ui/app/ComPorts.h"
+#include "runtime/SerialReadGap.h"
 #include "ui/app/ConnectionSettings.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,42 @@ TEST_F(ConnectionSettingsTest, SaveCreatesTheKeyAndLoadReadsItBack)
     EXPECT_TRUE(LoadConnectionSettings(manager, key));
     EXPECT_EQ(manager.GetComPort(), L"COM12");
     EXPECT_EQ(manager.GetServerAddress(), L"relay.example:50010");
+}
+
+TEST_F(ConnectionSettingsTest, ReadGapSetByHandIsLoadedAndNeverWritten)
+{
+    struct Case {
+        const char* what;
+        const wchar_t* value;  // null: none stored
+        uint32_t stored;
+        uint32_t gap;
+    };
+    const Case cases[] = {
+        {"none stored: the gap stays", nullptr, 0, 7},
+        {"the old gap for a slow adapter", L"Serial Read Gap", 50, 50},
+        {"0: sized to the line", L"Serial Read Gap", 0, kReadGapSizedToLine},
+        {"beyond a read's whole time: that time", L"Serial Read Gap", 70000, kLongestReadGapMs},
+    };
+    for (const Case& c : cases) {
+        OsRegDeleteTree(reg::kCurrentUser, kTestKey);
+        StorePort(L"COM3");
+        if (c.value) {
+            ASSERT_TRUE(key.Open(reg::kReadWrite));
+            ASSERT_TRUE(key.SetDword(c.value, c.stored));
+            key.Close();
+        }
+        manager.SetReadGap(7);
+        LoadConnectionSettings(manager, key);
+        EXPECT_EQ(manager.GetReadGap(), c.gap) << c.what;
+        // A gap given for one run (kivra-cli --read-gap) is not stored.
+        manager.SetReadGap(33);
+        ASSERT_TRUE(SaveConnectionSettings(manager, key));
+        uint32_t after = 0;
+        ASSERT_TRUE(key.Open(reg::kReadWrite));
+        EXPECT_EQ(key.GetDword(L"Serial Read Gap", &after), c.value != nullptr) << c.what;
+        EXPECT_EQ(after, c.value ? c.stored : 0u) << c.what;
+        key.Close();
+    }
 }
 
 }  // namespace

@@ -51,6 +51,14 @@ TEST(CliArguments, OptionsStandBeforeOrAfterTheCommand)
     }
 }
 
+TEST(CliArguments, ReadGapIsTheLinesOrMilliseconds)
+{
+    EXPECT_EQ(Parsed(L"info --port COM5").readGap, -1);
+    EXPECT_EQ(Parsed(L"info --port COM5 --read-gap line").readGap, 0);
+    EXPECT_EQ(Parsed(L"info --port COM5 --read-gap 50").readGap, 50);
+    EXPECT_EQ(Parsed(L"info --port COM5 --read-gap 1000").readGap, 1000);
+}
+
 TEST(CliArguments, RelayPathWithTerminalPortAndBaud)
 {
     const CliArguments a =
@@ -150,6 +158,9 @@ TEST(CliArguments, RefusedLinesSayWhy)
         {L"info --address 256", L"0..254"},
         {L"info --timeout 0", L"above 0"},
         {L"info --timeout soon", L"above 0"},
+        {L"info --read-gap 0", L"line or a number of milliseconds, 1..1000"},
+        {L"info --read-gap 1001", L"1..1000"},
+        {L"info --read-gap fast", L"1..1000"},
         {L"info --lang de", L"en or ru"},
         {L"live --count 0", L"above 0"},
         // Beyond what a count holds on Windows, where it would turn negative (meaning "no count").

@@ -96,4 +96,23 @@ expect() {
   fi
 }
 
+# sane_live FILE [COUNT]: COUNT live lines (without COUNT: at least one), time rising, every
+# temperature near the simulated 21.5 degrees and every angle inside the simulated swing of
+# 45 +- 30 degrees (a damaged frame taken for an answer shows up as a wild value, a line
+# without an answer behind it as empty fields).
+sane_live() {
+  tr -d '\r' <"$1" | awk -v want="${2:-}" '
+    /^t=/ {
+      n++
+      t = $1; sub(/^t=/, "", t); sub(/s$/, "", t)
+      temp = $2; sub(/^temperature=/, "", temp)
+      angle = $3; sub(/^angle=/, "", angle)
+      if ($2 !~ /^temperature=-?[0-9]+(\.[0-9]+)?$/ || $3 !~ /^angle=-?[0-9]+(\.[0-9]+)?$/) bad++
+      else if (temp + 0 < 15 || temp + 0 > 28 || angle + 0 < 5 || angle + 0 > 85) bad++
+      if (n > 1 && t + 0 < last) bad++
+      last = t + 0
+    }
+    END { exit !((want == "" ? n > 0 : n == want) && bad == 0) }'
+}
+
 . "$(dirname "$0")/firmware-images.sh"

@@ -5,8 +5,9 @@
 # Every line figure is taken against kivra-sim on a virtual COM port of a Wine prefix of its
 # own, at the simulator's paced line speed, and set against its floor computed from the same
 # line settings: the wire time of every byte at the baud rate (ten bit times a byte), the
-# sensor's turnaround, the 50 ms read-interval gap after which a serial read ends, and the
-# session's poll pause. Times on the line come from the simulator's frame log (the moment a
+# sensor's turnaround, the read-interval gap after which a serial read ends (ten character
+# times at the baud rate), and the session's poll pause. The firmware update and the connect
+# figures are also set against their floors with the old fixed gap of 50 ms. Times on the line come from the simulator's frame log (the moment a
 # request's last byte arrived, the moment an answer's last byte was out); the connection's
 # start comes from the program's own diagnostic log.
 #
@@ -39,7 +40,9 @@ WINE_RUN="sh $root/cmake/wine-run.sh"
 # The line and the session's pace.
 BAUD=19200
 TURNAROUND_MS=5
-GAP_MS=50
+# Ten character times at the baud rate, to the nearest millisecond, as the program sizes it.
+GAP_MS=$(awk -v baud=$BAUD 'BEGIN { printf "%d", (100000 + baud / 2) / baud }')
+OLD_GAP_MS=50
 PAUSE_MS=500
 FAST_PAUSE_MS=100
 IMAGE_BYTES=65536
@@ -117,9 +120,10 @@ calc() { awk "BEGIN { printf \"%.9f\", $1 }"; }
 # of requests k, k+1 whose codes pass the filter (both from the list, or every pair from the
 # first request of code FROM on to the request of code UNTIL), the measured time between
 # their arrivals and the floor: the answer to k on the wire, the turnaround, the read gap,
-# request k+1 on the wire, plus PAUSE. Prints "pairs measured floor" in seconds.
+# request k+1 on the wire, plus PAUSE. Prints "pairs measured floor old-floor" in seconds, the
+# old floor with the fixed 50 ms gap.
 intervals() {
-  awk -v bt="$(calc "10 / $BAUD")" -v turn="$TURNAROUND_MS" -v gap="$GAP_MS" -v pause="$2" \
+  awk -v bt="$(calc "10 / $BAUD")" -v turn="$TURNAROUND_MS" -v gap="$GAP_MS" -v old="$OLD_GAP_MS" -v pause="$2" \
       -v codes="${3:-}" -v from="${4:-}" -v until="${5:-}" '
     function field(key,   i, s) {
       i = index($0, "\"" key "\":")
@@ -146,7 +150,7 @@ intervals() {
         measured += t[k + 1] - t[k]
         floor += (answer[k] + len[k + 1]) * bt + (turn + gap + pause) / 1000
       }
-      printf "%d %.6f %.6f\n", pairs, measured, floor
+      printf "%d %.6f %.6f %.6f\n", pairs, measured, floor, floor + pairs * (old - gap) / 1000
     }' "$1"
 }
 
@@ -170,16 +174,18 @@ chosen firmware && for limit in $FW_LIMITS; do
   echo "--- firmware update, block limit $limit"
   image=$WORK/image$limit.fw
   make_image "$image" $IMAGE_BYTES
-  start_sim fw$limit $com --block-limit $limit
+  start_sim fw$limit $com --block-limit $limit --save-image "$WORK/received$limit.fw"
   start=$(now_s)
   timeout -k 5 600 $WINE_RUN "$CLI" firmware "$image" --port COM$com --baud $BAUD >"$WORK/fw$limit.out" 2>&1 ||
     fail "the firmware update with block limit $limit failed: $(tail -n 3 "$WORK/fw$limit.out")"
   wall=$(calc "$(now_s) - $start")
   stop_sims
+  # A faster line is worth nothing if the sensor holds another image than the file.
+  cmp -s "$image" "$WORK/received$limit.fw" || fail "the image the sensor received with block limit $limit differs from the file"
   set -- $(intervals "$WORK/fw$limit.log" 0 3)
   result "fw${limit}_block $1 $2 $3"
   set -- $(intervals "$WORK/fw$limit.log" 0 "" 2 1)
-  result "fw${limit}_update $1 $2 $3"
+  result "fw${limit}_update $1 $2 $3 $4"
   echo "    done in $(printf %.1f "$wall") s of wall time (program start included)"
   com=$((com + 1))
 done
@@ -244,23 +250,25 @@ for run in $(seq 1 $CONNECT_RUNS); do
   $WINE_RUN reg add "$key" /v Limit /t REG_DWORD /d 1024 /f >/dev/null 2>&1
   $WINE_RUN reg add "$key" /v Type /t REG_DWORD /d 1 /f >/dev/null 2>&1
   $WINE_RUN "$CLI" live --count 1 --port COM$com >"$WORK/connect$run.out" 2>&1 || fail "connecting failed"
-  cat "$folder"/* | tr -d '\0\r' | awk -v bt="$(calc "10 / $BAUD")" -v turn="$TURNAROUND_MS" -v gap="$GAP_MS" '
+  cat "$folder"/* | tr -d '\0\r' | awk -v bt="$(calc "10 / $BAUD")" -v turn="$TURNAROUND_MS" -v gap="$GAP_MS" \
+      -v old="$OLD_GAP_MS" '
     function seconds(stamp,   p) { split(substr(stamp, 12), p, ":"); return p[1] * 3600 + p[2] * 60 + p[3] }
     function count(text) { sub(/^[RT]x\[/, "", text); sub(/\].*/, "", text); return text + 0 }
     { split($0, f, ";") }
     start == "" && f[2] == "TRACE" && f[3] == "" && f[4] == "Create" { start = seconds(f[1]) }
-    start != "" && done == "" && f[4] ~ /^Tx\[/ { floor += count(f[4]) * bt + (turn + gap) / 1000 }
+    start != "" && done == "" && f[4] ~ /^Tx\[/ { floor += count(f[4]) * bt + (turn + gap) / 1000; sent++ }
     start != "" && done == "" && f[4] ~ /^Rx\[/ {
       floor += count(f[4]) * bt
       if (substr(f[4], index(f[4], ":") + 10, 2) == "28") done = seconds(f[1])
     }
-    END { if (done != "") printf "connect %.3f %.6f\n", done - start, floor }' >>"$WORK/connect.runs"
+    END { if (done != "") printf "connect %.3f %.6f %.6f\n", done - start, floor, floor + sent * (old - gap) / 1000 }' \
+    >>"$WORK/connect.runs"
 done
 $WINE_RUN reg delete "$key" /f >/dev/null 2>&1
 stop_sims
 [ -s "$WORK/connect.runs" ] || fail "no connection time in the diagnostic logs"
 # The median run.
-result "connect $(sort -k2 -n "$WORK/connect.runs" | awk '{ a[NR] = $2 " " $3 } END { print NR, a[int((NR + 1) / 2)] }')"
+result "connect $(sort -k2 -n "$WORK/connect.runs" | awk '{ a[NR] = $2 " " $3 " " $4 } END { print NR, a[int((NR + 1) / 2)] }')"
 }
 com=46
 

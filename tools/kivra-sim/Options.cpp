@@ -250,6 +250,8 @@ const std::vector<Option>& Options() {
        Count<unsigned>([](SimConfig& c) -> unsigned& { return c.line.baud; }, 4000000)},
       {"turnaround", "MS", true, "time from a request's last byte to the answer (default 5)",
        Number([](SimConfig& c) -> double& { return c.line.turnaround; }, 0, 600000, 0.001)},
+      {"adapter-latency", "MS", true, "the answers reach the computer in bursts, every MS (a USB adapter's latency timer)",
+       Number([](SimConfig& c) -> double& { return c.line.adapterLatency; }, 0, 1000, 0.001)},
       // Sensor
       {"address", "A", false, "network address 0..254 of the factory settings (default 1)",
        Count<uint8_t>([](SimConfig& c) -> uint8_t& { return c.sensor.address; }, 254)},

@@ -1,6 +1,8 @@
 // Sensor line handling with pacing and injected faults.
 #include "SensorLink.h"
 
+#include "AdapterLatency.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -165,7 +167,7 @@ void SensorLink::Emit(Bytes frame, double start, JsonLine line) {
 
 Bytes SensorLink::TakeOutput(double now) {
   std::vector<std::pair<int, double>> tags;
-  Bytes out = line_.TakeDue(now, tags);
+  Bytes out = line_.TakeDue(LastTick(now, lineConfig_.adapterLatency), tags);
   for (auto [tag, at] : tags) {
     auto it = pending_.find(tag);
     if (it == pending_.end() || --it->second.pieces > 0) continue;
@@ -177,6 +179,7 @@ Bytes SensorLink::TakeOutput(double now) {
 
 std::optional<double> SensorLink::NextWake() const {
   std::optional<double> wake = line_.NextDue();
+  if (wake) wake = HandedOverAt(*wake, lineConfig_.adapterLatency);
   if (!arrivals_.empty() && (!wake || arrivals_.front().at < *wake)) wake = arrivals_.front().at;
   if (faults_.cutAt > 0 && !timedCutDone_) {
     double cut = createdAt_ + faults_.cutAt;

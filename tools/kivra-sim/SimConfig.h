@@ -25,6 +25,7 @@ struct FaultConfig {
 struct LineConfig {
   unsigned baud = 19200;
   double turnaround = 0.005;  // seconds between a request's last byte and the answer
+  double adapterLatency = 0;  // seconds between the adapter's hand-overs to the computer; 0 none
 };
 
 struct TerminalConfig {

@@ -2,6 +2,7 @@
 #include "ui/cli/CliArguments.h"
 
 #include "protocol/PlainNumber.h"
+#include "runtime/SerialReadGap.h"
 #include "ui/cli/ChartRequest.h"
 #include "ui/cli/CliText.h"
 #include "ui/resources/cli_ids.h"
@@ -15,7 +16,7 @@ const wchar_t* const kValueOptions[] = {L"port",  L"baud",    L"relay", L"termin
                                         L"terminal-baud", L"address", L"timeout", L"lang",
                                         L"trace", L"count",   L"from",  L"common",   L"secondary",
                                         L"resources", L"addresses", L"jobs", L"retries", L"report",
-                                        L"resume", L"out", L"to", L"size", L"series"};
+                                        L"resume", L"out", L"to", L"size", L"series", L"read-gap"};
 
 // The largest count a long holds on every build (it is 32 bits wide on Windows).
 constexpr uint32_t kMaxCount = 0x7FFFFFFF;
@@ -221,6 +222,12 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliCommands comma
             a.timeout = std::wcstod(value.c_str(), &end);
             if (value.empty() || *end != L'\0' || !(a.timeout > 0) || a.timeout > 86400)
                 return bad(IDS_CLI_ARG_TIMEOUT);
+        } else if (name == L"read-gap") {
+            if (value == L"line")
+                number = kReadGapSizedToLine;
+            else if (!ReadCliNumber(value, number) || number == 0 || number > kLongestReadGapMs)
+                return bad(IDS_CLI_ARG_READ_GAP);
+            a.readGap = static_cast<int>(number);
         } else if (name == L"lang") {
             if (value != L"en" && value != L"ru")
                 return bad(IDS_CLI_ARG_LANG);

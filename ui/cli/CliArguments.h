@@ -23,6 +23,7 @@ struct CliArguments {
     uint32_t terminalBaud = 0;
     int address = -1;     // -1: not given (the common address 255)
     double timeout = 0;   // seconds; 0: the default of the link kind
+    int readGap = -1;     // -1: not given (the stored setting), 0: sized to the line, else milliseconds
     std::wstring language;  // "en", "ru" or empty
     std::wstring trace;
     std::wstring resources;  // file of the once-a-minute samples of memory and handles

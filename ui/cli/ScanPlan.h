@@ -1,6 +1,8 @@
 // What a scan for sensors visits, in which order, and how long it waits at each address.
 #pragma once
 
+#include "runtime/SerialReadGap.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -22,8 +24,9 @@ std::vector<uint8_t> ScanAddressOrder(const AddressRange& range);
 
 // Every byte is 10 bit times on the line (start, 8 data bits, stop).
 constexpr unsigned kLineBitsPerByte = 10;
-// The serial channel hands received bytes over once the line has been silent this long.
-constexpr unsigned kSerialReadGapMs = 50;
+// The scan opens its line with the fixed read gap: a probe's answer then comes in one read
+// even through a slow adapter, and the waits below count it.
+constexpr unsigned kSerialReadGapMs = kFixedReadGapMs;
 // What a sensor may take between the end of a request and its answer.
 constexpr unsigned kSensorTurnaroundMs = 10;
 // Scheduling of the system's serial read and of this program on a loaded computer.

@@ -49,14 +49,15 @@
 #define IDS_CLI_ARG_SETTINGS_NEEDS       2128
 #define IDS_CLI_ARG_NOT_ADDRESS          2129
 #define IDS_CLI_ARG_NOT_NUMBER           2130
-#define IDS_CLI_ARG_JOBS                 2131
-#define IDS_CLI_ARG_RETRIES              2132
-#define IDS_CLI_ARG_FLEET_NEEDS          2133
-#define IDS_CLI_ARG_FLEET_FILE           2134
-#define IDS_CLI_ARG_FLEET_FOLDER         2135
-#define IDS_CLI_ARG_FLEET_FILES          2136
-#define IDS_CLI_ARG_FLEET_LINK           2137
-#define IDS_CLI_ARG_FLEET_RELAY          2138
+#define IDS_CLI_ARG_READ_GAP             2131
+#define IDS_CLI_ARG_JOBS                 2132
+#define IDS_CLI_ARG_RETRIES              2133
+#define IDS_CLI_ARG_FLEET_NEEDS          2134
+#define IDS_CLI_ARG_FLEET_FILE           2135
+#define IDS_CLI_ARG_FLEET_FOLDER         2136
+#define IDS_CLI_ARG_FLEET_FILES          2137
+#define IDS_CLI_ARG_FLEET_LINK           2138
+#define IDS_CLI_ARG_FLEET_RELAY          2139
 
 // Connecting, the commands' outcomes and failures.
 #define IDS_CLI_NO_WINDOW                2140
@@ -138,7 +139,7 @@
 // a line that ends a paragraph ends with "\n". A command's lines are its IDS_CLI_HELP_<COMMAND>
 // and the ids after it up to the first without a text: ten ids a command.
 #define IDS_CLI_HELP_HEAD_FIRST          2200
-#define IDS_CLI_HELP_HEAD_LAST           2213
+#define IDS_CLI_HELP_HEAD_LAST           2215
 #define IDS_CLI_HELP_TAIL_FIRST          2235
 #define IDS_CLI_HELP_TAIL_LAST           2239
 #define IDS_CLI_HELP_INFO                2400

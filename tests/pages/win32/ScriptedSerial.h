@@ -49,7 +49,7 @@ private:
 
 class CScriptedSerialFactory : public CChannelFactory {
 public:
-    int OpenSerial(const std::wstring&, uint32_t, TWindowHandle, unsigned, CRefPtr<CConnectionWrapper>& channel) override
+    int OpenSerial(const std::wstring&, uint32_t, uint32_t, TWindowHandle, unsigned, CRefPtr<CConnectionWrapper>& channel) override
     {
         last = new CScriptedSerial;
         channel = last;

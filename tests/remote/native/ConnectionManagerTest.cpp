@@ -30,6 +30,7 @@ TEST_F(ConnectionManager, StartsUnconnectedWithTheDefaults)
     EXPECT_EQ(manager.GetServerAddress(), L"localhost:50010");
     EXPECT_EQ(manager.GetComPort(), L"COM1");
     EXPECT_EQ(manager.GetBaudRate(), 19200u);
+    EXPECT_EQ(manager.GetReadGap(), 0u);
     EXPECT_EQ(manager.GetTerminalId(), 0u);
     EXPECT_EQ(manager.GetPhase(), 0);
 }
@@ -39,11 +40,13 @@ TEST_F(ConnectionManager, DirectLinkStartsTheSessionAtOnce)
     auto& manager = rig.manager();
     rig.session().calls.clear();
     manager.SetComPort(L"COM7");
+    manager.SetReadGap(50);
     int stateWhileOpening = -1;
     rig.channels.onOpen = [&] { stateWhileOpening = manager.GetConnectionState(); };
     ASSERT_EQ(manager.Open(), 1);
     EXPECT_EQ(stateWhileOpening, 6);
     EXPECT_EQ(rig.channels.lastTarget, L"COM7");
+    EXPECT_EQ(rig.channels.lastReadGap, 50u);
     EXPECT_EQ(manager.GetConnectionState(), 8);
     EXPECT_EQ(manager.GetStateText(), kSensor + L" is connected");
     EXPECT_EQ(manager.GetPhase(), TerminalPhase::Session);

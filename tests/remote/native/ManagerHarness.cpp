@@ -85,13 +85,14 @@ std::string CScriptedChannel::TakeSent()
     return sent;
 }
 
-int CScriptedChannels::OpenSerial(const std::wstring& port, uint32_t, TWindowHandle, unsigned message,
-                                  CRefPtr<CConnectionWrapper>& channel)
+int CScriptedChannels::OpenSerial(const std::wstring& port, uint32_t, uint32_t readGapMs, TWindowHandle,
+                                  unsigned message, CRefPtr<CConnectionWrapper>& channel)
 {
     EXPECT_EQ(message, kChannelMessage);
     if (onOpen)
         onOpen();
     lastTarget = port;
+    lastReadGap = readGapMs;
     last = new CScriptedChannel(CConnectionWrapper::kSerial, result > 0);
     if (result < 0)
         last->FailWith(failure);

@@ -83,8 +83,8 @@ private:
 class CScriptedChannels : public CChannelFactory
 {
 public:
-    int OpenSerial(const std::wstring& port, uint32_t baudRate, TWindowHandle window, unsigned message,
-                   CRefPtr<CConnectionWrapper>& channel) override;
+    int OpenSerial(const std::wstring& port, uint32_t baudRate, uint32_t readGapMs, TWindowHandle window,
+                   unsigned message, CRefPtr<CConnectionWrapper>& channel) override;
     int ConnectRelay(const std::wstring& address, TWindowHandle window, unsigned message, unsigned events,
                      CRefPtr<CConnectionWrapper>& channel) override;
 
@@ -92,6 +92,7 @@ public:
     TErrorCode failure = 0;   // the system's error a failing open leaves in its channel
     bool connectAtOnce = false; // relay: connected before any connect event
     std::wstring lastTarget;  // port or address of the last open
+    uint32_t lastReadGap = ~0u; // the read gap setting of the last serial open
     unsigned lastEvents = 0;
     CScriptedChannel* last = nullptr;
     std::function<void()> onOpen; // runs as the manager asks for a channel

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "runtime/RxBuffer.h"
 #include "runtime/ProcessResources.h"
 #include "runtime/RefCount.h"
+#include "runtime/SerialReadGap.h"
 #include "runtime/win32/CommConnection.h"
 #include "runtime/win32/Communication.h"
 #include "tests/runtime/win32/CapturedLog.h"
@@ -42,9 +44,28 @@ class CommConnectionTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(peer.Start(142)); }
 
-    int Open(CCommConnection& c, DWORD baud = 19200)
+    int Open(CCommConnection& c, DWORD baud = 19200, DWORD readGapMs = kReadGapSizedToLine)
     {
-        return c.Open(peer.PortName().c_str(), baud, window.Handle(), window.Message());
+        return c.Open(peer.PortName().c_str(), baud, readGapMs, window.Handle(), window.Message());
+    }
+
+    // Sends an answer of count bytes and a line end in pieces of piece bytes, with gapMs of
+    // silence after each while the channel goes on reading; true once all of it is unread in
+    // the receive buffer, in order.
+    bool SendInPieces(CCommConnection& c, std::size_t count, std::size_t piece, DWORD gapMs)
+    {
+        std::vector<unsigned char> answer = Pattern(count);
+        for (unsigned char& b : answer)
+            b = static_cast<unsigned char>('A' + b % 26);
+        answer.push_back('\r');
+        for (std::size_t at = 0; at < answer.size(); at += piece) {
+            const std::size_t end = std::min(answer.size(), at + piece);
+            if (!peer.Send(std::vector<unsigned char>(answer.begin() + at, answer.begin() + end)))
+                return false;
+            window.PumpUntil(c, [] { return false; }, gapMs);
+        }
+        const std::string whole(answer.begin(), answer.end());
+        return window.PumpUntil(c, [&] { return Unread(c.GetRxBuffer()) == whole; });
     }
 
     SerialPeer peer;
@@ -85,7 +106,7 @@ TEST_F(CommConnectionTest, MissingPortFailsAndLeavesNoThread)
 {
     CapturedLog log("channel-missing", 1);
     CRefPtr<CCommConnection> channel(new CCommConnection);
-    EXPECT_EQ(channel->Open(L"COM199", 19200, window.Handle(), window.Message()), -1);
+    EXPECT_EQ(channel->Open(L"COM199", 19200, kReadGapSizedToLine, window.Handle(), window.Message()), -1);
     EXPECT_FALSE(channel->IsConnected());
     EXPECT_TRUE(log.HasLine("ERROR;COM199;CreateFile 2"));
     ASSERT_EQ(Open(*channel), 1);
@@ -143,6 +164,47 @@ TEST_F(CommConnectionTest, ByteTracesOnlyFromTheDebugLevel)
         EXPECT_EQ(log.CountLines("DEBUG;;Rx[3]:41 42 0D "), c.traceLines) << log.Text();
         EXPECT_EQ(log.CountLines("DEBUG;;Tx[3]:01 A0 FF "), c.traceLines);
         EXPECT_EQ(log.CountLines("Rx["), c.traceLines);
+    }
+}
+
+// Reads end after a short silence, so an answer that comes in pieces (a slow sensor, an adapter
+// handing bytes over in packets) is read in several parts: the receive buffer must join them.
+TEST_F(CommConnectionTest, AnswerInPiecesWithGapsArrivesWholeAtEveryBaudRate)
+{
+    struct Case {
+        DWORD baud;
+        const char* gapLine;
+    };
+    const Case cases[] = {{19200, "DEBUG;COM142;read gap 5 ms (sized to the baud rate)"},
+                          {9600, "DEBUG;COM142;read gap 10 ms (sized to the baud rate)"},
+                          {4800, "DEBUG;COM142;read gap 21 ms (sized to the baud rate)"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.baud);
+        CapturedLog log("channel-gaps", 2);
+        CRefPtr<CCommConnection> channel(new CCommConnection);
+        ASSERT_EQ(Open(*channel, c.baud), 1);
+        EXPECT_TRUE(log.HasLine(c.gapLine)) << log.Text();
+        // Six pieces, each followed by twice the longest line gap of silence.
+        ASSERT_TRUE(SendInPieces(*channel, 34, 6, 45)) << Unread(channel->GetRxBuffer());
+        channel->Close();
+        // Every gap ended a read: the answer came in as many reads as it had pieces, or more.
+        EXPECT_GE(log.CountLines("DEBUG;;Rx["), 6) << log.Text();
+    }
+}
+
+TEST_F(CommConnectionTest, TheReadGapSettingHoldsAtEveryBaudRate)
+{
+    for (DWORD baud : {19200u, 9600u, 4800u}) {
+        SCOPED_TRACE(baud);
+        CapturedLog log("channel-gap-setting", 2);
+        CRefPtr<CCommConnection> channel(new CCommConnection);
+        ASSERT_EQ(Open(*channel, baud, kFixedReadGapMs), 1);
+        EXPECT_TRUE(log.HasLine("DEBUG;COM142;read gap 50 ms (setting)")) << log.Text();
+        EXPECT_EQ(log.CountLines("read gap"), 1);
+        ASSERT_TRUE(SendInPieces(*channel, 34, 6, 10)) << Unread(channel->GetRxBuffer());
+        channel->Close();
+        // Gaps of 10 ms no longer end a read: pieces were joined.
+        EXPECT_LT(log.CountLines("DEBUG;;Rx["), 6) << log.Text();
     }
 }
 
@@ -214,7 +276,7 @@ TEST_F(CommConnectionTest, PeerClosingItsEndLeaksNothingAndTheNextOpenWorks)
     ASSERT_TRUE(spare.Start(143));
     CRefPtr<CCommConnection> channel(new CCommConnection);
     // One round first, so that one-time allocations of the process do not count.
-    ASSERT_EQ(channel->Open(spare.PortName().c_str(), 19200, window.Handle(), window.Message()), 1);
+    ASSERT_EQ(channel->Open(spare.PortName().c_str(), 19200, kReadGapSizedToLine, window.Handle(), window.Message()), 1);
     channel->Close();
     const int handlesBefore = OpenHandles();
 
@@ -236,7 +298,7 @@ TEST_F(CommConnectionTest, PeerClosingItsEndLeaksNothingAndTheNextOpenWorks)
     const int handlesAfter = OpenHandles();
     EXPECT_EQ(handlesAfter, handlesBefore);
 
-    ASSERT_EQ(channel->Open(spare.PortName().c_str(), 19200, window.Handle(), window.Message()), 1);
+    ASSERT_EQ(channel->Open(spare.PortName().c_str(), 19200, kReadGapSizedToLine, window.Handle(), window.Message()), 1);
     ASSERT_TRUE(spare.Send({'y', 'e', 's', '\r'}));
     ASSERT_TRUE(window.PumpUntil(*channel, [&] { return Unread(channel->GetRxBuffer()).find("yes\r") != std::string::npos; }));
 }
@@ -281,7 +343,7 @@ TEST_F(CommConnectionTest, PulledAdapterClosesTheChannelAtOnceWithItsReason)
 TEST_F(CommConnectionTest, OpenFailureKeepsTheSystemsReason)
 {
     CRefPtr<CCommConnection> channel(new CCommConnection);
-    EXPECT_EQ(channel->Open(L"COM199", 19200, window.Handle(), window.Message()), -1);
+    EXPECT_EQ(channel->Open(L"COM199", 19200, kReadGapSizedToLine, window.Handle(), window.Message()), -1);
     EXPECT_EQ(channel->FailureCode(), static_cast<TErrorCode>(ERROR_FILE_NOT_FOUND));
 
     ASSERT_TRUE(peer.LinkToNonSerialDevice());

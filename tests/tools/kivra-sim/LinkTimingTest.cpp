@@ -2,6 +2,7 @@
 #include "SensorLink.h"
 #include "SimTestSupport.h"
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -133,6 +134,38 @@ TEST(SensorLink, GarbageSplitAndDelayKeepTheFrameFindable) {
   const double bt = 10.0 / 19200;
   // Four pieces with three gaps, behind the turnaround, the delay and the garbage.
   EXPECT_NEAR(TimeOf(last), 1.0 + 5 * bt + 0.005 + 0.1 + 9 * bt + 37 * bt + 3 * 0.05, 1e-6);
+}
+
+TEST(SensorLink, AdapterLatencyHandsAnswersOverInBurstsAtItsTicks) {
+  CRequestFrame req;
+  req.BuildReadIdentification(255);
+  for (unsigned baud : {4800u, 9600u, 19200u}) {
+    LinkRig rig;
+    rig.line.baud = baud;
+    rig.link->SetBaud(baud);
+    rig.line.adapterLatency = 0.016;
+    rig.link->OnReceived(req.Data(), req.Length(), 1.0);
+    Bytes out;
+    std::vector<double> bursts;
+    for (double now = 1.0; now < 3.0; now += 0.0005) {
+      rig.link->Process(now);
+      const std::optional<double> wake = rig.link->NextWake();
+      if (now > 1.02 && wake && *wake > now) {
+        // Once the request is in, the link wakes only at ticks: nothing reaches the computer between them.
+        EXPECT_NEAR(std::remainder(*wake, 0.016), 0.0, 1e-9) << baud;
+      }
+      Bytes b = rig.link->TakeOutput(now);
+      if (b.empty()) continue;
+      bursts.push_back(now);
+      EXPECT_LT(std::remainder(now, 0.016), 0.0005 + 1e-9) << baud << " at " << now;
+      EXPECT_GE(std::remainder(now, 0.016), -1e-9) << baud << " at " << now;
+      out.insert(out.end(), b.begin(), b.end());
+    }
+    ASSERT_EQ(out.size(), 37u) << baud;
+    EXPECT_EQ(Parse(out).code, 0x01) << baud;
+    // 37 bytes take 77 ms at 4800, 39 ms at 9600 and 19 ms at 19200: several ticks each.
+    EXPECT_GE(bursts.size(), baud == 19200 ? 2u : 3u) << baud;
+  }
 }
 
 TEST(SensorLink, CorruptionIsSeededAndLogged) {

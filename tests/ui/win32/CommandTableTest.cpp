@@ -87,8 +87,8 @@ TEST(CommandTable, TheHelpNamesEveryCommandAndOptionInBothLanguages)
         for (const wchar_t* word :
              {L"settings get", L"settings set", L"settings export", L"settings import", L"log FILE", L"address N",
               L"test VALUE", L"firmware FILE", L"--port", L"--relay", L"--terminal-port", L"--terminal-baud",
-              L"--address", L"--timeout", L"--lang", L"--trace", L"--resources", L"--addresses", L"--include-serial",
-              L"--from", L"--count", L"--full", L"--fast", L"--json", L"--common", L"--secondary", L"14 scan",
+              L"--address", L"--timeout", L"--read-gap", L"--lang", L"--trace", L"--resources", L"--addresses",
+              L"--include-serial", L"--from", L"--count", L"--full", L"--fast", L"--json", L"--common", L"--secondary", L"14 scan",
               L"chart LOGFILE", L"--out", L"--to", L"--size", L"--series", L"fleet info", L"fleet backup",
               L"fleet apply", L"fleet firmware", L"--jobs", L"--retries", L"--report", L"--resume", L"15 fleet"})
             EXPECT_NE(help.find(word), std::wstring::npos) << language << " " << Narrow(word);

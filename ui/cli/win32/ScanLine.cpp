@@ -6,13 +6,10 @@
 #include "runtime/RxBuffer.h"
 #include "runtime/ConnectionWrapper.h"
 #include "runtime/ProcessClock.h"
-#include "runtime/win32/CommConnection.h"
 #include "ui/cli/ScanPlan.h"
 #include "ui/cli/win32/Interruption.h"
 
 #include <windows.h>
-
-static_assert(kSerialReadGapMs == CCommConnection::kReadIntervalMs, "the probe wait counts the channel's read gap");
 
 namespace {
 
@@ -61,7 +58,8 @@ bool CScanLine::Open(const std::wstring& port, uint32_t baud)
         m_failure = GetLastError();
         return false;
     }
-    const int opened = PlatformChannels().OpenSerial(port, baud, m_window, kChannelMessage, m_channel);
+    // The probe waits are counted with this gap (see ScanPlan.h).
+    const int opened = PlatformChannels().OpenSerial(port, baud, kSerialReadGapMs, m_window, kChannelMessage, m_channel);
     if (opened < 0) {
         m_failure = m_channel ? m_channel->FailureCode() : 0;
         m_channel.Reset();

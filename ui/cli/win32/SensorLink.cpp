@@ -95,12 +95,17 @@ void CSensorLink::Configure()
     } else {
         m_manager->SetConnectionType(ConnectionType::Sensor);
         session.SetLinkKind(LinkDirect);
-        if (m_arguments.port.empty())
+        if (m_arguments.port.empty()) {
             ChooseStartSettings(*m_manager, TheComPorts());
-        else
+        } else {
+            // The stored read gap holds for a port named on the command line too.
+            LoadConnectionSettings(*m_manager);
             m_manager->SetComPort(m_arguments.port);
+        }
         if (m_arguments.baud)
             m_manager->SetBaudRate(m_arguments.baud);
+        if (m_arguments.readGap >= 0)
+            m_manager->SetReadGap(static_cast<uint32_t>(m_arguments.readGap));
     }
     // Address index as the window's combo box has it: 0 is the common address.
     session.SetSensorAddress(m_arguments.address < 0 || m_arguments.address == 255 ? 0 : m_arguments.address + 1);
