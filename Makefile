@@ -6,45 +6,54 @@ FUZZ   := build/fuzz
 # Seconds each fuzz target runs in `make fuzz`.
 FUZZ_SECONDS ?= 60
 JOBS   ?= $(shell nproc)
+# The Windows suites mostly wait on paced serial lines and on Wine, each in a prefix, on a
+# display and on ports of its own: twice as many run at once as there are cores.
+WINE_JOBS ?= $(shell echo $$(( $(JOBS) * 2 )))
 MAKEFLAGS += --no-print-directory
+# Every stage of this make run is timed into STAGES under the run's id; make test prints them.
+STAGES := build/stage-times
+RUN_ID := $(shell date +%s%N)
+STAGE  := sh tools/stage-time.sh $(STAGES) $(RUN_ID)
 
 .PHONY: all deps configure build test run bench dist clean fuzz fuzz-build campaign soak
 
 all: build
 
 deps:
-	@sh tools/install-deps.sh
+	@$(STAGE) installs sh tools/install-deps.sh
 
 $(NATIVE)/CMakeCache.txt: | deps
-	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug
+	@$(STAGE) configure-native cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug
 
 $(WIN64)/CMakeCache.txt: | deps
-	cmake -S . -B $(WIN64) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	@$(STAGE) configure-win64 \
+	  cmake -S . -B $(WIN64) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 
-# The fuzz targets: clang with libFuzzer, ASan and UBSan, in a build of their own.
-$(FUZZ)/CMakeCache.txt: | deps
+# The fuzz targets: clang with libFuzzer, ASan and UBSan, in a build of their own (make fuzz
+# only: make test replays the seed corpora in the host build).
+$(FUZZ)/CMakeCache.txt:
+	@sh tools/install-deps.sh fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIVRA_FUZZ=ON
 
-configure: $(NATIVE)/CMakeCache.txt $(WIN64)/CMakeCache.txt $(FUZZ)/CMakeCache.txt
+configure: $(NATIVE)/CMakeCache.txt $(WIN64)/CMakeCache.txt
 
 fuzz-build: $(FUZZ)/CMakeCache.txt
 	cmake --build $(FUZZ) -j $(JOBS)
 
 build: configure
-	cmake --build $(NATIVE) -j $(JOBS)
-	cmake --build $(WIN64) -j $(JOBS)
-	cmake --build $(FUZZ) -j $(JOBS)
+	@$(STAGE) build-native cmake --build $(NATIVE) -j $(JOBS)
+	@$(STAGE) build-win64 cmake --build $(WIN64) -j $(JOBS)
 
-# Every suite always runs; the exit status tells whether any failed.
+# Every suite always runs; the exit status tells whether any failed. Ends with the time of
+# each stage of this run.
 test: build
-	@native=0; win=0; fuzz=0; \
-	echo "=== native tests (ASan, UBSan)"; \
-	(cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)) || native=1; \
+	@native=0; win=0; \
+	echo "=== native tests (ASan, UBSan; the fuzz seed corpora replayed)"; \
+	$(STAGE) tests-native sh -c 'cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)' || native=1; \
 	echo "=== win64 tests (Wine)"; \
-	(cd $(WIN64) && ctest --output-on-failure -j $(JOBS)) || win=1; \
-	echo "=== fuzz seed corpora replayed (libFuzzer, ASan, UBSan)"; \
-	(cd $(FUZZ) && ctest --output-on-failure -j $(JOBS)) || fuzz=1; \
-	test $$native = 0 && test $$win = 0 && test $$fuzz = 0
+	$(STAGE) tests-win64 sh -c 'cd $(WIN64) && ctest --output-on-failure -j $(WINE_JOBS)' || win=1; \
+	sh tools/stage-time.sh --report $(STAGES) $(RUN_ID); \
+	test $$native = 0 && test $$win = 0
 
 # Every fuzz target for FUZZ_SECONDS (60 by default), then a summary line.
 fuzz: fuzz-build

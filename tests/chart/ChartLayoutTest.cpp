@@ -47,6 +47,17 @@ TEST(ChartLayout, PartsStayApartAndInside)
     }
 }
 
+TEST(ChartLayout, LaneNamesGetRoomAtTheLeft)
+{
+    const ChartTextMetrics text{13, 7};
+    const ChartLayout plain = LayOutChart({0, 0, 800, 500}, text, 0, 2, 10);
+    const ChartLayout named = LayOutChart({0, 0, 800, 500}, text, 0, 2, 90);
+    const ChartLayout noLanes = LayOutChart({0, 0, 800, 500}, text, 0, 0, 90);
+    EXPECT_EQ(named.plot.left - plain.plot.left, 90 - 4 * text.digitWidth);
+    EXPECT_GE(named.plot.left - named.tickLength - 90, 0);
+    EXPECT_EQ(noLanes.plot.left, plain.plot.left);
+}
+
 TEST(ChartLayout, Parts)
 {
     const ChartLayout layout = LayOutChart({0, 0, 800, 500}, {13, 7}, 1, 2);

@@ -83,6 +83,15 @@ TEST(PointerReadout, ColumnsAndTimesAgree)
         EXPECT_EQ(ColumnOfTime(layout, {2000, 12000}, TimeAtColumn(layout, {2000, 12000}, x)), x);
 }
 
+TEST(PointerReadout, SampleTextLeavesOutWhatHasNoValue)
+{
+    const SampleStore store = Samples();
+    const std::vector<SeriesId> shown{{SeriesKind::Angle, 0}, {SeriesKind::Temperature, 0}, {SeriesKind::Lls1, 0},
+                                      {SeriesKind::Output1, 0}};
+    EXPECT_EQ(SampleText(store, 4, shown), L"0:06.0; Angle, \u00B0: 40.2; Discrete output 1: 0");
+    EXPECT_EQ(SampleText(store, 5, shown), L"0:07.5; Angle, \u00B0: 50.2; LLS parameter 1: 7; Discrete output 1: 1");
+}
+
 TEST(PointerReadout, ValueTexts)
 {
     EXPECT_EQ(ReadoutText(SeriesKind::Temperature, -3.04f), L"-3.0");

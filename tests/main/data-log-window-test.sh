@@ -27,7 +27,7 @@ sh "$WINE_RUN" reg add 'HKCU\SOFTWARE\Vextora\KIVRA' /v 'COM Port' /d COM5 /f >/
 start_logging() {
   start_program "$1" "$2" "$3"
   step "$1-start" 'wait-window "Vextora KIVRA*" 30000' 'key F4' 'expect enabled 1010 = 1 20000' 'key ctrl+F12' \
-    'tab-select 1001 #4' 'click page:1217' 'click page:1208' || return 1
+    'tab-select 1001 #5' 'click page:1217' 'click page:1208' || return 1
 }
 
 # close_program RUN: closes the window while connected, answering its question.

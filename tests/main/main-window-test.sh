@@ -27,7 +27,7 @@ sh "$WINE_RUN" reg delete "$SETTINGS_KEY" /f >/dev/null 2>&1
 start_program kivra "$KIVRA" /eng
 step start 'wait-window "Vextora KIVRA*" 30000' || finish
 check caption-version 'expect text window = "Vextora KIVRA 2.6"'
-check tabs-at-start "expect tab-items 1001 = '\"RS-485 protocol\" \"Discrete outputs\" \"Additional settings\" \"Additional data\"'"
+check tabs-at-start "expect tab-items 1001 = '\"RS-485 protocol\" \"Discrete outputs\" \"Additional settings\" \"Additional data\" \"Chart\"'"
 check only-connect-usable 'expect enabled 1010 = 0'
 check disconnect-hidden 'expect visible 1008 = 0'
 check address-common 'expect text 1087 = "Common (255)"'
@@ -145,9 +145,9 @@ keys_and_log_page() {
   step select-first 'tab-select 1001 #0' 'key F6' || return
   check f6-next-tab 'expect selection 1001 = 1'
   step ctrl-f6 'key ctrl+F6' 'key ctrl+F6' || return
-  check ctrl-f6-wraps 'expect selection 1001 = 3'
+  check ctrl-f6-wraps 'expect selection 1001 = 4'
   step show-log 'key ctrl+F12' || return
-  check log-tab-shown "expect tab-items 1001 = '\"RS-485 protocol\" \"Discrete outputs\" \"Additional settings\" \"Additional data\" \"Log\"'"
+  check log-tab-shown "expect tab-items 1001 = '\"RS-485 protocol\" \"Discrete outputs\" \"Additional settings\" \"Additional data\" \"Chart\" \"Log\"'"
   step log-page 'tab-select 1001 Log' || return
   check trace-on-log-page 'expect text page:1075 ~ "*Tx;41 *Rx;42 *" 5000'
   # Data logging: rows of live values in GearLog_<serial>.txt beside the program.

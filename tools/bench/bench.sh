@@ -14,7 +14,7 @@
 # Ends with one table: figure, measured, floor, ratio, goal, verdict; exit status 0 even when
 # a figure misses (the table says so), 1 when a measurement could not be taken.
 #
-# BENCH_ONLY="firmware poll fast connect fleet window scanner" (any of them) takes only those figures,
+# BENCH_ONLY="firmware poll fast connect fleet window scanner chart" (any of them) takes only those figures,
 # e.g. to repeat one after a change; BENCH_FW_LIMITS="243 128" the firmware block limits.
 set -u
 # Other work on the machine (compiles) delays every wake-up of the simulator, Wine and the
@@ -377,6 +377,25 @@ chosen scanner && {
 echo "--- frame scanner"
 "$SCANNER" >"$WORK/scanner.out" || fail "the scanner benchmark failed: $(cat "$WORK/scanner.out")"
 result "scanner $(sed 's/.*MB\/s=\([0-9.]*\).*/\1/' "$WORK/scanner.out")"
+}
+
+# A day of fast polling's data log, 1,000,000 long rows (some 70 MB), read and drawn to a PNG by
+# kivra-cli chart: the whole road of a picture for a report. Best of three.
+chosen chart && {
+echo "--- kivra-cli chart: a 1,000,000-row data log to a PNG picture"
+awk 'BEGIN { for (i = 0; i < 1000000; i++) { t = i * 180
+  printf "%d, %5.1f, %5.1f, %d, %d, %f, %f, %f, %5.1f\r\n", t, 21.5 + sin(t / 5e6), 45 + 30 * sin(t / 20000),
+    100 + i % 50, 10, 0.1, 0.2, 0.9, 1.5 } }' >"$WORK/million.txt"
+best=""
+for run in 1 2 3; do
+  start=$(date +%s.%N)
+  $WINE_RUN "$CLI" chart "$WORK/million.txt" --out "$WORK/million.png" >"$WORK/chart$run.out" 2>&1 ||
+    fail "kivra-cli chart failed: $(cat "$WORK/chart$run.out")"
+  took=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.3f", b - a }')
+  best=$(awk -v a="${best:-$took}" -v b="$took" 'BEGIN { print (b < a ? b : a) }')
+done
+result "chart_million $best"
+rm -f "$WORK/million.txt"
 }
 
 result "load_end $(load)"

@@ -66,6 +66,9 @@ awk -v kivra="$kivra" '
     row("kivra-cli.exe size", sprintf("%.2f MB", a["size_cli"] / 1e6), "-", "-", "<= 2 MB", judge(a["size_cli"] <= 2e6))
     if ("size_kivra" in v)
       row("kivra.exe size", sprintf("%.2f MB", a["size_kivra"] / 1e6), "-", "-", "<= 2 MB", judge(a["size_kivra"] <= 2e6))
+    if ("chart_million" in v)
+      row("1,000,000-row log to PNG (kivra-cli)", sprintf("%.2f s", a["chart_million"]), "-", "-", "<= 5 s",
+          judge(a["chart_million"] <= 5))
     if ("scanner" in v)
       row("frame scanner (native)", sprintf("%.0f MB/s", a["scanner"]), "-", "-", ">= 100 MB/s", judge(a["scanner"] >= 100))
     print ""

@@ -5,22 +5,23 @@
 
 namespace {
 
-// Widths in digits: the angle's "180" and the widest label of a scaled axis ("-1234.5"), with
+// Widths in digits: the angle's "180" and the widest label of a scaled axis ("-32768"), with
 // room for the tick.
 constexpr int kLeftAxisDigits = 4;
-constexpr int kRightAxisDigits = 7;
+constexpr int kRightAxisDigits = 6;
 
 bool Inside(const LayoutRect& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
 
 }  // namespace
 
-ChartLayout LayOutChart(LayoutRect area, ChartTextMetrics text, int rightAxes, int lanes)
+ChartLayout LayOutChart(LayoutRect area, ChartTextMetrics text, int rightAxes, int lanes, int laneLabelWidth)
 {
     ChartLayout layout;
     const int line = std::max(text.height, 1);
     const int gap = std::max(line / 3, 2);
     layout.tickLength = std::max(line / 3, 3);
-    layout.leftAxisWidth = kLeftAxisDigits * text.digitWidth + layout.tickLength + gap;
+    layout.leftAxisWidth = std::max(kLeftAxisDigits * text.digitWidth, lanes > 0 ? laneLabelWidth : 0) +
+                           layout.tickLength + gap;
     layout.rightAxisWidth = kRightAxisDigits * text.digitWidth + layout.tickLength + gap;
     layout.laneHeight = lanes > 0 ? line + gap : 0;
 

@@ -21,8 +21,9 @@ struct ChartLayout {
     int tickLength = 0;
 };
 
-// rightAxes: 0, 1 or 2; lanes: the on/off traces under the plot.
-ChartLayout LayOutChart(LayoutRect area, ChartTextMetrics text, int rightAxes, int lanes);
+// rightAxes: 0, 1 or 2; lanes: the on/off traces under the plot; laneLabelWidth: the widest of
+// their names in pixels, which the left margin makes room for.
+ChartLayout LayOutChart(LayoutRect area, ChartTextMetrics text, int rightAxes, int lanes, int laneLabelWidth = 0);
 
 // Which part of the chart a point lies in.
 enum class ChartPart : unsigned char { Outside, Plot, Strip };

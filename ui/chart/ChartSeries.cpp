@@ -100,3 +100,19 @@ std::wstring SeriesName(SeriesId id)
             return LoadResourceText(entry.nameId);
     return std::wstring();
 }
+
+std::wstring LaneName(SeriesId id)
+{
+    switch (id.kind) {
+    case SeriesKind::Output1:
+        return LoadResourceText(IDS_CHART_LANE_OUTPUT1);
+    case SeriesKind::Output2:
+        return LoadResourceText(IDS_CHART_LANE_OUTPUT2);
+    case SeriesKind::Magnet1:
+        return LoadResourceText(IDS_CHART_LANE_MAGNET1);
+    case SeriesKind::Magnet2:
+        return LoadResourceText(IDS_CHART_LANE_MAGNET2);
+    default:
+        return SeriesName(id);
+    }
+}

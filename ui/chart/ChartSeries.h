@@ -40,3 +40,5 @@ bool ParseSeriesKey(const std::wstring& key, SeriesId& id);
 
 // The series' name in the interface language, for the legend and the pointer's readout.
 std::wstring SeriesName(SeriesId id);
+// The short name beside a lane of the strip (on/off traces only; else the full name).
+std::wstring LaneName(SeriesId id);

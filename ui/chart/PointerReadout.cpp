@@ -65,3 +65,17 @@ std::wstring ReadoutText(SeriesKind kind, float value)
         return FormatText(L"%.0f", double(value));
     return FormatText(L"%g", double(value));
 }
+
+std::wstring SampleText(const SampleStore& samples, std::size_t sample, const std::vector<SeriesId>& shown)
+{
+    std::wstring text = TimeLabel(samples.TimeAt(sample), true);
+    for (const SeriesId& id : shown) {
+        const std::optional<std::size_t> series = samples.FindSeries(id);
+        if (!series)
+            continue;
+        const std::wstring value = ReadoutText(id.kind, samples.ValueAt(*series, sample));
+        if (!value.empty())
+            text += L"; " + SeriesName(id) + L": " + value;
+    }
+    return text;
+}

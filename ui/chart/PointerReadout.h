@@ -34,6 +34,10 @@ std::optional<std::size_t> SampleNear(const SampleStore& samples, std::int64_t t
 std::optional<PointerReadout> ReadOut(const SampleStore& samples, const ChartLayout& layout, TimeRange visible,
                                       const std::vector<std::size_t>& series, int x, int y);
 
+// One line of a sample's time and the shown series' values ("1:02.5; Angle, °: 45.2; ..."), the
+// series without a value left out: the chart's text for those who cannot see it.
+std::wstring SampleText(const SampleStore& samples, std::size_t sample, const std::vector<SeriesId>& shown);
+
 // A value as the readout shows it: the angle and temperature to a tenth, the on/off traces as
 // 0 or 1, others as they came (whole numbers without decimals).
 std::wstring ReadoutText(SeriesKind kind, float value);

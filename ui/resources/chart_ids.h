@@ -25,6 +25,20 @@
 #define IDS_CHART_BAND_UNWRITTEN         1224
 #define IDS_CHART_NO_VALUES              1225
 
+// The chart page and saving a picture ("%s" the file, then the system's reason).
+#define IDS_TAB_CHART                    1226
+#define IDS_CHART_PAUSE                  1227
+#define IDS_CHART_RESUME                 1228
+#define IDS_CHART_SPAN_MINUTES           1229
+#define IDS_CHART_PICTURE_FILTER         1230
+#define IDS_CHART_CANNOT_SAVE            1231
+
+// The strip's lanes, named short beside them.
+#define IDS_CHART_LANE_OUTPUT1           1232
+#define IDS_CHART_LANE_OUTPUT2           1233
+#define IDS_CHART_LANE_MAGNET1           1234
+#define IDS_CHART_LANE_MAGNET2           1235
+
 // A data-log file ("%s" the file, a count, a line number or a line's text).
 #define IDS_CHART_LOG_NO_ROWS            1240
 #define IDS_CHART_LOG_SKIPPED            1241

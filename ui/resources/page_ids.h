@@ -8,6 +8,7 @@
 #define IDD_RS485_PAGE                   391
 #define IDD_OUTPUTS_PAGE                 392
 #define IDD_LOG_PAGE                     216
+#define IDD_CHART_PAGE                   393
 
 // "RS-485 protocol" page.
 #define IDC_RS485_LLS1_GROUP             1239
@@ -98,3 +99,13 @@
 #define IDC_LOG_TEST                     1206
 #define IDC_LOG_TRACE                    1075
 #define IDC_LOG_DATA_FILE                1205
+
+// "Chart" page.
+#define IDC_CHART_VIEW                   1300
+#define IDC_CHART_LLS1                   1301
+#define IDC_CHART_LLS2                   1302
+#define IDC_CHART_EXTRAS                 1303
+#define IDC_CHART_SPAN_LABEL             1304
+#define IDC_CHART_SPAN                   1305
+#define IDC_CHART_PAUSE                  1306
+#define IDC_CHART_SAVE                   1307

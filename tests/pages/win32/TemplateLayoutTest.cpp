@@ -11,7 +11,7 @@
 namespace {
 
 const WORD kLanguages[] = {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT)};
-const int kTemplates[] = {IDD_RS485_PAGE, IDD_OUTPUTS_PAGE, IDD_ANGLE_PAGE, IDD_AUX_DATA_PAGE, IDD_LOG_PAGE};
+const int kTemplates[] = {IDD_RS485_PAGE, IDD_OUTPUTS_PAGE, IDD_ANGLE_PAGE, IDD_AUX_DATA_PAGE, IDD_CHART_PAGE, IDD_LOG_PAGE};
 
 // The Russian title of the LLS group is wider than any group the 228-unit template can hold;
 // it is shown whole because the main window stretches every page to its tab's display area,

@@ -171,7 +171,10 @@ public:
         const SampleStore& samples = *m_scene.samples;
         // The tick count follows the height the plot gets; a first guess from the whole area.
         const ChartAxes guess = ArrangeAxes(samples, m_scene.shown, m_scene.visible, 6);
-        ChartLayout layout = LayOutChart(m_area, m_text, RightAxes(guess), int(guess.strip.size()));
+        int laneLabels = 0;
+        for (std::size_t s : guess.strip)
+            laneLabels = std::max(laneLabels, TextWidth(m_dc, LaneName(samples.SeriesAt(s))));
+        ChartLayout layout = LayOutChart(m_area, m_text, RightAxes(guess), int(guess.strip.size()), laneLabels);
         m_maxTicks = std::clamp(layout.plot.Height() / (m_text.height * 2), 2, 11);
         m_axes = ArrangeAxes(samples, m_scene.shown, m_scene.visible, m_maxTicks);
         return layout;
@@ -343,7 +346,7 @@ private:
                 Line(m_dc, strip.left, top + m_layout.laneHeight, strip.right, top + m_layout.laneHeight);
             }
             const COLORREF colour = SeriesColour(id);
-            Text(m_dc, SeriesName(id), strip.left - m_layout.tickLength - 2, top + (m_layout.laneHeight - m_text.height) / 2,
+            Text(m_dc, LaneName(id), strip.left - m_layout.tickLength - 2, top + (m_layout.laneHeight - m_text.height) / 2,
                  Align::Right, colour);
             const int saved = SaveDC(m_dc);
             IntersectClipRect(m_dc, strip.left, top, strip.right, top + m_layout.laneHeight);

@@ -26,6 +26,7 @@
 #include "ui/main/MainKeys.h"
 #include "ui/main/MainWindowTexts.h"
 #include "ui/main/UpdatePassPlan.h"
+#include "ui/resources/chart_ids.h"
 #include "ui/resources/image_ids.h"
 #include "ui/resources/main_ids.h"
 #include "ui/resources/resource.h"
@@ -85,12 +86,14 @@ CKivraDlg::CKivraDlg(CDeviceCommandProcessor& manager)
       m_rs485Page(manager, this),
       m_outputsPage(manager, this),
       m_auxDataPage(manager, this),
+      m_chartPage(manager, this),
       m_logPage(manager, this)
 {
     m_tabs.AddEntry(&m_rs485Page, IDS_TAB_RS485, true);
     m_tabs.AddEntry(&m_outputsPage, IDS_TAB_OUTPUTS, true);
     m_angleEntry = m_tabs.AddEntry(&m_anglePage, IDS_TAB_ANGLE, true);
     m_tabs.AddEntry(&m_auxDataPage, IDS_TAB_AUX_DATA, true);
+    m_tabs.AddEntry(&m_chartPage, IDS_TAB_CHART, true);
     // The log page has no tab until Ctrl+F12.
     m_logEntry = m_tabs.AddEntry(&m_logPage, IDS_TAB_LOG, false);
     AddTabCtrl(m_tabs);

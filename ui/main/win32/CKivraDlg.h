@@ -16,6 +16,7 @@
 #include "ui/pages/win32/CAngleParamDlg.h"
 #include "ui/pages/win32/CAuxDataDlg.h"
 #include "ui/pages/win32/CBinaryOutParamDlg.h"
+#include "ui/pages/win32/CChartDlg.h"
 #include "ui/pages/win32/CDigitalOutParamDlg.h"
 #include "ui/pages/win32/CRuvLogDlg.h"
 #include "ui/window/win32/CInclinationCtrl.h"
@@ -100,6 +101,7 @@ private:
     CDigitalOutParamDlg m_rs485Page;
     CBinaryOutParamDlg m_outputsPage;
     CAuxDataDlg m_auxDataPage;
+    CChartDlg m_chartPage;
     CRuvLogDlg m_logPage;
     // Where the zero setup and Ctrl+F12 find their pages in the tab control.
     int m_angleEntry = -1;
