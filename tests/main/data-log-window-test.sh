@@ -49,7 +49,7 @@ disk_fills() {
   earlier=$(stat -c %s "$dir/$LOG_NAME")
   start_logging "$run" "$dir/kivra.exe" "$language" || return
   check "$run-file-shown" "expect text page:1205 ~ '*: $(winpath "$dir/$LOG_NAME")'"
-  step "$run-stopped" 'timeout 120000' 'message-box' 'timeout 5000' || return
+  step "$run-stopped" 'timeout 50000' 'message-box' 'timeout 5000' || return
   check "$run-told" "expect message-text ~ '$stopped'"
   screenshot "$run-stopped"
   ui 'message-text'

@@ -19,6 +19,7 @@ const CliCommand kCommands[] = {
     {L"test", CliOperands::Number, true, nullptr, 0},       {L"firmware", CliOperands::File, false, nullptr, 0},
     {L"log", CliOperands::File, true, nullptr, 0},          {L"scan", CliOperands::None, false, nullptr, 0},
     {L"chart", CliOperands::Chart, false, nullptr, 0},      {L"help", CliOperands::None, false, nullptr, 0},
+    {L"fleet", CliOperands::Fleet, false, nullptr, 0},
 };
 
 std::vector<std::wstring> Words(const std::wstring& line)
@@ -110,6 +111,21 @@ TEST(CliArguments, ScanTakesEveryBaudAndAnAddressRange)
     EXPECT_EQ(a.addresses.last, 255u);
 }
 
+TEST(CliArguments, FleetTakesTheRelayAndItsRunOptions)
+{
+    const CliArguments plain = Parsed(L"fleet info cars.csv --relay h:50010");
+    EXPECT_EQ(plain.operands, (std::vector<std::wstring>{L"info", L"cars.csv"}));
+    EXPECT_EQ(plain.jobs, 8u);
+    EXPECT_EQ(plain.retries, 2u);
+    const CliArguments a =
+        Parsed(L"fleet apply cars.csv profile.json --relay h:1 --jobs 3 --retries 0 --report r.json --resume old.csv");
+    EXPECT_EQ(a.operands, (std::vector<std::wstring>{L"apply", L"cars.csv", L"profile.json"}));
+    EXPECT_EQ(a.jobs, 3u);
+    EXPECT_EQ(a.retries, 0u);
+    EXPECT_EQ(a.report, L"r.json");
+    EXPECT_EQ(a.resume, L"old.csv");
+}
+
 TEST(CliArguments, HelpNeedsNoCommandAndWinsOverOperands)
 {
     for (const wchar_t* line : {L"--help", L"", L"help", L"help me", L"settings --help", L"address 999 --help"}) {
@@ -170,6 +186,17 @@ TEST(CliArguments, RefusedLinesSayWhy)
         {L"scan COM5", L"no operands"},
         {L"info --baud all", L"belong to scan"},
         {L"live --addresses 1-2", L"belong to scan"},
+        {L"fleet --relay h:1", L"info, backup, apply or firmware"},
+        {L"fleet wash cars.csv --relay h:1", L"info, backup, apply or firmware"},
+        {L"fleet info --relay h:1", L"the fleet file"},
+        {L"fleet apply cars.csv --relay h:1", L"the fleet file and one file"},
+        {L"fleet backup cars.csv --relay h:1", L"the fleet file and a folder"},
+        {L"fleet info cars.csv", L"needs --relay"},
+        {L"fleet info cars.csv --relay h:1 --terminal 5", L"from the fleet file"},
+        {L"fleet info cars.csv --relay h:1 --address 5", L"from the fleet file"},
+        {L"fleet info cars.csv --relay h:1 --jobs 0", L"1..64"},
+        {L"fleet info cars.csv --relay h:1 --jobs 65", L"1..64"},
+        {L"fleet info cars.csv --relay h:1 --retries 21", L"0..20"},
         {L"chart --out a.png", L"FILE"},
         {L"chart log.txt", L"--out FILE.png"},
         {L"chart log.txt --out a.png --size 100x600", L"200..4000"},

@@ -109,7 +109,7 @@ TEST(FleetReport, WhatIsNotAReportIsRefusedWithItsLine)
 TEST(FleetTally, CountsTimeLeftAndTexts)
 {
     CFleetTally tally(10);
-    tally.NotStarted(FleetOutcome::Skipped);
+    tally.Settled(FleetOutcome::Skipped);
     EXPECT_EQ(tally.SecondsLeft(4), -1);
     for (int i = 0; i < 4; ++i)
         tally.Started();
@@ -139,6 +139,10 @@ TEST(FleetTally, RecordLinesSayWhoAndHowItEnded)
     unlabelled.message = L"NO ANSWER FROM SENSOR!";
     EXPECT_EQ(Narrow(FleetRecordLine(unlabelled)), "terminal 1205: failed after 3 tries: NO ANSWER FROM SENSOR!");
     EXPECT_EQ(Narrow(FleetRecordLine(r[2])), "terminal 1206 (Bus 12, north): skipped, done in an earlier run");
+    FleetRecord applied = r[0];
+    applied.message = L"Settings are written into sensor";
+    EXPECT_EQ(Narrow(FleetRecordLine(applied)),
+              "terminal 1204 (Bus 12, north): done, serial number 5001: Settings are written into sensor");
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 # Ends with one table: figure, measured, floor, ratio, goal, verdict; exit status 0 even when
 # a figure misses (the table says so), 1 when a measurement could not be taken.
 #
-# BENCH_ONLY="firmware poll fast connect window scanner chart" (any of them) takes only those figures,
+# BENCH_ONLY="firmware poll fast connect fleet window scanner chart" (any of them) takes only those figures,
 # e.g. to repeat one after a change; BENCH_FW_LIMITS="243 128" the firmware block limits.
 set -u
 # Other work on the machine (compiles) delays every wake-up of the simulator, Wine and the
@@ -318,6 +318,55 @@ com=46
   result "kivra_window $(calc "$(sed -n 's/^window_ms //p' "$WORK/window.out") / 1000")"
   result "kivra_idle_cpu $(calc "($ticks1 - $ticks0) / $hz") $(calc "$t1 - $t0")"
 )
+
+# --- Fleet apply: one vehicle's apply, then FLEET_VEHICLES with FLEET_JOBS links at a time, in
+# one run against one simulated relay server; the many against ceil(vehicles / jobs) times the
+# one, and the program's peak memory over the whole run. The program's start under Wine (kivra-cli
+# --help) is taken out of the one vehicle's time and counted once in the floor, as the many pay it once.
+FLEET_VEHICLES=${BENCH_FLEET_VEHICLES:-50}
+FLEET_JOBS=8
+chosen fleet && {
+echo "--- fleet apply: one vehicle, then $FLEET_VEHICLES with $FLEET_JOBS jobs"
+{ echo terminal; i=1; while [ $i -le "$FLEET_VEHICLES" ]; do echo $((5000 + i)); i=$((i + 1)); done; } >"$WORK/fleet.csv"
+printf 'terminal\n4999\n' >"$WORK/fleet-one.csv"
+{ echo "vehicle 4999"; i=1; while [ $i -le "$FLEET_VEHICLES" ]; do echo "vehicle $((5000 + i)),address=$((i % 200 + 1))"; i=$((i + 1)); done; } \
+  >"$WORK/fleet.scenario"
+printf '{\n  "angle_threshold": "37",\n  "approximation_interval": "25"\n}\n' >"$WORK/fleet-profile.json"
+: >"$WORK/fleet.sim"
+"$SIM" --no-serial --relay-port 0 --baud $BAUD --turnaround $TURNAROUND_MS --exit-after 900 --log "$WORK/fleet.log" \
+  --scenario "$WORK/fleet.scenario" >>"$WORK/fleet.sim" 2>&1 &
+sims="$sims $!"
+i=0
+until grep -q '^relay: ' "$WORK/fleet.sim"; do
+  i=$((i + 1))
+  [ $i -gt 100 ] && fail "the fleet simulator did not come up: $(cat "$WORK/fleet.sim")"
+  sleep 0.1
+done
+relay=$(sed -n 's/^relay: //p' "$WORK/fleet.sim")
+ts=$(now_s)
+$WINE_RUN "$CLI" --help >/dev/null 2>&1 || fail "kivra-cli --help failed"
+t0=$(now_s)
+$WINE_RUN "$CLI" fleet apply "$WORK/fleet-one.csv" "$WORK/fleet-profile.json" --relay "$relay" >"$WORK/fleet-one.out" 2>&1 ||
+  fail "one vehicle's apply failed: $(tail -n 3 "$WORK/fleet-one.out")"
+t1=$(now_s)
+$WINE_RUN "$CLI" fleet apply "$WORK/fleet.csv" "$WORK/fleet-profile.json" --relay "$relay" --jobs $FLEET_JOBS \
+  >"$WORK/fleet-many.out" 2>&1 &
+runner=$!
+peak=0
+# The high-water mark only grows: its last reading before the end is the run's peak.
+while kill -0 $runner 2>/dev/null; do
+  pid=$(windows_pid kivra-cli.exe)
+  [ -n "$pid" ] && seen=$(sed -n 's/^VmHWM:[^0-9]*\([0-9]*\).*/\1/p' "/proc/$pid/status" 2>/dev/null) &&
+    [ -n "$seen" ] && [ "$seen" -gt "$peak" ] && peak=$seen
+  sleep 0.2
+done
+wait $runner || fail "the fleet's apply failed: $(tail -n 3 "$WORK/fleet-many.out")"
+t2=$(now_s)
+stop_sims
+rounds=$(((FLEET_VEHICLES + FLEET_JOBS - 1) / FLEET_JOBS))
+result "fleet_apply 1 $(calc "$t2 - $t1") $(calc "($t0 - $ts) + ($t1 - $t0 - ($t0 - $ts)) * $rounds")"
+result "fleet_peak_kib $peak"
+}
 
 # --- Sizes as shipped.
 result "size_cli $(stat -c %s "$CLI")"

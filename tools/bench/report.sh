@@ -43,6 +43,10 @@ awk -v kivra="$kivra" '
     line("poll period, fast", "poll_fast", 1, 1000, "ms", 1.02)
     line("connect to first live value", "connect", 0, 1000, "ms", 1.05)
     old("  connect, against 50 ms gap floor", "connect", 1000, "ms", 0.60)
+    line("fleet apply, 50 vehicles, 8 jobs", "fleet_apply", 0, 1, "s", 1.25)
+    if ("fleet_peak_kib" in v)
+      row("fleet apply peak memory", sprintf("%.1f MiB", a["fleet_peak_kib"] / 1024), "-", "-", "<= 64 MiB",
+          judge(a["fleet_peak_kib"] <= 64 * 1024))
     if ("poll_cpu" in v) {
       share = 100 * a["poll_cpu"] / b["poll_cpu"]
       row("kivra-cli CPU while polling", sprintf("%.2f %%", share), "-", "-", "< 0.5 %", judge(share < 0.5))

@@ -15,11 +15,14 @@ namespace {
 const wchar_t* const kValueOptions[] = {L"port",  L"baud",    L"relay", L"terminal", L"terminal-port",
                                         L"terminal-baud", L"address", L"timeout", L"lang",
                                         L"trace", L"count",   L"from",  L"common",   L"secondary",
-                                        L"resources", L"addresses", L"out",  L"to",   L"size", L"series",
-                                        L"read-gap"};
+                                        L"resources", L"addresses", L"jobs", L"retries", L"report",
+                                        L"resume", L"out", L"to", L"size", L"series", L"read-gap"};
 
 // The largest count a long holds on every build (it is 32 bits wide on Windows).
 constexpr uint32_t kMaxCount = 0x7FFFFFFF;
+// More links at once than this would only queue at the relay server.
+constexpr uint32_t kMaxJobs = 64;
+constexpr uint32_t kMaxRetries = 20;
 
 bool IsOneOf(const std::wstring& word, const auto& list)
 {
@@ -98,6 +101,15 @@ bool CheckOperands(const CliArguments& a, CliOperands operands, std::wstring& er
         return true;
     case CliOperands::File:
         return need(1, IDS_CLI_ARG_A_FILE);
+    case CliOperands::Fleet: {
+        const std::wstring sub = a.operands.empty() ? L"" : a.operands[0];
+        if (sub == L"info")
+            return need(2, IDS_CLI_ARG_FLEET_FILE);
+        if (sub == L"backup" || sub == L"apply" || sub == L"firmware")
+            return need(3, sub == L"backup" ? IDS_CLI_ARG_FLEET_FOLDER : IDS_CLI_ARG_FLEET_FILES);
+        error = CliText(IDS_CLI_ARG_FLEET_NEEDS);
+        return false;
+    }
     case CliOperands::Chart: {
         ChartRequest request;
         return need(1, IDS_CLI_ARG_A_FILE) && MakeChartRequest(a, request, error);
@@ -232,6 +244,16 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliCommands comma
             if (!ReadCliNumber(value, number) || number == 0 || number > kMaxCount)
                 return bad(IDS_CLI_ARG_COUNT);
             a.count = static_cast<long>(number);
+        } else if (name == L"jobs") {
+            if (!ReadCliNumber(value, a.jobs) || a.jobs == 0 || a.jobs > kMaxJobs)
+                return bad(IDS_CLI_ARG_JOBS);
+        } else if (name == L"retries") {
+            if (!ReadCliNumber(value, a.retries) || a.retries > kMaxRetries)
+                return bad(IDS_CLI_ARG_RETRIES);
+        } else if (name == L"report") {
+            a.report = value;
+        } else if (name == L"resume") {
+            a.resume = value;
         } else if (name == L"from") {
             a.from = value;
         } else if (name == L"out") {
@@ -254,7 +276,17 @@ bool ParseCliArguments(const std::vector<std::wstring>& words, CliCommands comma
         error = CliText(IDS_CLI_ARG_PORT_OR_RELAY);
         return false;
     }
-    if (!a.relay.empty() && a.terminal == 0) {
+    // A fleet command takes each vehicle's terminal and address from its list.
+    const bool fleet = command && command->operands == CliOperands::Fleet;
+    if (fleet && (a.terminal || !a.port.empty() || a.address >= 0)) {
+        error = CliText(IDS_CLI_ARG_FLEET_LINK);
+        return false;
+    }
+    if (fleet && a.relay.empty() && !a.help) {
+        error = CliText(IDS_CLI_ARG_FLEET_RELAY);
+        return false;
+    }
+    if (!a.relay.empty() && a.terminal == 0 && !fleet) {
         error = CliText(IDS_CLI_ARG_RELAY_TERMINAL);
         return false;
     }

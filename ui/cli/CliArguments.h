@@ -39,6 +39,12 @@ struct CliArguments {
     int secondary = -1;
     bool includeSerial = false;
     bool includeAddress = false;
+
+    // fleet: links at a time, tries after the first, the report to write and the one to resume.
+    uint32_t jobs = 8;
+    uint32_t retries = 2;
+    std::wstring report;
+    std::wstring resume;
     // chart: the picture, the end of the stretch drawn, the picture's size and the series, as
     // typed (ChartRequest reads them).
     std::wstring out;

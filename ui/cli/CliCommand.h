@@ -18,6 +18,7 @@ enum class CliOperands {
     Number,    // a whole number
     Settings,  // get; set KEY=VALUE... or --from FILE; export FILE; import FILE
     Chart,     // a data-log file, with --out and the chart's other options sound
+    Fleet,     // info FLEET; backup FLEET DIR; apply FLEET PROFILE; firmware FLEET IMAGE
 };
 
 struct CliCommand {

@@ -16,6 +16,7 @@ enum class ExitCode : int {
     ConnectionLost = 12,    // the link dropped while the command was running
     Interrupted = 13,       // Ctrl+C or Ctrl+Break ended the command before it was done
     NoSensorFound = 14,     // a scan went through every address and no sensor answered
+    FleetIncomplete = 15,   // a fleet command ended with vehicles that are not done
 };
 
 inline int ToInt(ExitCode code) { return static_cast<int>(code); }

@@ -22,10 +22,10 @@ void CFleetTally::Finished(FleetOutcome outcome, int64_t durationMs)
     (outcome == FleetOutcome::Done ? m_done : m_failed)++;
 }
 
-void CFleetTally::NotStarted(FleetOutcome outcome)
+void CFleetTally::Settled(FleetOutcome outcome)
 {
     --m_left;
-    (outcome == FleetOutcome::Skipped ? m_skipped : m_failed)++;
+    (outcome == FleetOutcome::Skipped ? m_skipped : outcome == FleetOutcome::Done ? m_done : m_failed)++;
 }
 
 int64_t CFleetTally::SecondsLeft(unsigned jobs) const
@@ -77,7 +77,11 @@ std::wstring FleetRecordLine(const FleetRecord& record)
     const std::wstring who = CliText(record.label.empty() ? IDS_CLI_FLEET_TERMINAL : IDS_CLI_FLEET_TERMINAL_LABELLED,
                                      {std::to_wstring(record.terminal), record.label});
     switch (record.outcome) {
-    case FleetOutcome::Done: return CliText(IDS_CLI_FLEET_VEHICLE_DONE, {who, record.serialNumber});
+    case FleetOutcome::Done: {
+        // What the command found or did: info's facts, the settings verdict, the firmware's.
+        const std::wstring done = CliText(IDS_CLI_FLEET_VEHICLE_DONE, {who, record.serialNumber});
+        return record.message.empty() ? done : done + L": " + record.message;
+    }
     case FleetOutcome::Skipped: return CliText(IDS_CLI_FLEET_VEHICLE_SKIPPED, {who});
     case FleetOutcome::Failed: break;
     }

@@ -14,8 +14,9 @@ public:
     void Started() { --m_left, ++m_running; }
     // A vehicle's end; durationMs is how long its work took (tries and pauses included).
     void Finished(FleetOutcome outcome, int64_t durationMs);
-    // One not started at all: done before (skipped) or given up with the run (failed).
-    void NotStarted(FleetOutcome outcome);
+    // One that did not run here: done before (skipped), never started (failed), or one of a
+    // finished run's records being counted.
+    void Settled(FleetOutcome outcome);
 
     unsigned Done() const { return m_done; }
     unsigned Failed() const { return m_failed; }
@@ -49,6 +50,6 @@ std::wstring DurationText(int64_t seconds);
 // is out of reach for a while is not asked in a tight loop, up to a ceiling.
 int64_t RetryPauseMs(unsigned next);
 
-// One vehicle's end as a plain line: "terminal 1204 (Bus 12): done, serial number 5001" or
+// One vehicle's end as a plain line: "terminal 1204 (Bus 12): done, serial number 5001: <message>" or
 // "terminal 1205: failed after 3 tries: <message>".
 std::wstring FleetRecordLine(const FleetRecord& record);

@@ -50,6 +50,14 @@
 #define IDS_CLI_ARG_NOT_ADDRESS          2129
 #define IDS_CLI_ARG_NOT_NUMBER           2130
 #define IDS_CLI_ARG_READ_GAP             2131
+#define IDS_CLI_ARG_JOBS                 2132
+#define IDS_CLI_ARG_RETRIES              2133
+#define IDS_CLI_ARG_FLEET_NEEDS          2134
+#define IDS_CLI_ARG_FLEET_FILE           2135
+#define IDS_CLI_ARG_FLEET_FOLDER         2136
+#define IDS_CLI_ARG_FLEET_FILES          2137
+#define IDS_CLI_ARG_FLEET_LINK           2138
+#define IDS_CLI_ARG_FLEET_RELAY          2139
 
 // Connecting, the commands' outcomes and failures.
 #define IDS_CLI_NO_WINDOW                2140
@@ -115,6 +123,7 @@
 #define IDS_CLI_FLEET_READ_BACK_DIFFERS  2320
 #define IDS_CLI_FLEET_STOPPED_AT         2321
 #define IDS_CLI_FLEET_NOT_STARTED        2322
+#define IDS_CLI_FLEET_NOTHING_STARTED    2323
 
 // chart: its options and what it says.
 #define IDS_CLI_ARG_SIZE                 2340
@@ -145,4 +154,5 @@
 #define IDS_CLI_HELP_PORTS               2490
 #define IDS_CLI_HELP_SCAN                2500
 #define IDS_CLI_HELP_CHART               2520
+#define IDS_CLI_HELP_FLEET               2540
 #define IDS_CLI_HELP_HELP                2530

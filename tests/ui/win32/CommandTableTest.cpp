@@ -47,6 +47,7 @@ TEST(CommandTable, EveryCommandTakesTheOperandsItRunsWith)
         {L"ports", L"ports COM5", false},
         {L"scan --baud all", L"scan COM5", false},
         {L"chart log.txt --out a.png", L"chart log.txt", false},
+        {L"fleet apply cars.csv profile.json --relay h:1", L"fleet apply cars.csv --relay h:1", false},
         {L"help", nullptr, false},
     };
     std::set<std::wstring> named;
@@ -88,7 +89,8 @@ TEST(CommandTable, TheHelpNamesEveryCommandAndOptionInBothLanguages)
               L"test VALUE", L"firmware FILE", L"--port", L"--relay", L"--terminal-port", L"--terminal-baud",
               L"--address", L"--timeout", L"--read-gap", L"--lang", L"--trace", L"--resources", L"--addresses",
               L"--include-serial", L"--from", L"--count", L"--full", L"--fast", L"--json", L"--common", L"--secondary", L"14 scan",
-              L"chart LOGFILE", L"--out", L"--to", L"--size", L"--series"})
+              L"chart LOGFILE", L"--out", L"--to", L"--size", L"--series", L"fleet info", L"fleet backup",
+              L"fleet apply", L"fleet firmware", L"--jobs", L"--retries", L"--report", L"--resume", L"15 fleet"})
             EXPECT_NE(help.find(word), std::wstring::npos) << language << " " << Narrow(word);
         EXPECT_EQ(help.back(), L'\n');
         if (language == kLangEnglish)

@@ -21,6 +21,7 @@ const CliCommand kCommands[] = {
     {L"ports", CliOperands::None, false, RunPorts, IDS_CLI_HELP_PORTS},
     {L"scan", CliOperands::None, false, RunScan, IDS_CLI_HELP_SCAN},
     {L"chart", CliOperands::Chart, false, RunChart, IDS_CLI_HELP_CHART},
+    {L"fleet", CliOperands::Fleet, false, RunFleet, IDS_CLI_HELP_FLEET},
     {L"help", CliOperands::None, false, RunHelp, IDS_CLI_HELP_HELP},
 };
 

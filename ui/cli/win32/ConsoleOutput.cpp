@@ -23,6 +23,11 @@ CConsoleOutput::CConsoleOutput()
 {
 }
 
+CConsoleOutput::CConsoleOutput(Kept)
+    : m_out(nullptr), m_err(nullptr), m_outConsole(false), m_errConsole(false), m_keep(true)
+{
+}
+
 void CConsoleOutput::Write(void* handle, bool console, const std::wstring& text)
 {
     if (handle == nullptr || handle == INVALID_HANDLE_VALUE || text.empty())
@@ -40,12 +45,16 @@ void CConsoleOutput::Write(void* handle, bool console, const std::wstring& text)
 
 void CConsoleOutput::Out(const std::wstring& line)
 {
+    if (m_keep)
+        m_keptOut.push_back(line);
     Done();
     Write(m_out, m_outConsole, line + L"\n");
 }
 
 void CConsoleOutput::Err(const std::wstring& line)
 {
+    if (m_keep)
+        m_keptErr.push_back(line);
     Done();
     Write(m_err, m_errConsole, line + L"\n");
 }

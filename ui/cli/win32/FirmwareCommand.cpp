@@ -66,13 +66,25 @@ private:
 
 }  // namespace
 
+bool LoadFirmwareImage(const std::wstring& path, CRefPtr<CFirmwareFile>& image, std::wstring& why)
+{
+    image = new CFirmwareFile;
+    CCollectedPrompt prompt;
+    if (image->Load(path.c_str(), prompt))
+        return true;
+    why = path + L": " + prompt.message;
+    image.Reset();
+    return false;
+}
+
 ExitCode RunFirmware(const CliArguments& arguments, CCommandRun& run)
 {
     CSensorLink& link = run.Link();
-    CRefPtr<CFirmwareFile> image(new CFirmwareFile);
+    CRefPtr<CFirmwareFile> image;
+    std::wstring why;
+    if (!LoadFirmwareImage(arguments.operands[0], image, why))
+        return link.Fail(ExitCode::BadFirmwareFile, why);
     CCollectedPrompt prompt;
-    if (!image->Load(arguments.operands[0].c_str(), prompt))
-        return link.Fail(ExitCode::BadFirmwareFile, arguments.operands[0] + L": " + prompt.message);
     const ExitCode connected = link.Connect();
     if (connected != ExitCode::Ok)
         return connected;

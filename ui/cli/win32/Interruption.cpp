@@ -28,8 +28,13 @@ BOOL WINAPI OnControl(DWORD event)
 
 void CatchInterruption()
 {
-    g_event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    SetConsoleCtrlHandler(&OnControl, TRUE);
+    // Once for the process: a fleet run makes a link on each of its threads, and a second event
+    // would leave the waits on the first one deaf.
+    static const bool caught = [] {
+        g_event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        return SetConsoleCtrlHandler(&OnControl, TRUE) != FALSE;
+    }();
+    (void)caught;
 }
 
 bool Interrupted() { return g_interrupted; }

@@ -2,7 +2,7 @@
 #pragma once
 
 // From now on the first Ctrl+C or Ctrl+Break only sets the flag that Interrupted() reads and
-// signals InterruptionEvent(), so that a wait for messages can include it.
+// signals InterruptionEvent(), so that a wait for messages can include it. Later calls change nothing.
 void CatchInterruption();
 bool Interrupted();
 // The event handle (manual reset) signalled with the flag; null before CatchInterruption.

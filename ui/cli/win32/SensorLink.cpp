@@ -172,8 +172,14 @@ void CSensorLink::Watch(unsigned bits)
 {
     const LinkVerdict verdict = m_watch.Update(Snapshot(bits));
     // Once ready, only a failure is news: a firmware restart makes the session forget its settings for a while.
-    if (m_verdict != LinkVerdict::Ready || (verdict != LinkVerdict::Pending && verdict != LinkVerdict::Ready))
+    if (m_verdict != LinkVerdict::Ready || (verdict != LinkVerdict::Pending && verdict != LinkVerdict::Ready)) {
+        if (verdict == LinkVerdict::Ready && m_verdict != LinkVerdict::Ready) {
+            const SensorRecords& records = Session().Records();
+            m_firmwareAtReady = records.identificationTexts.firmwareVersion;
+            m_serialAtReady = records.settingsTexts.serialNumber;
+        }
         m_verdict = verdict;
+    }
 }
 
 bool CSensorLink::SensorAnswering() const
@@ -193,14 +199,16 @@ ExitCode CSensorLink::WaitFor(const std::function<bool()>& done)
             return Report(m_verdict);
         if (done())
             return ExitCode::Ok;
-        if (Interrupted())
+        if (Interrupted() && (!m_stopPoint || m_stopPoint()))
             return Fail(ExitCode::Interrupted, CliText(IDS_CLI_INTERRUPTED));
         const int64_t now = NowMilliseconds();
         if (now >= deadline)
             return Report(m_watch.TimedOut(Snapshot(0)));
         // Asleep until the manager posts or its timer fires, Ctrl+C or the silence time-out: a
-        // poll then costs the process only the messages it brings.
-        if (m_window.PumpOnce(static_cast<unsigned>(std::max<int64_t>(deadline - now, 0)), InterruptionEvent()) &&
+        // poll then costs the process only the messages it brings. Once Ctrl+C is in, its event
+        // stays signalled and would wake every wait for a stop point at once.
+        void* wake = Interrupted() ? nullptr : InterruptionEvent();
+        if (m_window.PumpOnce(static_cast<unsigned>(std::max<int64_t>(deadline - now, 0)), wake) &&
             SensorAnswering())
             deadline = NowMilliseconds() + m_timeoutMs;
     }

@@ -30,6 +30,16 @@ public:
     // the sensor stays silent for the time-out, or Ctrl+C is pressed. Failures are reported here.
     ExitCode WaitFor(const std::function<bool()>& done);
 
+    // Where a wait may end after Ctrl+C: without one it ends at once; with one it goes on, on
+    // every update, until safe() holds (a fleet run lets a write reach its verdict and a
+    // firmware download the end of its block).
+    void SetStopPoint(std::function<bool()> safe) { m_stopPoint = std::move(safe); }
+
+    // What the sensor said of itself when the link first became ready (a firmware update
+    // changes the session's records later).
+    const std::wstring& FirmwareAtReady() const { return m_firmwareAtReady; }
+    const std::wstring& SerialAtReady() const { return m_serialAtReady; }
+
     // Called with the change bits of every update, before done() is asked.
     void OnEveryUpdate(std::function<void(unsigned bits)> hook) { m_hook = std::move(hook); }
 
@@ -62,6 +72,9 @@ private:
     CLinkWatch m_watch;
     LinkVerdict m_verdict = LinkVerdict::Pending;
     std::function<void(unsigned)> m_hook;
+    std::function<bool()> m_stopPoint;
+    std::wstring m_firmwareAtReady;
+    std::wstring m_serialAtReady;
     int64_t m_timeoutMs;
     void* m_trace = nullptr;  // file handle of --trace, or null
     uint32_t m_traceError = 0;  // why --trace could not be opened
