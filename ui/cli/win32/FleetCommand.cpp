@@ -6,13 +6,14 @@
 #include "runtime/ProcessClock.h"
 #include "ui/app/SettingsDocument.h"
 #include "ui/app/win32/TextFile.h"
+#include "runtime/OsHandle.h"
+#include "runtime/SystemReason.h"
 #include "ui/cli/CliText.h"
 #include "ui/cli/FleetFile.h"
 #include "ui/cli/FleetReport.h"
 #include "ui/cli/FleetTally.h"
 #include "ui/cli/win32/CommandRun.h"
 #include "ui/cli/win32/ConsoleOutput.h"
-#include "ui/cli/win32/FileFailure.h"
 #include "ui/cli/win32/FleetRunner.h"
 #include "ui/cli/win32/Interruption.h"
 #include "ui/resources/cli_ids.h"
@@ -20,6 +21,14 @@
 #include <windows.h>
 
 namespace {
+
+// kivra-cli's line for a file it cannot read or write, with the reason of the failure just seen
+// (taken before the message is loaded).
+std::wstring FileLine(unsigned messageId, const std::wstring& path)
+{
+    const TErrorCode error = OsLastError();
+    return WithSystemReason(CliText(messageId, {path}), error, ReasonPlacement::SameLine);
+}
 
 ExitCode Fail(CConsoleOutput& output, ExitCode code, const std::wstring& message)
 {
@@ -42,11 +51,11 @@ ExitCode CheckOperand(FleetCommandKind kind, const std::wstring& operand, CConso
     case FleetCommandKind::Backup:
         if (CreateDirectoryW(operand.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS)
             return ExitCode::Ok;
-        return Fail(output, ExitCode::FileError, FileFailure(IDS_CLI_CANNOT_WRITE, operand));
+        return Fail(output, ExitCode::FileError, FileLine(IDS_CLI_CANNOT_WRITE, operand));
     case FleetCommandKind::Apply: {
         std::wstring text;
         if (!ReadTextFile(operand, text))
-            return Fail(output, ExitCode::FileError, FileFailure(IDS_CLI_CANNOT_READ, operand));
+            return Fail(output, ExitCode::FileError, FileLine(IDS_CLI_CANNOT_READ, operand));
         // Each key's form once for all; the rules that depend on a sensor's firmware are checked on each.
         SettingsTexts texts;
         std::vector<std::wstring> errors;
@@ -86,7 +95,7 @@ ExitCode RunFleet(const CliArguments& arguments, CCommandRun& run)
     const std::wstring& listPath = arguments.operands[1];
     std::wstring text;
     if (!ReadTextFile(listPath, text))
-        return Fail(output, ExitCode::FileError, FileFailure(IDS_CLI_CANNOT_READ, listPath));
+        return Fail(output, ExitCode::FileError, FileLine(IDS_CLI_CANNOT_READ, listPath));
     std::vector<FleetVehicle> vehicles;
     std::vector<std::wstring> errors;
     if (!ReadFleetText(text, vehicles, errors))
@@ -95,7 +104,7 @@ ExitCode RunFleet(const CliArguments& arguments, CCommandRun& run)
     if (!arguments.resume.empty()) {
         std::wstring error;
         if (!ReadTextFile(arguments.resume, text))
-            return Fail(output, ExitCode::FileError, FileFailure(IDS_CLI_CANNOT_READ, arguments.resume));
+            return Fail(output, ExitCode::FileError, FileLine(IDS_CLI_CANNOT_READ, arguments.resume));
         if (!ReadFleetReport(text, earlier, error))
             return FailEach(output, ExitCode::InvalidValue, arguments.resume, {error});
     }
@@ -114,7 +123,7 @@ ExitCode RunFleet(const CliArguments& arguments, CCommandRun& run)
     ExitCode code = Interrupted() ? ExitCode::Interrupted : tally.AllDone() ? ExitCode::Ok : ExitCode::FleetIncomplete;
     if (!arguments.report.empty() &&
         !WriteTextFile(arguments.report, FleetReportText(records, FleetReportFormOf(arguments.report)))) {
-        Fail(output, ExitCode::FileError, FileFailure(IDS_CLI_CANNOT_WRITE, arguments.report));
+        Fail(output, ExitCode::FileError, FileLine(IDS_CLI_CANNOT_WRITE, arguments.report));
         code = ExitCode::FileError;
     }
     output.Out(tally.SummaryText(L"fleet " + arguments.operands[0], NowMilliseconds() - started));
