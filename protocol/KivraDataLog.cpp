@@ -52,19 +52,19 @@ CRefPtr<CReportFile> OpenLogWhereWritable(uint32_t serialNumber, std::vector<Dat
 }
 }
 
-void CKivraProcessor::SetDataLog(int mode)
+void CKivraProcessor::SetDataLog(DataLogMode mode)
 {
     // Even the mode already running gets a new log object, so its elapsed column starts again
     // at 0; the old one is closed first because the file is not shared for writing.
     CloseDataLog();
     m_fullData = false;
-    if (mode != 1 && mode != 2) {
+    if (mode == DataLogMode::Off) {
         m_owner.Notify(SessionNotify::DataLog);
         return;
     }
     std::vector<DataLogAttempt> attempts;
     m_dataLog = OpenLogWhereWritable(DecodeSettings(m_records.settings).serialNumber, attempts);
-    m_fullData = m_dataLog && mode == 2;
+    m_fullData = m_dataLog && mode == DataLogMode::FullData;
     m_dataLogStart = m_dataLog && m_dataLog->GetError() == errc::kAlreadyExists ? m_dataLog->Size() : -1;
     m_owner.Notify(SessionNotify::DataLog);
     if (!m_dataLog && m_prompt != nullptr)

@@ -19,7 +19,7 @@ constexpr int64_t kFirstAnswerWaitMs = 10000;
 // Pauses after the end of a firmware update, before polling or identifying again.
 constexpr int32_t kFirmwarePauseMs = 2000;
 
-int32_t PollPauseMs(uint32_t linkKind, bool fast)
+int32_t PollPauseMs(ELinkKind linkKind, bool fast)
 {
     if (linkKind == LinkRelay)
         return fast ? 1000 : 5000;

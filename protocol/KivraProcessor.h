@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "protocol/DataLogMode.h"
 #include "protocol/FirmwareFile.h"
 #include "protocol/FrameScannerOwner.h"
 #include "protocol/ReportFile.h"
@@ -89,9 +90,9 @@ public:
     void SendTest();
     // Takes a reference to a loaded image; false (and the image not kept) when not ready.
     bool StartFirmwareUpdate(CFirmwareFile* image);
-    // 0 off, 1 data, 2 full data. A log that cannot be opened, or that stops because a row
-    // cannot be written, is told through the user prompt.
-    void SetDataLog(int mode);
+    // A log that cannot be opened, or that stops because a row cannot be written, is told
+    // through the user prompt.
+    void SetDataLog(DataLogMode mode);
     void EvaluateSettings();
     // index 1..255 selects address index - 1, anything else the common address 255.
     bool SetSensorAddress(int index);
@@ -99,8 +100,8 @@ public:
     int GetFirmwareProgress() const;
 
     // Settings of the windows.
-    uint32_t GetLinkKind() const { return m_linkKind; }
-    void SetLinkKind(uint32_t kind) { m_linkKind = kind; }
+    ELinkKind GetLinkKind() const { return m_linkKind; }
+    void SetLinkKind(ELinkKind kind) { m_linkKind = kind; }
     bool IsFastPolling() const { return m_fastPolling; }
     void SetFastPolling(bool on) { m_fastPolling = on; }
     uint32_t GetTestValue() const { return m_testValue; }
@@ -170,7 +171,7 @@ private:
     TerminalPortParameters m_terminalPort;
     int64_t m_linkTimestamp = 0;
     uint32_t m_recordFlags = 0;
-    uint32_t m_linkKind = LinkDirect;
+    ELinkKind m_linkKind = LinkDirect;
     bool m_fastPolling = false;
     bool m_fullData = false;
     CRefPtr<CReportFile> m_dataLog;

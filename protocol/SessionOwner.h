@@ -3,26 +3,17 @@
 
 #include <cstdint>
 
-class CRxBuffer;
+#include "protocol/UpdateBits.h"
 
-// Change bits the session hands to Notify; the owner ORs them into the word it
-// posts to the main window.
-namespace SessionNotify
-{
-constexpr uint32_t LiveValues = 0x200;   // a data record flag changed
-constexpr uint32_t Settings = 0x400;     // settings or identification changed
-constexpr uint32_t Status = 0x800;       // link, settings or firmware status, or activity
-constexpr uint32_t Address = 0x1000;     // the sensor address changed
-constexpr uint32_t DataLog = 0x2000;     // the data log opened, closed or stopped
-constexpr uint32_t Everything = 0xE00;   // live values, settings and status at once
-}
+class CRxBuffer;
 
 // The owner implements these; the session calls nothing else on it. Every call
 // happens on the interface thread.
 class CSessionOwner
 {
 public:
-    // Notifications posted between Begin and End are coalesced into one post.
+    // Notifications posted between Begin and End are coalesced into one post; the bits are
+    // SessionNotify's, which the owner ORs into the word it posts to the main window.
     virtual void BeginNotifyBatch() = 0;
     virtual void EndNotifyBatch() = 0;
     virtual void Notify(uint32_t bits) = 0;
@@ -37,7 +28,7 @@ public:
     // Queues bytes on the active channel and flushes; > 0 sent, 0 queued, < 0 failure.
     virtual int SendData(const uint8_t* bytes, uint32_t length) = 0;
 
-    // The terminal phase; 6 means the channel to the sensor is open.
+    // The terminal phase; kSessionPhase means the channel to the sensor is open.
     virtual int GetPhase() const = 0;
 
     // Receive buffer of the active connection, or nullptr when there is none.

@@ -1,7 +1,7 @@
 // Bottom layer of the connection manager: the channel, the connection state, timer and notifications, relay handshake.
 #include "remote/ConnectionManagerBase.h"
 
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 #include "remote/ConnectionTexts.h"
 #include "remote/RelayReplies.h"
 #include "runtime/RxBufferLines.h"
@@ -86,7 +86,7 @@ int CConnectionManagerBase::Open()
         SetConnectionState(ConnectionState::ServerConnecting);
         result = m_channels->ConnectRelay(m_serverAddress, m_notifyWindow, m_channelMessage, kRelayEvents,
                                           m_connection);
-    } else if (m_connectionType == ConnectionType::Sensor) {
+    } else {
         SetConnectionState(ConnectionState::ChannelOpen);
         result = m_channels->OpenSerial(m_comPort, m_baudRate, m_readGapMs, m_notifyWindow, m_channelMessage, m_connection);
         if (result > 0) {
@@ -177,9 +177,9 @@ int CConnectionManagerBase::OnData()
     return 0;
 }
 
-void CConnectionManagerBase::SetConnectionState(int state)
+void CConnectionManagerBase::SetConnectionState(ConnectionState state)
 {
-    if (state == m_connectionState || state < 0 || state > ConnectionState::Last)
+    if (state == m_connectionState)
         return;
     m_connectionState = state;
     m_stateText = ConnectionStateText(state, m_deviceName);

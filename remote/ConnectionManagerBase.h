@@ -2,6 +2,7 @@
 #pragma once
 
 #include "remote/ChannelFactory.h"
+#include "remote/ManagerStates.h"
 #include "runtime/ConnectionWrapper.h"
 #include "runtime/ErrorCodes.h"
 #include "runtime/RefCount.h"
@@ -17,27 +18,6 @@ class TRegKey1;
 // Deadlines are absolute times on NowMilliseconds; this one never comes.
 constexpr int64_t kNoDeadline = std::numeric_limits<int64_t>::max();
 
-namespace ConnectionType
-{
-constexpr int Relay = 2;  // through the relay server and an on-board terminal
-constexpr int Sensor = 3; // the sensor on a local COM port
-}
-
-// Where the connection stands; each state has its display text.
-namespace ConnectionState
-{
-constexpr int None = 0;               // no channel
-constexpr int ServerConnecting = 1;   // TCP connection to the relay server under way
-constexpr int ReadingTerminals = 2;   // the relay server's terminal list (never requested)
-constexpr int ServerReady = 3;        // connected to the relay server
-constexpr int ServerListed = 4;       // the terminal list read (never requested)
-constexpr int ConnectRequested = 5;   // the relay server asked to join the terminal
-constexpr int ChannelOpen = 6;        // the channel to the terminal or the port is open
-constexpr int VersionUnsupported = 7; // the device refused for its version
-constexpr int Connected = 8;          // the device named in the state text answers
-constexpr int Last = Connected;
-}
-
 class CConnectionManagerBase : public CRefCount
 {
 public:
@@ -51,8 +31,8 @@ public:
     bool LoadSettings(TRegKey1& key);
     void SaveSettings(TRegKey1& key);
 
-    int GetConnectionType() const { return m_connectionType; }
-    void SetConnectionType(int type) { m_connectionType = type; }
+    ConnectionType GetConnectionType() const { return m_connectionType; }
+    void SetConnectionType(ConnectionType type) { m_connectionType = type; }
     const std::wstring& GetComPort() const { return m_comPort; }
     void SetComPort(const std::wstring& port) { m_comPort = port; }
     uint32_t GetBaudRate() const { return m_baudRate; }
@@ -66,7 +46,7 @@ public:
     // 1 stored, 0 unchanged, -1 refused (connected with another id).
     int SetTerminalId(uint32_t id);
 
-    int GetConnectionState() const { return m_connectionState; }
+    ConnectionState GetConnectionState() const { return m_connectionState; }
     const std::wstring& GetStateText() const { return m_stateText; }
 
     // Why the last Open failed or the last connection dropped by itself: the system's error code
@@ -78,7 +58,7 @@ public:
     // words naming the port or server, then the system's reason.
     std::wstring GetConnectionLostText() const;
 
-    // 1 opened (relay: connecting), 0 a channel exists or no known type, -1 failed.
+    // 1 opened (relay: connecting), 0 a channel exists, -1 failed.
     int Open();
     void Disconnect();
     // Forwarded "Conn notify" messages and timer ticks; everything else is ignored.
@@ -101,7 +81,7 @@ protected:
     // The channel's input is read as lines (not as sensor bytes) in the current state.
     virtual bool IsReadingLines() const;
 
-    void SetConnectionState(int state);
+    void SetConnectionState(ConnectionState state);
     void SetDeviceName(const std::wstring& name) { m_deviceName = name; }
     CConnectionWrapper* Connection() const { return m_connection.Get(); }
     // The active channel's kind, 0 without one.
@@ -127,13 +107,13 @@ private:
     unsigned m_updateMessage = 0;
     int m_notifyDepth = 0;
     uint32_t m_pendingBits = 0;
-    int m_connectionState = ConnectionState::None;
+    ConnectionState m_connectionState = ConnectionState::None;
     std::wstring m_stateText;
     std::wstring m_deviceName;
     CRefPtr<CConnectionWrapper> m_connection;
     TErrorCode m_failureCode = 0;
     bool m_connectionLost = false;
-    int m_connectionType = ConnectionType::Sensor;
+    ConnectionType m_connectionType = ConnectionType::Sensor;
     std::wstring m_serverAddress = L"localhost:50010";
     std::wstring m_comPort = L"COM1";
     uint32_t m_baudRate = 19200;

@@ -11,33 +11,34 @@
 
 namespace
 {
+// In ConnectionState order.
 constexpr unsigned kStateTexts[] = {
     IDS_CONN_NOT_SET,           IDS_CONN_SERVER_CONNECTING,   IDS_CONN_READING_TERMINALS,
     IDS_CONN_SERVER_READY,      IDS_CONN_SERVER_READY,        IDS_CONN_TERMINAL_CONNECTING,
     IDS_CONN_TERMINAL_CONNECTING, IDS_CONN_VERSION_UNSUPPORTED, IDS_CONN_DEVICE_CONNECTED,
 };
 
-// 0 stands for the empty suffix.
+// In ManagerStatus order; 0 stands for the empty suffix.
 constexpr unsigned kSuffixTexts[] = {
     0, IDS_SUFFIX_INITIALIZATION, IDS_SUFFIX_READING, IDS_SUFFIX_WRITING, 0, IDS_SUFFIX_TRANSPARENT,
 };
+
+static_assert(std::size(kStateTexts) == static_cast<std::size_t>(ConnectionState::Connected) + 1);
+static_assert(std::size(kSuffixTexts) == static_cast<std::size_t>(ManagerStatus::Transparent) + 1);
 }
 
-std::wstring ConnectionStateText(int state, const std::wstring& deviceName)
+std::wstring ConnectionStateText(ConnectionState state, const std::wstring& deviceName)
 {
-    if (state < 0 || state >= static_cast<int>(std::size(kStateTexts)))
-        return std::wstring();
-    // Only the texts of states 7 and 8 take the name; the others ignore it.
+    // Only the texts of the last two states take the name; the others ignore it.
     TString text;
-    text.LoadResource(kStateTexts[state], nullptr, deviceName.c_str());
+    text.LoadResource(kStateTexts[static_cast<std::size_t>(state)], nullptr, deviceName.c_str());
     return text.Get();
 }
 
-std::wstring StatusSuffixText(int status)
+std::wstring StatusSuffixText(ManagerStatus status)
 {
-    if (status < 0 || status >= static_cast<int>(std::size(kSuffixTexts)) || kSuffixTexts[status] == 0)
-        return std::wstring();
-    return LoadResourceText(kSuffixTexts[status]);
+    const unsigned id = kSuffixTexts[static_cast<std::size_t>(status)];
+    return id == 0 ? std::wstring() : LoadResourceText(id);
 }
 
 std::wstring SensorDeviceName()

@@ -4,13 +4,14 @@
 #include <cstdint>
 #include <string>
 
+#include "remote/ManagerStates.h"
 #include "runtime/ErrorCodes.h"
 
-// Text of connection state 0..8 in the current interface language; states 7 and 8
+// Text of a connection state in the current interface language; VersionUnsupported and Connected
 // carry the device name.
-std::wstring ConnectionStateText(int state, const std::wstring& deviceName);
-// The suffix shown after the state text for terminal status 0..5 (empty for 0 and 4).
-std::wstring StatusSuffixText(int status);
+std::wstring ConnectionStateText(ConnectionState state, const std::wstring& deviceName);
+// The suffix shown after the state text for a manager status (empty for None and Idle).
+std::wstring StatusSuffixText(ManagerStatus status);
 // Name of a directly connected sensor; the same word in both languages.
 std::wstring SensorDeviceName();
 // Name of an identified on-board terminal.

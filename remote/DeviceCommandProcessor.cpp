@@ -2,7 +2,7 @@
 #include "remote/DeviceCommandProcessor.h"
 
 #include "protocol/KivraProcessor.h"
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 #include "remote/ConnectionTexts.h"
 #include "runtime/RxBuffer.h"
 #include "runtime/ProcessClock.h"
@@ -134,7 +134,9 @@ int CDeviceCommandProcessor::OnRequestsDone()
             return EnterPhase(TerminalPhase::Idle);
         case TerminalPhase::KeepAlive:
             return EnterPhase(m_targetPhase);
-        default:
+        case TerminalPhase::None:
+        case TerminalPhase::Idle:
+        case TerminalPhase::Session:
             return 0;
         }
     }
@@ -178,16 +180,16 @@ void CDeviceCommandProcessor::ResetPhases()
     m_trace->Clear();
 }
 
-void CDeviceCommandProcessor::SetStatus(int status)
+void CDeviceCommandProcessor::SetStatus(ManagerStatus status)
 {
-    if (status == m_status || status < 0 || status > ManagerStatus::Last)
+    if (status == m_status)
         return;
     m_status = status;
     m_statusText = StatusSuffixText(status);
     Notify(ChangeBits::Terminal);
 }
 
-int CDeviceCommandProcessor::RequestPhase(int target, int status)
+int CDeviceCommandProcessor::RequestPhase(TerminalPhase target, ManagerStatus status)
 {
     SetStatus(status);
     m_targetPhase = target;
@@ -201,9 +203,9 @@ void CDeviceCommandProcessor::SetPhaseTimer(int32_t ms)
     m_phaseDeadline = ms == kNoTimer ? kNoDeadline : NowMilliseconds() + ms;
 }
 
-int CDeviceCommandProcessor::EnterPhase(int phase)
+int CDeviceCommandProcessor::EnterPhase(TerminalPhase phase)
 {
-    const int oldPhase = m_phase;
+    const TerminalPhase oldPhase = m_phase;
     m_phase = phase;
     SetPhaseTimer(kNoTimer);
     switch (phase) {
@@ -225,9 +227,11 @@ int CDeviceCommandProcessor::EnterPhase(int phase)
         return 0;
     case TerminalPhase::KeepAlive:
         return QueryDiagnostics();
-    default:
+    case TerminalPhase::None:
+    case TerminalPhase::Session:
         return 0;
     }
+    return 0;
 }
 
 int CDeviceCommandProcessor::CheckVersion()
@@ -262,9 +266,11 @@ int CDeviceCommandProcessor::OnPhaseTimer()
         return EnterPhase(TerminalPhase::KeepAlive);
     case TerminalPhase::Session:
         return m_session.protocol->OnTimeout();
-    default:
+    case TerminalPhase::None:
+    case TerminalPhase::KeepAlive:
         return 0;
     }
+    return 0;
 }
 
 int32_t CDeviceCommandProcessor::PhaseRetryMs() const

@@ -3,6 +3,7 @@
 
 #include "protocol/SessionOwner.h"
 #include "protocol/TransparentProcessor.h"
+#include "remote/ManagerStates.h"
 #include "remote/V10CommandProcessor.h"
 #include "runtime/RefCount.h"
 
@@ -23,29 +24,8 @@ struct THostedSession
 };
 using TSessionMaker = std::function<THostedSession(CSessionOwner& owner)>;
 
-// Steps of the terminal sequence.
-namespace TerminalPhase
-{
-constexpr int None = 0;
-constexpr int DeviceId = 1;
-constexpr int Version = 2;
-constexpr int OpenPort = 3;
-constexpr int Idle = 4;
-constexpr int KeepAlive = 5;
-constexpr int Session = 6;
-}
-
-// The suffix shown after the connection state text.
-namespace ManagerStatus
-{
-constexpr int None = 0;
-constexpr int Initialization = 1;  // the terminal is being identified
-constexpr int Reading = 2;         // never set by this program's flows
-constexpr int Writing = 3;         // the terminal is opening its port
-constexpr int Idle = 4;            // the terminal is idle, no suffix
-constexpr int Transparent = 5;     // the sensor session's channel is open
-constexpr int Last = Transparent;
-}
+// The session knows the one phase in which its channel is open by number.
+static_assert(static_cast<int>(TerminalPhase::Session) == kSessionPhase);
 
 class CDeviceCommandProcessor : public CV10CommandProcessor, public CSessionOwner
 {
@@ -56,8 +36,8 @@ public:
     explicit CDeviceCommandProcessor(const TSessionMaker& makeSession);
     ~CDeviceCommandProcessor() override;
 
-    int GetPhase() const override { return m_phase; }
-    int GetStatus() const { return m_status; }
+    TerminalPhase GetTerminalPhase() const { return m_phase; }
+    ManagerStatus GetStatus() const { return m_status; }
     const std::wstring& GetStatusText() const { return m_statusText; }
     // The sensor session; null while another protocol is hosted.
     CKivraProcessor* GetSession() const { return m_kivra; }
@@ -65,6 +45,7 @@ public:
     bool TakeTraceText(std::wstring& text);
 
     // CSessionOwner
+    int GetPhase() const override { return static_cast<int>(m_phase); }
     void BeginNotifyBatch() override { CConnectionManagerBase::BeginNotifyBatch(); }
     void EndNotifyBatch() override { CConnectionManagerBase::EndNotifyBatch(); }
     void Notify(uint32_t bits) override { CConnectionManagerBase::Notify(bits); }
@@ -85,20 +66,20 @@ protected:
 
 private:
     void ResetPhases();
-    void SetStatus(int status);
-    int RequestPhase(int target, int status);
+    void SetStatus(ManagerStatus status);
+    int RequestPhase(TerminalPhase target, ManagerStatus status);
     void SetPhaseTimer(int32_t ms);
-    int EnterPhase(int phase);
+    int EnterPhase(TerminalPhase phase);
     int CheckVersion();
     int StartTerminalPort();
     int OnPhaseTimer();
     // Retry delay of a failed or unanswered phase.
     int32_t PhaseRetryMs() const;
 
-    int m_phase = TerminalPhase::None;
-    int m_targetPhase = TerminalPhase::None;
+    TerminalPhase m_phase = TerminalPhase::None;
+    TerminalPhase m_targetPhase = TerminalPhase::None;
     int64_t m_phaseDeadline = kNoDeadline;
-    int m_status = ManagerStatus::None;
+    ManagerStatus m_status = ManagerStatus::None;
     std::wstring m_statusText;
     THostedSession m_session;
     CKivraProcessor* m_kivra = nullptr;

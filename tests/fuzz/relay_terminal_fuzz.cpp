@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         rig.IdentifyTerminal(121);
         rig.Receive("#OPEN\r\n");
     }
-    while (!input.Empty() && manager.GetConnectionState() != 0) {
+    while (!input.Empty() && manager.GetConnectionState() != ConnectionState::None) {
         switch (input.Byte() % 5) {
         case 0: rig.Receive(kLines[input.Byte() % std::size(kLines)]); break;
         case 1: rig.Receive(Text(input.Run(200))); break;
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
             const std::string line = kLines[input.Byte() % std::size(kLines)];
             const std::size_t cut = input.Byte() % (line.size() + 1);
             rig.Receive(line.substr(0, cut));
-            if (manager.GetConnectionState() != 0)
+            if (manager.GetConnectionState() != ConnectionState::None)
                 rig.Receive(line.substr(cut));
             break;
         }
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
             break;
         default: rig.Event(input.Byte() % 2 ? kWriteEvent : 0x99); break;
         }
-        if (manager.GetConnectionState() != 0)
+        if (manager.GetConnectionState() != ConnectionState::None)
             rig.channel().TakeSent();
     }
     manager.Disconnect();

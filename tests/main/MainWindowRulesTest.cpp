@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "protocol/SessionOwner.h"
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 #include "runtime/ResourceLanguage.h"
 #include "runtime/SystemReason.h"
 #include "runtime/ResourceText.h"

@@ -9,7 +9,7 @@ TEST(DataLogBoxes, StateFollowsTheSessionAndModeTheBoxes)
     struct Case {
         bool first;
         bool second;
-        int result;
+        DataLogMode result;
     };
     // The same table serves both directions: (holds log, full) -> state, (save, save full) -> mode.
     const Case cases[] = {

@@ -46,20 +46,20 @@ TEST_F(SessionTest, PollingTypeFollowsFirmwareVersionAndFullData)
     for (const Case& c : cases) {
         Connect(c.version);
         if (c.fullData) {
-            session.SetDataLog(2);
+            session.SetDataLog(DataLogMode::FullData);
             ASSERT_TRUE(session.IsFullData());
             Answer(0x28, DataAnswer(LastPayload()[0], {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
             Expire();
         }
         EXPECT_EQ(LastCode(), 0x28);
         EXPECT_EQ(LastPayload(), Bytes{c.subcode}) << "version " << c.version << " full " << c.fullData;
-        session.SetDataLog(0);
+        session.SetDataLog(DataLogMode::Off);
     }
 }
 
 TEST_F(SessionTest, PollPauseDependsOnLinkKindAndFastPolling)
 {
-    struct Case { uint32_t linkKind; bool fast; int32_t pause; };
+    struct Case { ELinkKind linkKind; bool fast; int32_t pause; };
     const Case cases[] = {{LinkDirect, false, 500}, {LinkDirect, true, 100},
                           {LinkRelay, false, 5000}, {LinkRelay, true, 1000}};
     for (const Case& c : cases) {
@@ -179,7 +179,7 @@ TEST_F(SessionTest, StrayAnswersUpdateRecordsWithoutMovingTheMachine)
 TEST_F(SessionTest, StopClearsStatusesAndResetForgetsTheSensor)
 {
     Connect();
-    session.SetDataLog(1);
+    session.SetDataLog(DataLogMode::Data);
     ASSERT_TRUE(session.IsDataLogOpen());
     owner.TakePosted();
     session.Stop();

@@ -37,17 +37,17 @@ TEST_F(DataLogTest, ShortRowsAppendToTheFileAndRestartTheElapsedColumn)
 {
     WriteAll(log, "earlier\r\n");
     Connect(4);
-    session.SetDataLog(1);
+    session.SetDataLog(DataLogMode::Data);
     ASSERT_TRUE(session.IsDataLogOpen());
     EXPECT_FALSE(session.IsFullData());
     Poll({2150, 4512, 17, -32768}, {}, 500);
     Poll({-32768, 100, 1, 2}, {}, 500);
-    session.SetDataLog(0);
+    session.SetDataLog(DataLogMode::Off);
     EXPECT_FALSE(session.IsDataLogOpen());
     Poll({1, 2, 3, 4});  // not logged
-    session.SetDataLog(1);
+    session.SetDataLog(DataLogMode::Data);
     Poll({100, 200, 3, 4}, {}, 700);
-    session.SetDataLog(1);  // the same mode again: a new log object
+    session.SetDataLog(DataLogMode::Data);  // the same mode again: a new log object
     Poll({100, 200, 3, 4});
     EXPECT_EQ(ReadAll(log), "earlier\r\n"
                             "0,  21.5,  45.1, 17, \r\n"
@@ -59,7 +59,7 @@ TEST_F(DataLogTest, ShortRowsAppendToTheFileAndRestartTheElapsedColumn)
 TEST_F(DataLogTest, FullDataGivesLongRowsWithTheVectorColumns)
 {
     Connect(4);
-    session.SetDataLog(2);
+    session.SetDataLog(DataLogMode::FullData);
     ASSERT_TRUE(session.IsFullData());
     Poll({0, 0, 0, 0}, {}, 250);  // the short poll that was out still gives a short row
     ASSERT_EQ(LastPayload(), Bytes{5});

@@ -102,7 +102,7 @@ protected:
     }
     void TearDown() override
     {
-        session.SetDataLog(0);
+        session.SetDataLog(DataLogMode::Off);
         std::error_code ignored;
         std::filesystem::remove_all(DataLogPath(kTestSerial), ignored);
         ProcessClock().UseSource(nullptr);

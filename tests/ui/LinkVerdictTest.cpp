@@ -1,7 +1,7 @@
 // Getting to the sensor: which failure a course of manager and session states amounts to.
 #include "ui/cli/LinkVerdict.h"
 
-#include "remote/DeviceCommandProcessor.h"
+#include "remote/ManagerStates.h"
 
 #include <gtest/gtest.h>
 
@@ -9,14 +9,14 @@
 
 namespace {
 
-namespace S = ConnectionState;
-namespace P = TerminalPhase;
-namespace M = ManagerStatus;
+using S = ConnectionState;
+using P = TerminalPhase;
+using M = ManagerStatus;
 
 struct Step {
-    int state;
-    int phase;
-    int status;
+    ConnectionState state;
+    TerminalPhase phase;
+    ManagerStatus status;
     unsigned bits;
     bool identified = false;
     bool supported = false;

@@ -1,7 +1,7 @@
 // The lines kivra-cli prints: live values, download progress, and poll counting.
 #include "protocol/KivraProcessor.h"
 #include "protocol/SessionOwner.h"
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 #include "ui/cli/LiveLine.h"
 #include "ui/cli/MessageLine.h"
 #include "ui/cli/PollCounter.h"

@@ -1,8 +1,7 @@
 // What the state of the manager and the session says about getting to a usable sensor.
 #include "ui/cli/LinkVerdict.h"
 
-#include "remote/ChangeBits.h"
-#include "remote/DeviceCommandProcessor.h"
+#include "protocol/UpdateBits.h"
 
 LinkVerdict CLinkWatch::Update(const LinkSnapshot& now)
 {

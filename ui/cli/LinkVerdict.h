@@ -1,14 +1,15 @@
 // What the state of the manager and the session says about getting to a usable sensor.
 #pragma once
 
+#include "remote/ManagerStates.h"
 #include "ui/cli/ExitCode.h"
 
 // What is seen after one event; the manager's and the session's numbers as they report them.
 struct LinkSnapshot {
     bool relay = false;
-    int connectionState = 0;  // ConnectionState
-    int phase = 0;            // TerminalPhase
-    int managerStatus = 0;    // ManagerStatus
+    ConnectionState connectionState = ConnectionState::None;
+    TerminalPhase phase = TerminalPhase::None;
+    ManagerStatus managerStatus = ManagerStatus::None;
     unsigned bits = 0;        // change bits of this update
     int linkStatus = 0;       // the session's link status
     bool identified = false;

@@ -2,7 +2,7 @@
 #include "ui/cli/PollCounter.h"
 
 #include "protocol/KivraProcessor.h"
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 
 bool CPollCounter::Answered(int requestType, unsigned bits)
 {

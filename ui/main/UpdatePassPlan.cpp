@@ -2,7 +2,7 @@
 #include "ui/main/UpdatePassPlan.h"
 
 #include "protocol/SessionOwner.h"
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 
 UpdatePassPlan PlanUpdatePass(std::uint32_t bits)
 {

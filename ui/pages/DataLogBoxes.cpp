@@ -1,14 +1,14 @@
 // How the data-log check boxes map to the session's data log.
 #include "ui/pages/DataLogBoxes.h"
 
-int DataLogStateOf(bool holdsLog, bool fullData)
+DataLogMode DataLogStateOf(bool holdsLog, bool fullData)
 {
     if (!holdsLog)
         return DataLogMode::Off;
     return fullData ? DataLogMode::FullData : DataLogMode::Data;
 }
 
-int DataLogModeOf(bool saveData, bool saveFullData)
+DataLogMode DataLogModeOf(bool saveData, bool saveFullData)
 {
     return DataLogStateOf(saveData, saveFullData);
 }

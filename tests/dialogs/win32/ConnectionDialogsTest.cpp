@@ -4,7 +4,7 @@
 #include "tests/remote/win32/SocketPeer.h"  // the socket headers before the other platform headers
 
 #include "protocol/KivraProcessor.h"
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/ResourceLanguage.h"
 #include "runtime/TRegKey1.h"
@@ -382,7 +382,7 @@ TEST_F(IpDlgTest, TheSensorSessionsChannelClosesTheDialogAfterItsPause)
     ASSERT_TRUE(peer.Send("#VER:T,1,2,121,1A4\r\n#OK\r\n#BRDREV:1A4\r\n#OK\r\n#BRD:V10\r\n#OK\r\n"));
     PeerReceives(26);
     ASSERT_TRUE(peer.Send("#OPEN\r\n"));
-    EXPECT_TRUE(host.PumpUntil([&] { return manager.GetPhase() == TerminalPhase::Session; }));
+    EXPECT_TRUE(host.PumpUntil([&] { return manager.GetTerminalPhase() == TerminalPhase::Session; }));
     EXPECT_TRUE(dialog.IsWindow()) << "open until the pause has passed";
     const DWORD start = GetTickCount();
     EXPECT_TRUE(host.PumpUntil([&] { return !dialog.IsWindow(); }, 5000));

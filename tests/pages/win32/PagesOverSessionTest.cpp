@@ -15,7 +15,7 @@
 #include "protocol/KivraProcessor.h"
 #include "protocol/ValueCodes.h"
 #include "protocol/resources/protocol_ids.h"
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 #include "runtime/ResourceLanguage.h"
 #include "runtime/ResourceText.h"
 #include "tests/protocol/SessionFixture.h"
@@ -59,7 +59,7 @@ protected:
     void TearDown() override
     {
         if (CKivraProcessor* s = session())
-            s->SetDataLog(0);
+            s->SetDataLog(DataLogMode::Off);
         manager->Disconnect();
         Pump();
         host.DestroyWindow();

@@ -71,7 +71,7 @@ protected:
 TEST_F(DataLogFailureTest, AFullDiskStopsTheLogOnceKeepingWholeRowsAndSayingWhy)
 {
     Connect(4);
-    session.SetDataLog(1);
+    session.SetDataLog(DataLogMode::Data);
     ASSERT_TRUE(session.IsDataLogOpen());
     Poll(100);
     Poll(200);
@@ -98,18 +98,18 @@ TEST_F(DataLogFailureTest, AProgramFolderThatCannotTakeTheLogSendsItToTheDocumen
     // A folder in the way of the file stands for a folder that cannot be written: no file opens there.
     std::filesystem::create_directory(own);
     Connect(4);
-    session.SetDataLog(2);
+    session.SetDataLog(DataLogMode::FullData);
     ASSERT_TRUE(session.IsDataLogOpen());
     EXPECT_TRUE(session.IsFullData());
     EXPECT_EQ(std::filesystem::path(session.GetDataLogPath()), documentsLog);
     EXPECT_EQ(session.GetDataLogStart(), -1);
     Poll(100);
-    session.SetDataLog(0);
+    session.SetDataLog(DataLogMode::Off);
     EXPECT_TRUE(told.messages.empty());
     EXPECT_EQ(ReadAll(documentsLog), "0,   1.0,  45.1, 17, 3\r\n");
     // The program's folder stays the first choice once it can take the log again.
     std::filesystem::remove(own);
-    session.SetDataLog(1);
+    session.SetDataLog(DataLogMode::Data);
     EXPECT_EQ(std::filesystem::path(session.GetDataLogPath()), own);
 }
 
@@ -138,7 +138,7 @@ TEST_F(DataLogFailureTest, ALogThatOpensNowhereIsSaidOnceWithEachPlaceAndItsReas
             second = m_home / "Documents" / "KIVRA" / "";
         }
         Connect(4);
-        session.SetDataLog(2);
+        session.SetDataLog(DataLogMode::FullData);
         EXPECT_FALSE(session.IsDataLogOpen());
         EXPECT_FALSE(session.IsFullData());
         EXPECT_TRUE(NotifiedDataLog());

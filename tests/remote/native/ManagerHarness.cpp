@@ -211,7 +211,7 @@ void CManagerRig::Receive(const std::string& bytes)
     // as the manager makes room for it.
     channel().Stage(bytes);
     std::size_t left = bytes.size() + 1;
-    while (m_manager->GetConnectionState() != 0 && channel().Staged() != 0 && channel().Staged() < left) {
+    while (m_manager->GetConnectionState() != ConnectionState::None && channel().Staged() != 0 && channel().Staged() < left) {
         left = channel().Staged();
         Event(kReadEvent);
     }

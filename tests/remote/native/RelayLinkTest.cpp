@@ -1,7 +1,7 @@
 // Relay connection end to end against a scripted relay server and on-board terminal.
 #include "ManagerHarness.h"
 
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 
 #include <gtest/gtest.h>
 
@@ -29,19 +29,19 @@ TEST_F(RelayLink, ConnectsToTheServerAndAsksForTheTerminal)
 {
     auto& manager = rig.manager();
     ASSERT_EQ(manager.SetTerminalId(1234), 1);
-    int stateWhileOpening = -1;
+    ConnectionState stateWhileOpening = ConnectionState::None;
     rig.channels.onOpen = [&] { stateWhileOpening = manager.GetConnectionState(); };
     ASSERT_EQ(manager.Open(), 1);
-    EXPECT_EQ(stateWhileOpening, 1);
+    EXPECT_EQ(stateWhileOpening, ConnectionState::ServerConnecting);
     EXPECT_EQ(rig.channels.lastTarget, L"localhost:50010");
     EXPECT_EQ(rig.channels.lastEvents, 0x33u);
-    EXPECT_EQ(manager.GetConnectionState(), 1);
+    EXPECT_EQ(manager.GetConnectionState(), ConnectionState::ServerConnecting);
     EXPECT_EQ(manager.GetStateText(), L"Connecting to server");
     EXPECT_EQ(rig.channel().TakeSent(), ""); // nothing is sent while TCP connects
 
     rig.Event(kConnectEvent);
     EXPECT_EQ(rig.channel().TakeSent(), "@CON=1234\r");
-    EXPECT_EQ(manager.GetConnectionState(), 5);
+    EXPECT_EQ(manager.GetConnectionState(), ConnectionState::ConnectRequested);
     EXPECT_EQ(manager.GetStateText(), L"Connecting to the board terminal");
 }
 
@@ -49,7 +49,7 @@ TEST_F(RelayLink, WithoutATerminalIdTheRequestWaits)
 {
     ASSERT_EQ(rig.manager().Open(), 1);
     rig.Event(kConnectEvent);
-    EXPECT_EQ(rig.manager().GetConnectionState(), 3);
+    EXPECT_EQ(rig.manager().GetConnectionState(), ConnectionState::ServerReady);
     EXPECT_EQ(rig.manager().GetStateText(), L"Server connection is setup");
     EXPECT_EQ(rig.channel().TakeSent(), "");
 }
@@ -60,9 +60,9 @@ TEST_F(RelayLink, ConnectionCompletedAtOnceGoesOnWithAnyLaterEvent)
     rig.channels.connectAtOnce = true;
     ASSERT_EQ(rig.manager().SetTerminalId(9), 1);
     ASSERT_EQ(rig.manager().Open(), 1);
-    EXPECT_EQ(rig.manager().GetConnectionState(), 1);
+    EXPECT_EQ(rig.manager().GetConnectionState(), ConnectionState::ServerConnecting);
     rig.Event(kWriteEvent);
-    EXPECT_EQ(rig.manager().GetConnectionState(), 5);
+    EXPECT_EQ(rig.manager().GetConnectionState(), ConnectionState::ConnectRequested);
     EXPECT_EQ(rig.channel().TakeSent(), "@CON=9\r");
 }
 
@@ -73,9 +73,9 @@ TEST_F(RelayLink, ServerOkWithTheTerminalsReplyInOneSegment)
     rig.window.TakePosts();
     rig.Receive("  @OK\r\n#DEVID:3051\r\n#OK\r\n");
     // "@OK" started phase 1, whose answer came along: phase 2 is under way.
-    EXPECT_EQ(rig.manager().GetConnectionState(), 6);
+    EXPECT_EQ(rig.manager().GetConnectionState(), ConnectionState::ChannelOpen);
     EXPECT_EQ(rig.channel().TakeSent(), "#DEVID?\r#VER?\r#BRDREV?\r#BRD?\r");
-    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Version);
+    EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::Version);
     EXPECT_EQ(rig.manager().GetTerminalRecord().deviceId, 3051);
     EXPECT_EQ(rig.manager().GetStatusText(), L" - initialization");
     EXPECT_EQ(rig.window.TakePosts(),
@@ -87,7 +87,7 @@ TEST_F(RelayLink, ServerRefusalBelowThreeDrops)
     OpenTcp(42);
     rig.window.TakePosts();
     rig.Receive("@ERR:2\r\n@OK\r\n");
-    EXPECT_EQ(rig.manager().GetConnectionState(), 0);
+    EXPECT_EQ(rig.manager().GetConnectionState(), ConnectionState::None);
     EXPECT_EQ(CScriptedChannel::liveChannels, 0);
     EXPECT_EQ(rig.window.TakePosts(), std::vector<uint32_t>{ChangeBits::Everything});
 }
@@ -99,7 +99,7 @@ TEST_F(RelayLink, ServerRefusalFromThreeOnIsAskedAgainEveryTwoSeconds)
     for (int attempt = 0; attempt < 3; ++attempt) {
         SCOPED_TRACE(attempt);
         rig.Receive("@ERR:3\r\n");
-        EXPECT_EQ(rig.manager().GetConnectionState(), 5);
+        EXPECT_EQ(rig.manager().GetConnectionState(), ConnectionState::ConnectRequested);
         EXPECT_EQ(rig.window.timerMs, 2000u);
         rig.Advance(1999);
         rig.Tick();
@@ -110,7 +110,7 @@ TEST_F(RelayLink, ServerRefusalFromThreeOnIsAskedAgainEveryTwoSeconds)
         EXPECT_EQ(rig.window.timerMs, 10000u); // no reply awaited on a timer
     }
     rig.Receive("@OK\r\n");
-    EXPECT_EQ(rig.manager().GetConnectionState(), 6);
+    EXPECT_EQ(rig.manager().GetConnectionState(), ConnectionState::ChannelOpen);
 }
 
 TEST_F(RelayLink, TerminalListLinesAndOtherLinesChangeNothing)
@@ -119,7 +119,7 @@ TEST_F(RelayLink, TerminalListLinesAndOtherLinesChangeNothing)
     rig.channel().TakeSent();
     rig.window.TakePosts();
     rig.Receive("@LST:1,2,3\r\nhello\r\n\r\n");
-    EXPECT_EQ(rig.manager().GetConnectionState(), 5);
+    EXPECT_EQ(rig.manager().GetConnectionState(), ConnectionState::ConnectRequested);
     EXPECT_TRUE(rig.window.TakePosts().empty());
     EXPECT_EQ(rig.channel().TakeSent(), "");
     EXPECT_EQ(rig.channel().GetRxBuffer().Length(), 0u); // handled lines are dropped
@@ -129,8 +129,8 @@ TEST_F(RelayLink, PeerCloseDrops)
 {
     rig.ConnectRelay();
     rig.Event(kCloseEvent);
-    EXPECT_EQ(rig.manager().GetConnectionState(), 0);
-    EXPECT_EQ(rig.manager().GetPhase(), 0);
+    EXPECT_EQ(rig.manager().GetConnectionState(), ConnectionState::None);
+    EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::None);
     EXPECT_EQ(CScriptedChannel::liveChannels, 0);
 }
 
@@ -138,8 +138,8 @@ TEST_F(RelayLink, PhasesRunToTheSessionWithTheExactCommands)
 {
     auto& manager = rig.manager();
     rig.ConnectRelay(42);
-    EXPECT_EQ(manager.GetPhase(), TerminalPhase::DeviceId);
-    EXPECT_EQ(manager.GetStatus(), 1);
+    EXPECT_EQ(manager.GetTerminalPhase(), TerminalPhase::DeviceId);
+    EXPECT_EQ(manager.GetStatus(), ManagerStatus::Initialization);
     EXPECT_EQ(manager.GetChannelMode(), ChannelMode::Command);
 
     rig.window.TakePosts();
@@ -147,17 +147,17 @@ TEST_F(RelayLink, PhasesRunToTheSessionWithTheExactCommands)
     EXPECT_EQ(manager.GetTerminalRecord().softwareVersion, 121);
     EXPECT_EQ(manager.GetTerminalRecord().boardRevision, 0x1A4);
     // Idle phase reached (state 8 with the terminal's name), then the port-open command.
-    EXPECT_EQ(manager.GetConnectionState(), 8);
+    EXPECT_EQ(manager.GetConnectionState(), ConnectionState::Connected);
     EXPECT_EQ(manager.GetStateText(), L"BT-ID 3051,revision 4,SW version 121 is connected");
-    EXPECT_EQ(manager.GetPhase(), TerminalPhase::OpenPort);
+    EXPECT_EQ(manager.GetTerminalPhase(), TerminalPhase::OpenPort);
     EXPECT_EQ(manager.GetStatusText(), L" - writing");
     EXPECT_EQ(rig.channel().TakeSent(), "#SEROPN=2,19200,0,3,30000\r");
     EXPECT_EQ(rig.window.TakePosts(), std::vector<uint32_t>{ChangeBits::State | ChangeBits::Terminal});
 
     rig.session().calls.clear();
     rig.Receive("#OPEN\r\n\x3E\x05\x01");
-    EXPECT_EQ(manager.GetPhase(), TerminalPhase::Session);
-    EXPECT_EQ(manager.GetStatus(), 5);
+    EXPECT_EQ(manager.GetTerminalPhase(), TerminalPhase::Session);
+    EXPECT_EQ(manager.GetStatus(), ManagerStatus::Transparent);
     EXPECT_EQ(manager.GetChannelMode(), ChannelMode::Transparent);
     EXPECT_EQ(rig.session().calls, "Start;OnReceive;");
     EXPECT_EQ(rig.session().received, "\x3E\x05\x01"); // the bytes after "#OPEN", in the same event
@@ -180,7 +180,7 @@ TEST_F(RelayLink, TerminalErrorsAreAskedAgainEveryFiveSeconds)
     for (int attempt = 0; attempt < 3; ++attempt) {
         SCOPED_TRACE(attempt);
         rig.Receive("#ERR:5\r\n");
-        EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::DeviceId);
+        EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::DeviceId);
         EXPECT_EQ(rig.window.timerMs, 5000u);
         rig.Advance(4999);
         rig.Tick();
@@ -207,15 +207,15 @@ TEST_F(RelayLink, UnansweredCommandTimesOutAfterTheRelayAllowance)
     rig.Tick();
     EXPECT_EQ(rig.channel().TakeSent(), "#DEVID?\r");
     rig.Receive("#OK\r\n"); // the lists were emptied: the late answer completes the new request only
-    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Version);
+    EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::Version);
 }
 
 TEST_F(RelayLink, OldTerminalVersionStopsInTheIdlePhase)
 {
     rig.ConnectRelay();
     rig.IdentifyTerminal(119);
-    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Idle);
-    EXPECT_EQ(rig.manager().GetConnectionState(), 8);
+    EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::Idle);
+    EXPECT_EQ(rig.manager().GetConnectionState(), ConnectionState::Connected);
     EXPECT_EQ(rig.manager().GetStateText(), L" is connected"); // no name was learned
     EXPECT_EQ(rig.channel().TakeSent(), "");
     EXPECT_EQ(rig.session().calls.find("Start;"), std::string::npos);
@@ -234,9 +234,9 @@ TEST_F(RelayLink, IdleTerminalIsPolledEveryMinute)
         rig.Advance(1);
         rig.Tick();
         EXPECT_EQ(rig.channel().TakeSent(), "#DIAG?\r");
-        EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::KeepAlive);
+        EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::KeepAlive);
         rig.Receive("#DIAG:1,2\r\n#ERR:7\r\n"); // the poll moves on whatever the answer
-        EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Idle);
+        EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::Idle);
     }
 }
 
@@ -250,10 +250,10 @@ TEST_F(RelayLink, UnansweredKeepAlivePollMovesBackToIdle)
     // 2000 ms of the command plus the relay's allowance, then no retry of the poll.
     rig.Advance(121999);
     rig.Tick();
-    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::KeepAlive);
+    EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::KeepAlive);
     rig.Advance(1);
     rig.Tick();
-    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Idle);
+    EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::Idle);
     EXPECT_EQ(rig.channel().TakeSent(), "");
     rig.Advance(59999);
     rig.Tick();
@@ -271,7 +271,7 @@ TEST_F(RelayLink, FailedOrUnansweredPhasesSendTheirCommandsAgainAfterFiveSeconds
         std::function<void(CManagerRig&)> reachPhase; // leaves the phase's commands sent
         const char* answer;                            // nullptr: no answer, the request times out
         int64_t timeoutMs;
-        int phase;
+        TerminalPhase phase;
         const char* commands;
     };
     const auto devId = [](CManagerRig&) {};
@@ -302,11 +302,11 @@ TEST_F(RelayLink, FailedOrUnansweredPhasesSendTheirCommandsAgainAfterFiveSeconds
         } else {
             local.Advance(c.timeoutMs - 1);
             local.Tick();
-            EXPECT_EQ(local.manager().GetPhase(), c.phase);
+            EXPECT_EQ(local.manager().GetTerminalPhase(), c.phase);
             local.Advance(1);
             local.Tick();
         }
-        EXPECT_EQ(local.manager().GetPhase(), c.phase);
+        EXPECT_EQ(local.manager().GetTerminalPhase(), c.phase);
         EXPECT_EQ(local.window.timerMs, 5000u);
         local.Advance(4999);
         local.Tick();
@@ -314,7 +314,7 @@ TEST_F(RelayLink, FailedOrUnansweredPhasesSendTheirCommandsAgainAfterFiveSeconds
         local.Advance(1);
         local.Tick();
         EXPECT_EQ(local.channel().TakeSent(), c.commands);
-        EXPECT_EQ(local.manager().GetPhase(), c.phase);
+        EXPECT_EQ(local.manager().GetTerminalPhase(), c.phase);
     }
 }
 
@@ -326,8 +326,8 @@ TEST_F(RelayLink, PortOpenedAndClosedInOneReception)
     rig.Receive("#OPEN\r\n\x3E\x02#CLOSED\r\n\x3E\x03");
     EXPECT_EQ(rig.session().received, "\x3E\x02");
     EXPECT_EQ(rig.session().calls, "Start;OnReceive;Stop;");
-    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Idle);
-    EXPECT_EQ(rig.manager().GetStatus(), 4);
+    EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::Idle);
+    EXPECT_EQ(rig.manager().GetStatus(), ManagerStatus::Idle);
     EXPECT_EQ(rig.manager().GetChannelMode(), ChannelMode::Command);
     EXPECT_EQ(rig.channel().GetRxBuffer().Length(), 0u);
 }
@@ -338,7 +338,7 @@ TEST_F(RelayLink, PortOpenRefusedFallsBackToIdle)
     rig.IdentifyTerminal(130);
     rig.channel().TakeSent();
     rig.Receive("#ERR:1\r\n");
-    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Idle);
+    EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::Idle);
     EXPECT_EQ(rig.manager().GetChannelMode(), ChannelMode::Command);
     EXPECT_EQ(rig.session().calls.find("Start;"), std::string::npos);
 }
@@ -354,13 +354,13 @@ TEST_F(RelayLink, ClosedMarkerSplitAcrossReceptions)
     rig.session().received.clear();
 
     rig.Receive("\x3E\x01#CLO");
-    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Session);
+    EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::Session);
     rig.Receive("SED\r\n#DIAG");
     // Delivered before the cut, then again without the marker and what followed it.
     EXPECT_EQ(rig.session().received, "\x3E\x01#CLO|\x3E\x01|");
     EXPECT_EQ(rig.session().calls, "OnReceive;OnReceive;Stop;");
-    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Idle);
-    EXPECT_EQ(rig.manager().GetStatus(), 4);
+    EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::Idle);
+    EXPECT_EQ(rig.manager().GetStatus(), ManagerStatus::Idle);
     EXPECT_EQ(rig.manager().GetChannelMode(), ChannelMode::Command);
     const CRxBuffer& buffer = rig.channel().GetRxBuffer();
     EXPECT_EQ(buffer.Length(), 0u);
@@ -380,7 +380,7 @@ TEST_F(RelayLink, MonitorIdleMarkerAlsoClosesTheChannel)
     rig.session().received.clear();
     rig.Receive("\x01#MON:IDLE\r\n");
     EXPECT_EQ(rig.session().received, "\x01");
-    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Idle);
+    EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::Idle);
 }
 
 TEST_F(RelayLink, HashesThatAreNoMarkerReachTheSession)
@@ -391,7 +391,7 @@ TEST_F(RelayLink, HashesThatAreNoMarkerReachTheSession)
     rig.session().received.clear();
     rig.Receive("#CLOSE!#MON:BUSY#");
     EXPECT_EQ(rig.session().received, "#CLOSE!#MON:BUSY#");
-    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Session);
+    EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::Session);
 }
 
 TEST_F(RelayLink, SendThatWouldBlockStaysQueuedUntilTheWriteEvent)
@@ -414,12 +414,12 @@ TEST_F(RelayLink, FailingSendAfterTheServersOkDropsOnTheRetry)
     OpenTcp(42);
     rig.channel().SetWriteLimit(-1);
     rig.Receive("@OK\r\n"); // phase 1's send failed, but "@OK" handling does not pass it back
-    EXPECT_EQ(rig.manager().GetConnectionState(), 6);
+    EXPECT_EQ(rig.manager().GetConnectionState(), ConnectionState::ChannelOpen);
     rig.Advance(120500);
     rig.Tick();
     rig.Advance(5000);
     rig.Tick(); // the retry fails and drops the connection
-    EXPECT_EQ(rig.manager().GetConnectionState(), 0);
+    EXPECT_EQ(rig.manager().GetConnectionState(), ConnectionState::None);
 }
 
 TEST_F(RelayLink, OverlongLineIsDroppedSoTheChannelKeepsReading)
@@ -429,7 +429,7 @@ TEST_F(RelayLink, OverlongLineIsDroppedSoTheChannelKeepsReading)
     // head is dropped when the buffer fills, its tail is a line of its own.
     rig.Receive(std::string(3000, 'x') + "\r\n#DEVID:7\r\n#OK\r\n");
     EXPECT_EQ(rig.manager().GetTerminalRecord().deviceId, 7);
-    EXPECT_EQ(rig.manager().GetPhase(), TerminalPhase::Version);
+    EXPECT_EQ(rig.manager().GetTerminalPhase(), TerminalPhase::Version);
     EXPECT_EQ(rig.channel().GetRxBuffer().Length(), 0u);
 }
 
@@ -439,6 +439,6 @@ TEST_F(RelayLink, OverlongServerLineIsDroppedToo)
     rig.Receive(std::string(2048, ' '));
     EXPECT_EQ(rig.channel().GetRxBuffer().Length(), 0u);
     rig.Receive("@OK\r\n");
-    EXPECT_EQ(rig.manager().GetConnectionState(), 6);
+    EXPECT_EQ(rig.manager().GetConnectionState(), ConnectionState::ChannelOpen);
 }
 }

@@ -56,7 +56,7 @@ public:
         rig.Receive("#OPEN\r\n");
     }
 
-    bool InSession() { return rig.manager().GetPhase() == TerminalPhase::Session; }
+    bool InSession() { return rig.manager().GetTerminalPhase() == TerminalPhase::Session; }
     std::string Sent() { return rig.channel().TakeSent(); }
 
     CManagerRig rig{RigSession::Sensor};
@@ -110,8 +110,8 @@ TEST(SensorOverTerminal, EndMarkerSplitAcrossReceptionsIsFound)
             EXPECT_EQ(manager.GetChannelMode(), ChannelMode::Transparent);
             continue;
         }
-        EXPECT_EQ(manager.GetPhase(), TerminalPhase::Idle);
-        EXPECT_EQ(manager.GetStatus(), 4);
+        EXPECT_EQ(manager.GetTerminalPhase(), TerminalPhase::Idle);
+        EXPECT_EQ(manager.GetStatus(), ManagerStatus::Idle);
         EXPECT_EQ(manager.GetChannelMode(), ChannelMode::Command);
         EXPECT_EQ(link.rig.sensor().Status().GetLink(), CSessionStatus::LinkNone); // stopped
         const CRxBuffer& buffer = link.rig.channel().GetRxBuffer();
@@ -128,7 +128,7 @@ TEST(SensorOverTerminal, AnswerBeforeASplitMarkerIsHandledFirst)
     EXPECT_EQ(link.Sent(), AsText(kReadSettings));
     EXPECT_TRUE(link.InSession());
     link.rig.Receive("OSED\r\n");
-    EXPECT_EQ(link.rig.manager().GetPhase(), TerminalPhase::Idle);
+    EXPECT_EQ(link.rig.manager().GetTerminalPhase(), TerminalPhase::Idle);
     EXPECT_EQ(link.Sent(), "");
 }
 
@@ -150,6 +150,6 @@ TEST(SensorOverTerminal, AnswerEndingInAHashReachesTheSessionAtOnce)
     EXPECT_TRUE(link.InSession());
     link.rig.Receive("#CLO");
     link.rig.Receive("SED\r");
-    EXPECT_EQ(link.rig.manager().GetPhase(), TerminalPhase::Idle);
+    EXPECT_EQ(link.rig.manager().GetTerminalPhase(), TerminalPhase::Idle);
 }
 }

@@ -2,7 +2,7 @@
 #include "SocketPeer.h" // the socket headers before the other platform headers
 #include "LogCapture.h"
 
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 #include "remote/DeviceCommandProcessor.h"
 
 #include <gtest/gtest.h>
@@ -96,24 +96,24 @@ TEST_F(RelayManager, HandshakeAndTerminalPhasesUpToTheSession)
     ASSERT_EQ(manager.Open(), 1);
     ASSERT_TRUE(peer.Accept());
     EXPECT_EQ(PeerReceives(10), "@CON=42\r");
-    EXPECT_EQ(manager.GetConnectionState(), 5);
+    EXPECT_EQ(manager.GetConnectionState(), ConnectionState::ConnectRequested);
 
     ASSERT_TRUE(peer.Send("@OK\r\n#DEVID:3051\r\n#OK\r\n"));
     EXPECT_EQ(PeerReceives(23), "#DEVID?\r#VER?\r#BRDREV?\r#BRD?\r");
-    EXPECT_EQ(manager.GetConnectionState(), 6);
+    EXPECT_EQ(manager.GetConnectionState(), ConnectionState::ChannelOpen);
 
     ASSERT_TRUE(peer.Send("#VER:T,1,2,121,1A4\r\n#OK\r\n#BRDREV:1A4\r\n#OK\r\n#BRD:V10\r\n#OK\r\n"));
     EXPECT_EQ(PeerReceives(26), "#SEROPN=2,19200,0,3,30000\r");
-    EXPECT_EQ(manager.GetConnectionState(), 8);
+    EXPECT_EQ(manager.GetConnectionState(), ConnectionState::Connected);
 
     ASSERT_TRUE(peer.Send("#OPEN\r\n"));
     // The session starts at once and asks the sensor for its identity.
     EXPECT_FALSE(PeerReceives(1).empty());
-    EXPECT_EQ(manager.GetPhase(), TerminalPhase::Session);
+    EXPECT_EQ(manager.GetTerminalPhase(), TerminalPhase::Session);
     EXPECT_EQ(manager.GetChannelMode(), ChannelMode::Transparent);
 
     peer.CloseConnection();
-    EXPECT_TRUE(window.PumpUntil([&] { return manager.GetConnectionState() == 0; }));
+    EXPECT_TRUE(window.PumpUntil([&] { return manager.GetConnectionState() == ConnectionState::None; }));
     EXPECT_EQ(window.posts.back(), ChangeBits::Everything);
     EXPECT_EQ(log.Lines().find("ERROR"), std::string::npos) << log.Lines(); // a peer's close is no error
     // Lost, with no system reason to add to the words.
@@ -128,9 +128,9 @@ TEST_F(RelayManager, RefusedConnectionDropsTheLink)
     auto& manager = window.Manager();
     const int opened = manager.Open();
     if (opened == 1) {
-        EXPECT_TRUE(window.PumpUntil([&] { return manager.GetConnectionState() == 0; }));
+        EXPECT_TRUE(window.PumpUntil([&] { return manager.GetConnectionState() == ConnectionState::None; }));
     }
-    EXPECT_EQ(manager.GetConnectionState(), 0);
+    EXPECT_EQ(manager.GetConnectionState(), ConnectionState::None);
     EXPECT_NE(log.Lines().find("FD_CONNECT KO(WSAECONNREFUSED)"), std::string::npos) << log.Lines();
     // The reason goes up with the failure: refused, and not a connection that was lost.
     EXPECT_EQ(manager.GetFailureCode(), static_cast<TErrorCode>(WSAECONNREFUSED));
@@ -142,7 +142,7 @@ TEST_F(RelayManager, ServerNameThatCannotBeResolvedFailsTheOpenWithItsReason)
     auto& manager = window.Manager();
     manager.SetServerAddress(L"no-such-relay.invalid:50010");
     EXPECT_EQ(manager.Open(), -1);
-    EXPECT_EQ(manager.GetConnectionState(), 0);
+    EXPECT_EQ(manager.GetConnectionState(), ConnectionState::None);
     const TErrorCode code = manager.GetFailureCode();
     EXPECT_TRUE(code == WSAHOST_NOT_FOUND || code == WSANO_DATA || code == WSATRY_AGAIN) << code;
 }
@@ -152,7 +152,7 @@ TEST_F(RelayManager, UnparsableServerAddressFailsTheOpen)
     auto& manager = window.Manager();
     manager.SetServerAddress(L"localhost");
     EXPECT_EQ(manager.Open(), -1);
-    EXPECT_EQ(manager.GetConnectionState(), 0);
+    EXPECT_EQ(manager.GetConnectionState(), ConnectionState::None);
     EXPECT_NE(log.Lines().find("Listen KO(invalid address)"), std::string::npos);
 }
 }

@@ -71,7 +71,7 @@ ExitCode RunDataLog(const CliArguments& arguments, CCommandRun& run)
     CCollectedPrompt told;
     const CPromptLoan loan(session, told);
     session.SetFastPolling(arguments.fast);
-    session.SetDataLog(arguments.full ? 2 : 1);
+    session.SetDataLog(arguments.full ? DataLogMode::FullData : DataLogMode::Data);
     if (!session.IsDataLogOpen())
         return link.Fail(ExitCode::FileError, told.message);
     const std::wstring own = session.GetDataLogPath();
@@ -81,7 +81,7 @@ ExitCode RunDataLog(const CliArguments& arguments, CCommandRun& run)
     ExitCode result = CountPolls(
         link, count, [&] { rows += session.IsDataLogOpen() ? 1 : 0; }, [&] { return !session.IsDataLogOpen(); });
     const bool stopped = !session.IsDataLogOpen();
-    session.SetDataLog(0);
+    session.SetDataLog(DataLogMode::Off);
     std::string bytes;
     // The reason is taken before the session's own file is cut back, which sets one of its own.
     std::wstring failure;

@@ -3,7 +3,7 @@
 
 #include "protocol/KivraProcessor.h"
 #include "protocol/resources/protocol_ids.h"
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/ProcessClock.h"
 #include "runtime/ResourceText.h"
@@ -138,7 +138,7 @@ LinkSnapshot CSensorLink::Snapshot(unsigned bits) const
     LinkSnapshot now;
     now.relay = IsRelay();
     now.connectionState = m_manager->GetConnectionState();
-    now.phase = m_manager->GetPhase();
+    now.phase = m_manager->GetTerminalPhase();
     now.managerStatus = m_manager->GetStatus();
     now.bits = bits;
     now.linkStatus = session.Status().GetLink();

@@ -2,7 +2,7 @@
 #include "ui/dialogs/win32/CIpDlg.h"
 
 #include "protocol/KivraProcessor.h"
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 #include "remote/DeviceCommandProcessor.h"
 #include "ui/app/BaudRates.h"
 #include "ui/app/ConnectionSettings.h"
@@ -132,6 +132,6 @@ void CIpDlg::OnUpdate(std::uint32_t bits)
     UpdateData(false);
     // The button follows the channel: none may be opened while one exists.
     ApplyConnectRule();
-    if (m_manager.GetPhase() == TerminalPhase::Session && m_connectIssued)
+    if (m_manager.GetTerminalPhase() == TerminalPhase::Session && m_connectIssued)
         SetTimer(kCloseTimerId, kCloseDelayMs);
 }

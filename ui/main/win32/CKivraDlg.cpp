@@ -9,7 +9,7 @@
 #include "protocol/FirmwareMessages.h"
 #include "protocol/KivraProcessor.h"
 #include "protocol/SessionOwner.h"
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/ProcessClock.h"
 #include "runtime/ResourceText.h"
@@ -44,8 +44,6 @@ const std::uint32_t kLayout[] = {
     0,
 };
 
-// The tab pages take this bit as "the tab row changed".
-constexpr std::uint32_t kTabsChangedBit = 0x1;
 
 // Posted to itself: the session's messages are shown once the manager's handling has returned.
 constexpr UINT kDeliverPromptsMessage = WM_APP + 1;
@@ -606,7 +604,6 @@ void CKivraDlg::ImportSettings()
 void CKivraDlg::ToggleLogTab()
 {
     m_tabs.SetShown(m_logEntry, !m_tabs.IsShown(m_logEntry));
-    m_tabs.UpdatePages(kTabsChangedBit);
 }
 
 bool CKivraDlg::OnCloseCheck()

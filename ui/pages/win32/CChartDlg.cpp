@@ -3,7 +3,7 @@
 
 #include "protocol/KivraProcessor.h"
 #include "protocol/SessionOwner.h"
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/ProcessClock.h"
 #include "runtime/ResourceText.h"
@@ -57,7 +57,7 @@ void CChartDlg::DoDataExchange(CDataExchange& dx)
 void CChartDlg::OnUpdate(std::uint32_t bits)
 {
     // A new connection starts a new chart; the old one stays on the page until then.
-    const int state = Manager().GetConnectionState();
+    const ConnectionState state = Manager().GetConnectionState();
     if (m_connectionState == ConnectionState::None && state != ConnectionState::None)
         m_chart.Restart();
     m_connectionState = state;

@@ -2,6 +2,7 @@
 // angle should switch, a time window, pause, and the chart saved as a picture.
 #pragma once
 
+#include "remote/ManagerStates.h"
 #include "ui/chart/LiveChart.h"
 #include "ui/chart/win32/CChartView.h"
 #include "ui/pages/win32/CDovrelTabDlg.h"
@@ -29,5 +30,5 @@ private:
 
     LiveChart m_chart;
     CChartView m_view;
-    int m_connectionState = 0;
+    ConnectionState m_connectionState = ConnectionState::None;
 };

@@ -5,7 +5,7 @@
 
 #include "protocol/KivraProcessor.h"
 #include "protocol/SessionOwner.h"
-#include "remote/ChangeBits.h"
+#include "protocol/UpdateBits.h"
 #include "remote/DeviceCommandProcessor.h"
 #include "runtime/ResourceText.h"
 #include "ui/pages/DataLogBoxes.h"
@@ -79,7 +79,7 @@ void CRuvLogDlg::AppendTrace()
 void CRuvLogDlg::ShowDataLogState()
 {
     const CKivraProcessor& session = Session();
-    const int state = DataLogStateOf(session.IsDataLogOpen(), session.IsFullData());
+    const DataLogMode state = DataLogStateOf(session.IsDataLogOpen(), session.IsFullData());
     CButton(GetDlgItem(IDC_LOG_SAVE_DATA)).SetCheck(CheckState(state != DataLogMode::Off));
     CButton(GetDlgItem(IDC_LOG_SAVE_FULL_DATA)).SetCheck(CheckState(state == DataLogMode::FullData));
     CWindow(GetDlgItem(IDC_LOG_TEST_VALUE)).SetWindowText(TestValueText(session.GetTestValue()));
