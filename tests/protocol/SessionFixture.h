@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "PayloadBuilder.h"
@@ -19,6 +21,15 @@
 
 constexpr uint32_t kSupportedType = 3201;
 constexpr uint32_t kTestSerial = 4711;
+
+// A file's whole content, as the tests compare logs byte for byte.
+inline std::string ReadAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 // A firmware image header (also what the sensor reports about its images).
 inline Bytes ImageHeader(uint32_t size, uint32_t check, uint32_t version = 9, uint32_t type = kSupportedType)
